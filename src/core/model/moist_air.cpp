@@ -1,0 +1,155 @@
+#include "moist_air.h"
+
+#include "fault.h"
+
+#include <cmath>
+#include <limits>
+
+namespace brumelle {
+
+namespace {
+long double patm(uint32_t patmPa) { return static_cast<long double>(patmPa); }
+
+// Stores v in a narrower type; a value out of its range has no meaning there.
+template <typename T>
+T narrow(long double v, const char *what)
+{
+    checked::finite(v, what);
+    if (std::fabs(v) > static_cast<long double>(std::numeric_limits<T>::max()))
+        throw ComputeFault(std::string("overflow in ") + what);
+    return static_cast<T>(v);
+}
+} // namespace
+
+long double SaturationPressure(long double tC)
+{
+    const long double e = 2.7858L + checked::div(tC, 31.559L + 0.1354L * tC, "SaturationPressure");
+    return checked::pow10(e, "SaturationPressure");
+}
+
+long double DewPointOf(long double pvPa)
+{
+    const long double y = checked::log10(pvPa, "DewPointFromPv") - 2.7858L;
+    return checked::div(-31.559L * y, 0.1354L * y - 1.0L, "DewPointFromPv");
+}
+
+void DewPointFromPv(MoistAirState &s)
+{
+    // A dry point has no dew point: the record takes a tiny pressure instead.
+    if (s.Pv == 0.0L)
+        s.Pv = 1e-11L;
+    s.TR = DewPointOf(s.Pv);
+}
+
+long double PvFromDewPoint(long double trC)
+{
+    long double e = 0.0L;
+    if (trC > 0.0L)
+        e = checked::div(trC, 31.685L + 0.1311L * trC, "PvFromDewPoint");
+    else if (trC < 0.0L)
+        e = checked::div(trC, 27.925L + 0.1025L * trC, "PvFromDewPoint");
+    else
+        throw ComputeFault("PvFromDewPoint: a dew point of 0 has no branch");
+    return checked::finite(613.34L * checked::pow10(e, "PvFromDewPoint"), "PvFromDewPoint");
+}
+
+long double PsychrometricPv(long double tsC, long double thC, uint32_t patmPa, PvPrecision p)
+{
+    const long double pvs = SaturationPressure(thC);
+    long double pv;
+    if (p == PvPrecision::Single) {
+        const float a = tsC >= 0.0L ? 0.00066f : 0.00056f;
+        pv = narrow<float>(pvs - static_cast<long double>(a) * patm(patmPa) * (tsC - thC), "PsychrometricPv");
+    } else {
+        const double a = tsC >= 0.0L ? 0.00066 : 0.00056;
+        pv = narrow<double>(pvs - static_cast<long double>(a) * patm(patmPa) * (tsC - thC), "PsychrometricPv");
+    }
+    return checked::finite(pv, "PsychrometricPv");
+}
+
+void WetBulbFromPv(MoistAirState &s, uint32_t patmPa, PvPrecision p)
+{
+    const long double pv = s.Pv;
+    long double th = s.TS / 2.0L - 10.0L;
+    long double pc = PsychrometricPv(s.TS, th, patmPa, p);
+    long double e = std::fabs(checked::div((pv + 100.0L) - (pc + 100.0L), pv + 100.0L, "WetBulbFromPv"));
+    int corrections = 0;
+    do {
+        if (pv > pc)
+            th = th + 0.921L * e;
+        else if (pv < pc)
+            th = th - 0.921L * e;
+        ++corrections;
+        checked::finite(th, "WetBulbFromPv");
+        pc = PsychrometricPv(s.TS, th, patmPa, p);
+        e = std::fabs(checked::div((pv + 100.0L) - (pc + 100.0L), pv + 100.0L, "WetBulbFromPv"));
+        // The fixed step overshoots on hot dry air and never settles: give up.
+        if (e >= 0.001L && corrections >= kWetBulbMaxCorrections)
+            throw ComputeFault("WetBulbFromPv: no convergence");
+    } while (!(e < 0.001L));
+    s.TH = th;
+    s.wetBulbError = e;
+    s.wetBulbCorrections = corrections;
+}
+
+void DryBulbFromWetBulb(MoistAirState &s, uint32_t patmPa)
+{
+    const long double d = SaturationPressure(s.TH) - s.Pv;
+    long double ts = s.TH + checked::div(d, 0.00066L * patm(patmPa), "DryBulbFromWetBulb");
+    if (!(ts > 0.0L))
+        ts = s.TH + checked::div(d, 0.00056L * patm(patmPa), "DryBulbFromWetBulb");
+    s.TS = checked::finite(ts, "DryBulbFromWetBulb");
+}
+
+long double HumidityRatioFromPv(long double pvPa, uint32_t patmPa)
+{
+    return checked::div(0.622L * pvPa, patm(patmPa) - pvPa, "HumidityRatioFromPv");
+}
+
+long double PvFromHumidityRatio(long double rKgKg, uint32_t patmPa)
+{
+    return checked::div(patm(patmPa) * rKgKg, rKgKg + 0.622L, "PvFromHumidityRatio");
+}
+
+long double SaturationHumidityRatio(long double tC, uint32_t patmPa)
+{
+    const long double pvs = SaturationPressure(tC);
+    return checked::div(0.622L * pvs, patm(patmPa) - pvs, "SaturationHumidityRatio");
+}
+
+long double Enthalpy(long double tsC, long double rKgKg)
+{
+    return checked::finite(1.006L * tsC + (2501.0L + 1.83L * tsC) * rKgKg, "Enthalpy");
+}
+
+long double HumidityRatioFromEnthalpy(long double hKJ, long double tsC)
+{
+    return checked::div(hKJ - 1.006L * tsC, 2501.0L + 1.83L * tsC, "HumidityRatioFromEnthalpy");
+}
+
+long double DryBulbFromEnthalpy(long double hKJ, long double rKgKg)
+{
+    return checked::div(hKJ - 2501.0L * rKgKg, 1.006L + 1.83L * rKgKg, "DryBulbFromEnthalpy");
+}
+
+long double SpecificVolume(long double tsC, long double rKgKg, uint32_t patmPa)
+{
+    return checked::div(461.24L * (0.622L + rKgKg) * (tsC + 273.15L), patm(patmPa), "SpecificVolume");
+}
+
+long double HumidityRatioFromVolume(long double vM3, long double tsC, uint32_t patmPa)
+{
+    return checked::div(patm(patmPa) * vM3, 461.24L * (tsC + 273.15L), "HumidityRatioFromVolume") - 0.622L;
+}
+
+long double DryBulbFromVolume(long double vM3, long double rKgKg, uint32_t patmPa)
+{
+    return checked::div(patm(patmPa) * vM3, 461.24L * (rKgKg + 0.622L), "DryBulbFromVolume") - 273.15L;
+}
+
+long double RelativeHumidity(long double pvPa, long double tsC)
+{
+    return checked::div(100.0L * pvPa, SaturationPressure(tsC), "RelativeHumidity");
+}
+
+} // namespace brumelle

@@ -1,0 +1,37 @@
+#pragma once
+#include "model/messages.h"
+
+#include <string>
+#include <vector>
+
+namespace brumelle::test {
+
+// Records every message in order, with its kind.
+class RecordingMessages : public Messages {
+public:
+    struct Entry {
+        std::string kind; // "information", "message", "erreur", "confirmation"
+        std::string text;
+        bool operator==(const Entry &o) const { return kind == o.kind && text == o.text; }
+    };
+    std::vector<Entry> entries;
+    bool answer = true; // what confirm() answers
+
+    void information(const std::string &t) override { entries.push_back({"information", t}); }
+    void message(const std::string &t) override { entries.push_back({"message", t}); }
+    void error(const std::string &t) override { entries.push_back({"erreur", t}); }
+    bool confirm(const std::string &t) override
+    {
+        entries.push_back({"confirmation", t});
+        return answer;
+    }
+    std::vector<std::string> texts() const
+    {
+        std::vector<std::string> r;
+        for (const auto &e : entries)
+            r.push_back(e.text);
+        return r;
+    }
+};
+
+} // namespace brumelle::test
