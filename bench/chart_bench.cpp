@@ -1,0 +1,76 @@
+// The chart is recomputed at every paint and the readout at every pointer
+// move; both must keep up on a large screen.
+#include "chart/paint.h"
+#include "chart/readout.h"
+#include "support/recording_canvas.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace brumelle;
+
+// A maximised window on a 3840 × 2160 screen.
+ChartGeometry LargePlot(const ChartSettings &s)
+{
+    ChartGeometry g;
+    g.PlotWidth = 3770;
+    g.PlotHeight = 2102;
+    g.settings = &s;
+    return g;
+}
+
+ChartSettings Dense()
+{
+    ChartSettings s;
+    for (FamilySettings *f : {&s.TS, &s.R, &s.HR, &s.TH, &s.TR, &s.H, &s.V}) {
+        f->Montrer = 1;
+        f->Montrer_texte = 1;
+    }
+    return s;
+}
+
+void Paint(benchmark::State &state, const ChartSettings &s)
+{
+    const ChartGeometry g = LargePlot(s);
+    test::NullCanvas canvas;
+    MoistAirState scratch;
+    for (auto _ : state)
+        PaintChart(canvas, s, g, scratch, ZoomState{});
+}
+
+void BM_PaintDefaults(benchmark::State &state) { Paint(state, ChartSettings{}); }
+BENCHMARK(BM_PaintDefaults)->Unit(benchmark::kMillisecond);
+
+void BM_PaintEveryLineLabelled(benchmark::State &state) { Paint(state, Dense()); }
+BENCHMARK(BM_PaintEveryLineLabelled)->Unit(benchmark::kMillisecond);
+
+// The enthalpy and volume lines alone, end row by bisection (0) or row by row (1).
+void BM_EnthalpyAndVolumeLines(benchmark::State &state)
+{
+    const ChartSettings s = Dense();
+    const ChartGeometry g = LargePlot(s);
+    test::NullCanvas canvas;
+    MoistAirState scratch;
+    ChartPainter painter(canvas, s, g, scratch);
+    painter.SetRowSearch(state.range(0) == 0 ? ChartPainter::RowSearch::Bisection : ChartPainter::RowSearch::Linear);
+    for (auto _ : state) {
+        painter.DrawEnthalpyLines();
+        painter.DrawVolumeLines();
+    }
+}
+BENCHMARK(BM_EnthalpyAndVolumeLines)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One pointer move over the middle of the large plot.
+void BM_ReadoutOnePointerMove(benchmark::State &state)
+{
+    const ChartSettings s;
+    const ChartGeometry g = LargePlot(s);
+    MoistAirState scratch;
+    const NumberSeparators sep;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(CursorReadout(s, g, 2000, 1400, scratch, sep));
+}
+BENCHMARK(BM_ReadoutOnePointerMove)->Unit(benchmark::kMicrosecond);
+
+} // namespace

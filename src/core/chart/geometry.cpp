@@ -1,0 +1,60 @@
+#include "geometry.h"
+
+#include <cmath>
+
+namespace brumelle {
+
+ChartGeometry ChartGeometry::ForClient(int32_t clientWidth, int32_t clientHeight, int32_t statusBarHeight,
+                                       const ChartSettings &s)
+{
+    ChartGeometry g;
+    g.PlotWidth = clientWidth - 70;
+    g.PlotHeight = clientHeight - statusBarHeight - 40;
+    g.settings = &s;
+    return g;
+}
+
+bool ChartGeometry::Drawable() const
+{
+    return settings && PlotWidth > 0 && PlotHeight > 0 && settings->TS.Maxi != settings->TS.Mini &&
+           settings->R.Maxi != settings->R.Mini;
+}
+
+int32_t RoundPixel(long double v)
+{
+    if (!std::isfinite(v) || std::fabs(v) > kMaxPixel)
+        throw PixelOutOfRange();
+    // rint rounds like nearbyint (halves to even in the default mode) but
+    // without saving the FP environment, which made it the paint's hot spot.
+    return static_cast<int32_t>(std::rint(v));
+}
+
+int32_t ChartGeometry::PixelX(long double tsC) const
+{
+    const auto &ts = settings->TS;
+    const int64_t span = int64_t(ts.Maxi) - ts.Mini;
+    return RoundPixel((tsC - ts.Mini) * PlotWidth / span) + 20;
+}
+
+int32_t ChartGeometry::PixelY(long double rKgKg) const
+{
+    const auto &r = settings->R;
+    const int64_t span = int64_t(r.Maxi) - r.Mini;
+    return RoundPixel(PlotHeight * (-0.998L) * (1000.0L * rKgKg - r.Maxi) / span) + 20;
+}
+
+long double ChartGeometry::TSAtPixel(int32_t x) const
+{
+    const auto &ts = settings->TS;
+    const int64_t product = (int64_t(x) - 20) * (int64_t(ts.Maxi) - ts.Mini);
+    return static_cast<long double>(product) / PlotWidth + ts.Mini;
+}
+
+long double ChartGeometry::RAtPixel(int32_t y) const
+{
+    const auto &r = settings->R;
+    const int64_t product = (int64_t(y) - 20) * (int64_t(r.Maxi) - r.Mini);
+    return (static_cast<long double>(product) / (PlotHeight * (-0.998L)) + r.Maxi) / 1000.0L;
+}
+
+} // namespace brumelle

@@ -1,0 +1,715 @@
+#include "paint.h"
+
+#include "model/fault.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace brumelle {
+
+namespace {
+
+// A plot this size or smaller keeps every edge coordinate, and the label
+// offsets around it, well inside 32-bit pixels.
+bool PlotDrawable(const ChartGeometry &g)
+{
+    return g.Drawable() && g.PlotWidth <= kMaxPixel && g.PlotHeight <= kMaxPixel;
+}
+
+// Trunc of a family's bound; a bound no loop could reach counts as a fault.
+int64_t TruncBound(long double v)
+{
+    if (!std::isfinite(v) || std::fabs(v) > 1e15L)
+        throw ComputeFault("family bound out of range");
+    return static_cast<int64_t>(std::trunc(v));
+}
+
+// Number of values a loop from `from` up to `to` steps through.
+int64_t Count(int64_t from, int64_t to) { return to >= from ? to - from + 1 : 0; }
+
+// Density test: truncating remainder 0; code 0 shows nothing.
+bool Multiple(int64_t v, int32_t code) { return code != 0 && v % code == 0; }
+
+std::string Text(int64_t v, const char *unit) { return std::to_string(v) + unit; }
+
+void Pen(Canvas &c, const FamilySettings &f)
+{
+    c.SetPenColor(f.Couleur);
+    ApplyLineStyle(c, f.Lignes);
+}
+
+void Label(Canvas &c, const ChartSettings &s, const FamilySettings &f, int32_t x, int32_t y,
+           const std::string &text)
+{
+    c.SetBrushColor(s.Fenetre.Couleur);
+    c.SetFontColor(f.Couleur);
+    c.TextOut(x, y, text);
+}
+
+void Line(Canvas &c, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    c.MoveTo(x1, y1);
+    c.LineTo(x2, y2);
+}
+
+std::optional<int32_t> TryX(const ChartGeometry &g, long double tsC)
+{
+    try {
+        return g.PixelX(tsC);
+    } catch (const PixelOutOfRange &) {
+        return std::nullopt;
+    }
+}
+
+std::optional<int32_t> TryY(const ChartGeometry &g, long double rKgKg)
+{
+    try {
+        return g.PixelY(rKgKg);
+    } catch (const PixelOutOfRange &) {
+        return std::nullopt;
+    }
+}
+
+// Column of a temperature held between the left and right edges. Clamping the
+// temperature to the displayed range gives the same column as clamping the
+// pixel, and cannot overflow.
+int32_t ClampedX(const ChartGeometry &g, long double tsC)
+{
+    const auto &ts = g.settings->TS;
+    const long double lo = std::min(ts.Mini, ts.Maxi), hi = std::max(ts.Mini, ts.Maxi);
+    return g.PixelX(std::clamp(tsC, lo, hi));
+}
+
+// Whether the row of R lies above the top edge (y < 20), for rows too far
+// out to have a pixel.
+bool BeyondTop(const ChartGeometry &g, long double rKgKg)
+{
+    const auto &r = g.settings->R;
+    const long double d = 1000.0L * rKgKg - r.Maxi;
+    return int64_t(r.Maxi) - r.Mini > 0 ? d > 0 : d < 0;
+}
+
+// Row of R raised to the top edge when above it.
+std::optional<int32_t> TopClippedY(const ChartGeometry &g, long double rKgKg)
+{
+    try {
+        return std::max(g.PixelY(rKgKg), 20);
+    } catch (const PixelOutOfRange &) {
+        if (BeyondTop(g, rKgKg))
+            return 20;
+        return std::nullopt;
+    }
+}
+
+// R1 and t1 of one pixel row of the enthalpy or volume search.
+struct RowHit {
+    long double r = 0, t = 0;
+};
+
+// Fills the row's R1 and t1 and tells whether the row lies beyond saturation.
+template <class DryBulbAt>
+bool BeyondSaturation(const ChartGeometry &g, uint32_t patmPa, int32_t y, const DryBulbAt &dryBulbAt, RowHit &h)
+{
+    h.r = g.RAtPixel(y);
+    const long double pv = PvFromHumidityRatio(h.r, patmPa);
+    h.t = dryBulbAt(h.r);
+    return SaturationPressure(h.t) < pv;
+}
+
+// Up the rows from the bottom edge to the first row beyond saturation; the
+// top row's values when none is.
+template <class DryBulbAt>
+RowHit LinearRowSearch(const ChartGeometry &g, uint32_t patmPa, const DryBulbAt &dryBulbAt, int32_t &row)
+{
+    RowHit h;
+    for (row = g.PlotHeight + 20; row >= 20; --row)
+        if (BeyondSaturation(g, patmPa, row, dryBulbAt, h))
+            return h;
+    row = 20;
+    return h;
+}
+
+// The same row found from a guess: rows 1, 2, 4 ... away from it are tried
+// until the test changes, then bisection between the last two. Valid where
+// the test switches at most once up the column and no row can fault (see
+// BisectionSafe).
+template <class DryBulbAt>
+RowHit BisectRowSearch(const ChartGeometry &g, uint32_t patmPa, const DryBulbAt &dryBulbAt, int32_t guess,
+                       int32_t &row)
+{
+    const int32_t bottom = g.PlotHeight + 20;
+    guess = std::clamp(guess, 20, bottom);
+    RowHit h, hit;
+    int32_t above, below; // the test is met at `above` (values in `hit`), not at `below`
+    if (BeyondSaturation(g, patmPa, guess, dryBulbAt, h)) {
+        above = guess;
+        hit = h;
+        for (int32_t step = 1;; step *= 2) { // down towards the bottom edge
+            if (above == bottom) {
+                row = bottom;
+                return hit;
+            }
+            const int32_t y = std::min(bottom, guess + step);
+            if (!BeyondSaturation(g, patmPa, y, dryBulbAt, h)) {
+                below = y;
+                break;
+            }
+            above = y;
+            hit = h;
+        }
+    } else {
+        below = guess;
+        for (int32_t step = 1;; step *= 2) { // up towards the top edge
+            if (below == 20) {
+                row = 20; // not met anywhere: the top row's values
+                return h;
+            }
+            const int32_t y = std::max(20, guess - step);
+            if (BeyondSaturation(g, patmPa, y, dryBulbAt, h)) {
+                above = y;
+                hit = h;
+                break;
+            }
+            below = y;
+        }
+    }
+    while (below - above > 1) {
+        const int32_t mid = above + (below - above) / 2;
+        if (BeyondSaturation(g, patmPa, mid, dryBulbAt, h)) {
+            above = mid;
+            hit = h;
+        } else {
+            below = mid;
+        }
+    }
+    row = above;
+    return hit;
+}
+
+// Where bisection finds the row-by-row answer: R grows up the column and
+// stays above -0.5 kg/kg (no pole in Pv or in the inversions), t1 falls as R
+// grows and stays above -233 °C (Pvs rising with t1, clear of its pole near
+// -233.08 °C). Then Pv rises and Pvs(t1) falls up the column, so the test
+// switches once, and no row can fault.
+template <class DryBulbAt>
+bool BisectionSafe(const ChartGeometry &g, uint32_t patmPa, bool t1FallsWithR, const DryBulbAt &dryBulbAt)
+{
+    const auto &r = g.settings->R;
+    if (!t1FallsWithR || patmPa == 0 || r.Maxi <= r.Mini)
+        return false;
+    try {
+        return g.RAtPixel(g.PlotHeight + 20) > -0.5L && dryBulbAt(g.RAtPixel(20)) > -233.0L;
+    } catch (const ComputeFault &) {
+        return false;
+    }
+}
+
+// End rows of the lines drawn so far in one family: neighbouring lines end
+// on neighbouring rows, so the next search starts where they point.
+class RowGuess {
+public:
+    int32_t Next(const ChartGeometry &g) const
+    {
+        if (count_ == 0)
+            return 20 + g.PlotHeight / 2;
+        if (count_ == 1)
+            return last_;
+        return int32_t(std::clamp(2 * int64_t(last_) - prev_, int64_t(20), int64_t(g.PlotHeight) + 20));
+    }
+    void Record(int32_t row)
+    {
+        prev_ = last_;
+        last_ = row;
+        ++count_;
+    }
+
+private:
+    int32_t last_ = 0, prev_ = 0, count_ = 0;
+};
+
+template <class DryBulbAt>
+RowHit SaturationRow(ChartPainter::RowSearch mode, const ChartGeometry &g, uint32_t patmPa, bool t1FallsWithR,
+                     const DryBulbAt &dryBulbAt, RowGuess &guess)
+{
+    int32_t row;
+    const RowHit h = mode == ChartPainter::RowSearch::Bisection && BisectionSafe(g, patmPa, t1FallsWithR, dryBulbAt)
+                         ? BisectRowSearch(g, patmPa, dryBulbAt, guess.Next(g), row)
+                         : LinearRowSearch(g, patmPa, dryBulbAt, row);
+    guess.Record(row);
+    return h;
+}
+
+// Saturation pressures of the plot's columns, computed once per paint for
+// all the relative-humidity curves. Very wide plots are not cached.
+class ColumnPressures {
+public:
+    explicit ColumnPressures(const ChartGeometry &g) : g_(g)
+    {
+        if (g.PlotWidth < kMaxCached) {
+            pvs_.resize(size_t(g.PlotWidth) + 1);
+            state_.resize(size_t(g.PlotWidth) + 1, Unknown);
+        }
+    }
+
+    long double At(int32_t x)
+    {
+        if (state_.empty())
+            return SaturationPressure(g_.TSAtPixel(x));
+        const size_t i = size_t(x - 20);
+        if (state_[i] == Unknown) {
+            try {
+                pvs_[i] = SaturationPressure(g_.TSAtPixel(x));
+                state_[i] = Known;
+            } catch (const ComputeFault &) {
+                state_[i] = Faulted;
+            }
+        }
+        if (state_[i] == Faulted)
+            throw ComputeFault("SaturationPressure");
+        return pvs_[i];
+    }
+
+private:
+    static constexpr int32_t kMaxCached = 1 << 20;
+    enum State : unsigned char { Unknown, Known, Faulted };
+    const ChartGeometry &g_;
+    std::vector<long double> pvs_;
+    std::vector<State> state_;
+};
+
+} // namespace
+
+ChartPainter::ChartPainter(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
+                           MoistAirState &scratch)
+    : c_(canvas), s_(settings), g_(geometry), m_(scratch)
+{
+}
+
+void ChartPainter::DrawHumidityRatioLines()
+{
+    const FamilySettings &f = s_.R;
+    if (f.Montrer == 0 || !PlotDrawable(g_))
+        return;
+    const int64_t first = s_.R.Mini, last = s_.R.Maxi;
+    if (Count(first, last) > kMaxFamilyValues)
+        return;
+    const int32_t right = g_.PlotWidth + 20;
+    for (int64_t v = first; v <= last; ++v) {
+        if (v == 0 || !Multiple(v, f.Montrer))
+            continue;
+        Pen(c_, f);
+        long double r, t;
+        try {
+            r = v / 1000.0L;
+            m_.Pv = PvFromHumidityRatio(r, s_.Patm);
+            m_.TR = t = DewPointOf(m_.Pv);
+        } catch (const ComputeFault &) {
+            continue;
+        }
+        const auto y = TryY(g_, r);
+        if (!y)
+            continue;
+        Line(c_, ClampedX(g_, t), *y, right, *y);
+        if (Multiple(v, f.Montrer_texte))
+            Label(c_, s_, f, g_.PlotWidth + 25, *y - 5, Text(v, "g/kgas"));
+    }
+}
+
+void ChartPainter::DrawWetBulbLines()
+{
+    const FamilySettings &f = s_.TH;
+    if (f.Montrer == 0 || !PlotDrawable(g_))
+        return;
+    const uint32_t patm = s_.Patm;
+    const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
+    const long double rMini = s_.R.Mini / 1000.0L, rMaxi = s_.R.Maxi / 1000.0L;
+    const int32_t bottom = g_.PlotHeight + 20, right = g_.PlotWidth + 20;
+
+    int64_t lo, hi, top;
+    long double pvMini, pvMaxi;
+    try {
+        const int32_t tsx = std::min(tsMaxi, 50);
+        pvMini = PvFromHumidityRatio(rMini, patm);
+        pvMaxi = PvFromHumidityRatio(rMaxi, patm);
+        m_.TS = tsMini;
+        m_.Pv = pvMini;
+        WetBulbFromPv(m_, patm, PvPrecision::Single);
+        lo = TruncBound(m_.TH);
+        m_.TS = tsx;
+        m_.Pv = PvFromHumidityRatio(s_.R.Mini == 0 ? 0.0006L : rMini, patm);
+        WetBulbFromPv(m_, patm, PvPrecision::Single);
+        hi = TruncBound(m_.TH);
+        m_.TH = static_cast<long double>(hi);
+        m_.Pv = pvMini;
+        DryBulbFromWetBulb(m_, patm);
+        if (m_.TS > tsx)
+            --hi;
+        m_.TS = tsMaxi;
+        m_.Pv = pvMaxi;
+        WetBulbFromPv(m_, patm, PvPrecision::Single);
+        top = TruncBound(m_.TH);
+    } catch (const ComputeFault &) {
+        return; // no bounds, no family
+    }
+    if (Count(lo - 1, hi) + Count(hi + 1, top) > kMaxFamilyValues)
+        return;
+
+    // Pass 1: lines from the bottom edge.
+    for (int64_t v = hi; v >= lo - 1; --v) {
+        if (!Multiple(v, f.Montrer))
+            continue;
+        Pen(c_, f);
+        long double t0, tEnd, rEnd;
+        try {
+            m_.TH = static_cast<long double>(v);
+            m_.Pv = pvMini;
+            DryBulbFromWetBulb(m_, patm);
+            t0 = v == -5 ? 1.82L : m_.TS;
+            if (v >= tsMini) {
+                tEnd = static_cast<long double>(v);
+                rEnd = SaturationHumidityRatio(tEnd, patm);
+            } else {
+                tEnd = tsMini;
+                rEnd = HumidityRatioFromPv(PsychrometricPv(tsMini, v, patm, PvPrecision::Single), patm);
+            }
+        } catch (const ComputeFault &) {
+            continue;
+        }
+        const auto x0 = TryX(g_, t0);
+        if (!x0)
+            continue;
+        if (Multiple(v, f.Montrer_texte))
+            Label(c_, s_, f, *x0, bottom, Text(v, "°C"));
+        const auto xe = TryX(g_, tEnd);
+        const auto ye = TryY(g_, rEnd);
+        if (xe && ye)
+            Line(c_, *x0, bottom, *xe, *ye);
+    }
+
+    // Pass 2: lines from the right-hand edge.
+    for (int64_t v = hi + 1; v <= top; ++v) {
+        if (!Multiple(v, f.Montrer))
+            continue;
+        Pen(c_, f);
+        const long double t = static_cast<long double>(v);
+        long double r0, rSat, rLeft = 0, tTop = 0;
+        bool toSaturation, toLeft = false, toTop;
+        try {
+            r0 = HumidityRatioFromPv(PsychrometricPv(tsMaxi, t, patm, PvPrecision::Single), patm);
+            long double r1 = rSat = SaturationHumidityRatio(t, patm);
+            toSaturation = v >= tsMini && r1 * 1000.0L <= s_.R.Maxi;
+            if (v < tsMini) {
+                r1 = rLeft = HumidityRatioFromPv(PsychrometricPv(tsMini, t, patm, PvPrecision::Single), patm);
+                toLeft = r1 * 1000.0L < s_.R.Maxi;
+            }
+            toTop = r1 * 1000.0L >= s_.R.Maxi;
+            if (toTop) {
+                m_.TH = t;
+                m_.Pv = pvMaxi;
+                DryBulbFromWetBulb(m_, patm);
+                tTop = m_.TS;
+            }
+        } catch (const ComputeFault &) {
+            continue;
+        }
+        const auto y0 = TryY(g_, r0);
+        if (!y0)
+            continue;
+        if (Multiple(v, f.Montrer_texte))
+            Label(c_, s_, f, g_.PlotWidth, *y0 - 15, Text(v, "°C"));
+        c_.MoveTo(right, *y0);
+        if (toSaturation) {
+            const auto x = TryX(g_, t);
+            const auto y = TryY(g_, rSat);
+            if (x && y && *x <= right)
+                c_.LineTo(*x, *y);
+        }
+        if (toLeft) {
+            const auto y = TryY(g_, rLeft);
+            if (y && *y <= bottom)
+                c_.LineTo(g_.PixelX(tsMini), *y);
+        }
+        if (toTop) {
+            if (const auto x = TryX(g_, tTop))
+                c_.LineTo(*x, 20);
+        }
+    }
+}
+
+void ChartPainter::DrawDewPointLines()
+{
+    const FamilySettings &f = s_.TR;
+    if (f.Montrer == 0 || !PlotDrawable(g_))
+        return;
+    int64_t lo, hi;
+    try {
+        const long double rLo = std::max(s_.R.Mini / 1000.0L, 0.0006L);
+        const long double rHi = std::max(s_.R.Maxi / 1000.0L, 0.0006L);
+        lo = TruncBound(DewPointOf(PvFromHumidityRatio(rLo, s_.Patm)));
+        hi = TruncBound(DewPointOf(PvFromHumidityRatio(rHi, s_.Patm)));
+    } catch (const ComputeFault &) {
+        return;
+    }
+    if (Count(lo, hi) > kMaxFamilyValues)
+        return;
+    const int32_t right = g_.PlotWidth + 20;
+    for (int64_t v = lo; v <= hi; ++v) {
+        if (!Multiple(v, f.Montrer))
+            continue;
+        Pen(c_, f);
+        long double r;
+        try {
+            r = SaturationHumidityRatio(v, s_.Patm);
+        } catch (const ComputeFault &) {
+            continue;
+        }
+        if (r * 1000.0L > s_.R.Maxi)
+            break; // the lines above would all be off the chart
+        if (r * 1000.0L < s_.R.Mini)
+            continue;
+        const auto y = TryY(g_, r);
+        if (!y)
+            continue;
+        Line(c_, ClampedX(g_, v), *y, right, *y);
+        if (Multiple(v, f.Montrer_texte))
+            Label(c_, s_, f, g_.PlotWidth + 5, *y - 15, Text(v, "°C"));
+    }
+}
+
+void ChartPainter::DrawRelativeHumidityCurves()
+{
+    const FamilySettings &f = s_.HR;
+    if (f.Montrer == 0 || !PlotDrawable(g_))
+        return;
+    const bool labels = f.Montrer_texte != 0;
+    const int32_t left = 20, right = g_.PlotWidth + 20, bottom = g_.PlotHeight + 20;
+    ColumnPressures pvs(g_);
+    struct Point {
+        int32_t x, y;
+    };
+    std::vector<Point> points;
+    for (int32_t n = 10; n >= 1; --n) {
+        if (Multiple(n, f.Montrer)) {
+            c_.SetPenColor(f.Couleur); // the style is the one in force
+            // Trace the whole curve first: a fault anywhere leaves it out.
+            points.clear();
+            std::optional<Point> label;
+            bool faulted = false;
+            for (int32_t x = left; x <= right; ++x) {
+                long double r;
+                try {
+                    const long double pv = n * pvs.At(x) / 10;
+                    r = HumidityRatioFromPv(pv, s_.Patm);
+                } catch (const ComputeFault &) {
+                    faulted = true;
+                    break;
+                }
+                const auto y = TryY(g_, r);
+                if (y && s_.R.Mini < r * 1000.0L && r * 1000.0L < s_.R.Maxi)
+                    points.push_back({x, *y});
+                if (labels && (y ? *y < 20 : BeyondTop(g_, r))) {
+                    if (y)
+                        label = Point{x - 15, *y - 15};
+                    break;
+                }
+                if (labels && x == right) {
+                    if (y)
+                        label = Point{x - 15, *y - 15};
+                    break;
+                }
+            }
+            if (!faulted) {
+                c_.MoveTo(left, bottom);
+                for (const Point &p : points)
+                    c_.LineTo(p.x, p.y);
+                if (label)
+                    Label(c_, s_, f, label->x, label->y, Text(n * 10, "%"));
+            }
+        }
+        if (f.Montrer == 2)
+            break; // code 2: the saturation curve only
+    }
+}
+
+void ChartPainter::DrawDryBulbLines()
+{
+    const FamilySettings &f = s_.TS;
+    if (f.Montrer == 0 || !PlotDrawable(g_))
+        return;
+    const int64_t first = s_.TS.Mini, last = s_.TS.Maxi;
+    if (Count(first, last) > kMaxFamilyValues)
+        return;
+    const int32_t bottom = g_.PlotHeight + 20;
+    for (int64_t v = first; v <= last; ++v) {
+        if (!Multiple(v, f.Montrer))
+            continue;
+        Pen(c_, f);
+        long double rSat;
+        try {
+            rSat = SaturationHumidityRatio(v, s_.Patm);
+        } catch (const ComputeFault &) {
+            continue;
+        }
+        const auto x = TryX(g_, v);
+        if (!x)
+            continue;
+        if (const auto y = TopClippedY(g_, rSat))
+            Line(c_, *x, *y, *x, bottom);
+        if (Multiple(v, f.Montrer_texte))
+            Label(c_, s_, f, *x - 5, g_.PlotHeight + 25, Text(v, "°C"));
+    }
+}
+
+void ChartPainter::DrawEnthalpyLines()
+{
+    const FamilySettings &f = s_.H;
+    if (f.Montrer == 0 || !PlotDrawable(g_))
+        return;
+    const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
+    int64_t first, last;
+    try {
+        first = TruncBound(Enthalpy(tsMini, s_.R.Mini / 1000.0L));
+        last = TruncBound(Enthalpy(tsMaxi, s_.R.Maxi / 1000.0L));
+    } catch (const ComputeFault &) {
+        return;
+    }
+    if (Count(first, last) > kMaxFamilyValues)
+        return;
+    RowGuess guess;
+    for (int64_t v = first; v <= last; ++v) {
+        if (!Multiple(v, f.Montrer))
+            continue;
+        Pen(c_, f);
+        const long double h = static_cast<long double>(v);
+        long double t0, r0;
+        RowHit end;
+        try {
+            r0 = s_.R.Mini / 1000.0L;
+            t0 = DryBulbFromEnthalpy(h, r0);
+            if (t0 > tsMaxi) {
+                t0 = tsMaxi;
+                r0 = HumidityRatioFromEnthalpy(h, tsMaxi);
+            }
+            // t1 falls as R rises while 2501 × 1.006 + 1.83 h > 0.
+            end = SaturationRow(rowSearch_, g_, s_.Patm, h > -1374.0L,
+                                [h](long double r) { return DryBulbFromEnthalpy(h, r); }, guess);
+            if (end.t < tsMini) {
+                end.t = tsMini;
+                end.r = HumidityRatioFromEnthalpy(h, tsMini);
+            }
+        } catch (const ComputeFault &) {
+            continue;
+        }
+        const auto x0 = TryX(g_, t0), y0 = TryY(g_, r0);
+        const auto x1 = TryX(g_, end.t), y1 = TryY(g_, end.r);
+        if (!x1 || !y1)
+            continue;
+        if (x0 && y0)
+            Line(c_, *x0, *y0, *x1, *y1);
+        if (Multiple(v, f.Montrer_texte)) {
+            if (*y1 > 20)
+                Label(c_, s_, f, *x1 - 15, *y1 - 15, Text(v, " kJ/kgas"));
+            else
+                Label(c_, s_, f, *x1, *y1 + 15, Text(v, " kJ/kgas"));
+        }
+    }
+}
+
+void ChartPainter::DrawVolumeLines()
+{
+    const FamilySettings &f = s_.V;
+    if (f.Montrer == 0 || !PlotDrawable(g_))
+        return;
+    const uint32_t patm = s_.Patm;
+    const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
+    int64_t first, last;
+    try {
+        // Hundredths of m3/kgas at the bottom-left and top-right corners.
+        first = TruncBound(checked::div(46124.0L * (s_.R.Mini / 1000.0L + 0.622L) * (tsMini + 273.15L), patm,
+                                        "volume bound")) + 1;
+        last = TruncBound(checked::div(46124.0L * (s_.R.Maxi / 1000.0L + 0.622L) * (tsMaxi + 273.15L), patm,
+                                       "volume bound"));
+    } catch (const ComputeFault &) {
+        return;
+    }
+    if (Count(first, last) > kMaxFamilyValues)
+        return;
+    RowGuess guess;
+    for (int64_t v = first; v <= last; ++v) {
+        if (!Multiple(v, f.Montrer))
+            continue;
+        Pen(c_, f);
+        const long double vol = v / 100.0L;
+        long double t0, r0;
+        RowHit end;
+        try {
+            r0 = s_.R.Mini / 1000.0L;
+            t0 = DryBulbFromVolume(vol, r0, patm);
+            if (t0 > tsMaxi) {
+                t0 = tsMaxi;
+                r0 = HumidityRatioFromVolume(vol, tsMaxi, patm);
+            }
+            // t1 falls as R rises for a positive volume.
+            end = SaturationRow(rowSearch_, g_, patm, v > 0,
+                                [vol, patm](long double r) { return DryBulbFromVolume(vol, r, patm); }, guess);
+            if (end.t < tsMini) {
+                end.t = tsMini;
+                end.r = HumidityRatioFromVolume(vol, tsMini, patm);
+            }
+        } catch (const ComputeFault &) {
+            continue;
+        }
+        const auto x0 = TryX(g_, t0), y0 = TryY(g_, r0);
+        const auto x1 = TryX(g_, end.t), y1 = TryY(g_, end.r);
+        if (!x1 || !y1)
+            continue;
+        if (x0 && y0)
+            Line(c_, *x0, *y0, *x1, *y1);
+        // Built by concatenation: 100 reads "0,100".
+        if (Multiple(v, f.Montrer_texte))
+            Label(c_, s_, f, *x1, *y1, "0," + Text(v, " m3/kgas"));
+    }
+}
+
+void PaintChart(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
+                MoistAirState &scratch, const ZoomState &zoom, const std::function<void(Canvas &)> &overlay)
+{
+    canvas.SetPenStyle(PenStyle::Solid);
+    canvas.FillBackground(settings.Fenetre.Couleur);
+
+    ChartPainter painter(canvas, settings, geometry, scratch);
+    painter.DrawHumidityRatioLines();
+    painter.DrawWetBulbLines();
+    painter.DrawDewPointLines();
+    painter.DrawRelativeHumidityCurves();
+    painter.DrawDryBulbLines();
+    painter.DrawEnthalpyLines();
+    painter.DrawVolumeLines();
+
+    const int32_t w = geometry.PlotWidth, hp = geometry.PlotHeight;
+    if (std::abs(int64_t(w)) <= int64_t(kMaxPixel) && std::abs(int64_t(hp)) <= int64_t(kMaxPixel)) {
+        canvas.SetPenColor(settings.TS.Couleur);
+        canvas.SetPenStyle(PenStyle::Solid);
+        Line(canvas, 20, hp + 20, w + 20, hp + 20);
+        canvas.SetPenColor(settings.R.Couleur);
+        canvas.SetPenStyle(PenStyle::Solid);
+        Line(canvas, w + 20, hp + 20, w + 20, 20);
+    }
+
+    if (zoom.ZoomDragging) {
+        canvas.SetPenColor(0);
+        canvas.SetPenStyle(PenStyle::Dot);
+        canvas.SetBrushClear();
+        canvas.Rectangle(zoom.ZoomX1, zoom.ZoomY1, zoom.ZoomX2, zoom.ZoomY2);
+        canvas.SetPenStyle(PenStyle::Solid);
+    }
+
+    if (overlay)
+        overlay(canvas);
+}
+
+} // namespace brumelle

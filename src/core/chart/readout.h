@@ -1,0 +1,17 @@
+#pragma once
+#include "chart_settings.h"
+#include "geometry.h"
+#include "model/moist_air.h"
+#include "model/number_format.h"
+
+#include <string>
+
+namespace brumelle {
+
+// Text of the status bar for the point under client pixel (x, y): every
+// property, or an empty text beyond saturation, outside the plot, for a plot
+// that cannot be drawn or when a computation faults.
+std::string CursorReadout(const ChartSettings &settings, const ChartGeometry &geometry, int32_t x, int32_t y,
+                          MoistAirState &scratch, const NumberSeparators &sep);
+
+} // namespace brumelle
