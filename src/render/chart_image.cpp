@@ -1,0 +1,83 @@
+#include "chart_image.h"
+
+#include "qpainter_canvas.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+namespace brumelle {
+
+namespace {
+
+constexpr int kDotsPerMeter96 = 3780; // 96 dpi, so 8-point text is about 13 pixels high
+
+void paintInto(QPainter &painter, const ChartSettings &settings, int plotWidth, int plotHeight,
+               const std::function<void(Canvas &)> &overlay)
+{
+    QPainterCanvas canvas(painter);
+    ChartGeometry g;
+    g.PlotWidth = plotWidth;
+    g.PlotHeight = plotHeight;
+    g.settings = &settings;
+    MoistAirState scratch;
+    PaintChart(canvas, settings, g, scratch, ZoomState{}, overlay);
+}
+
+} // namespace
+
+QImage RenderChartImage(const ChartSettings &settings, int plotWidth, int plotHeight,
+                        const std::function<void(Canvas &)> &overlay)
+{
+    QImage image(plotWidth + 70, plotHeight + 40, QImage::Format_RGB32);
+    image.setDotsPerMeterX(kDotsPerMeter96);
+    image.setDotsPerMeterY(kDotsPerMeter96);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintInto(painter, settings, plotWidth, plotHeight, overlay);
+    return image;
+}
+
+QString WriteChartFile(const QString &path, const ChartSettings &settings, int plotWidth, int plotHeight,
+                       const std::function<void(Canvas &)> &overlay)
+{
+    const int w = plotWidth + 70, h = plotHeight + 40;
+    const QString lower = path.toLower();
+    if (lower.endsWith(QLatin1String(".png"))) {
+        const QImage image = RenderChartImage(settings, plotWidth, plotHeight, overlay);
+        if (!image.save(path, "PNG"))
+            return QStringLiteral("cannot write %1").arg(path);
+        return {};
+    }
+    if (lower.endsWith(QLatin1String(".svg"))) {
+        QSvgGenerator svg;
+        svg.setFileName(path);
+        svg.setSize(QSize(w, h));
+        svg.setViewBox(QRect(0, 0, w, h));
+        svg.setResolution(96);
+        svg.setTitle(QStringLiteral("Brumelle"));
+        QPainter painter;
+        if (!painter.begin(&svg))
+            return QStringLiteral("cannot write %1").arg(path);
+        paintInto(painter, settings, plotWidth, plotHeight, overlay);
+        painter.end();
+        return {};
+    }
+    if (lower.endsWith(QLatin1String(".pdf"))) {
+        QPdfWriter pdf(path);
+        pdf.setResolution(96);
+        pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(w * 72.0 / 96.0, h * 72.0 / 96.0), QPageSize::Point),
+                                      QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return QStringLiteral("cannot write %1").arg(path);
+        paintInto(painter, settings, plotWidth, plotHeight, overlay);
+        painter.end();
+        return {};
+    }
+    return QStringLiteral("the output file must end in .png, .svg or .pdf");
+}
+
+} // namespace brumelle

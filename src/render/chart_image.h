@@ -1,0 +1,21 @@
+#pragma once
+#include "chart/paint.h"
+
+#include <QImage>
+#include <QString>
+
+#include <functional>
+
+namespace brumelle {
+
+// The paint cycle for a plot of plotWidth × plotHeight pixels, drawn into an
+// image of (plotWidth + 70) × (plotHeight + 40) pixels at 96 dpi.
+QImage RenderChartImage(const ChartSettings &settings, int plotWidth, int plotHeight,
+                        const std::function<void(Canvas &)> &overlay = {});
+
+// The same drawing written to a file whose name ends in .png, .svg or .pdf.
+// Returns an empty text on success, else what went wrong.
+QString WriteChartFile(const QString &path, const ChartSettings &settings, int plotWidth, int plotHeight,
+                       const std::function<void(Canvas &)> &overlay = {});
+
+} // namespace brumelle

@@ -1,0 +1,107 @@
+#include "qpainter_canvas.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace brumelle {
+
+QColor ToQColor(int32_t c)
+{
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
+
+QFont ChartFont()
+{
+    // Arial's metrics, which the label offsets were made for; any sans serif otherwise.
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPointSize(8);
+    return f;
+}
+
+QPainterCanvas::QPainterCanvas(QPainter &painter) : p_(painter)
+{
+    p_.setRenderHint(QPainter::Antialiasing, false);
+    p_.setFont(ChartFont());
+    applyPen();
+}
+
+void QPainterCanvas::applyPen()
+{
+    QPen pen(pen_);
+    pen.setWidth(1);
+    pen.setStyle(style_);
+    p_.setPen(pen);
+}
+
+void QPainterCanvas::SetPenColor(int32_t color)
+{
+    pen_ = ToQColor(color);
+    applyPen();
+}
+
+void QPainterCanvas::SetPenStyle(PenStyle style)
+{
+    switch (style) {
+    case PenStyle::Solid: style_ = Qt::SolidLine; break;
+    case PenStyle::Dash: style_ = Qt::DashLine; break;
+    case PenStyle::Dot: style_ = Qt::DotLine; break;
+    case PenStyle::DashDot: style_ = Qt::DashDotLine; break;
+    case PenStyle::DashDotDot: style_ = Qt::DashDotDotLine; break;
+    }
+    applyPen();
+}
+
+void QPainterCanvas::SetBrushColor(int32_t color)
+{
+    brush_ = ToQColor(color);
+    brushClear_ = false;
+}
+
+void QPainterCanvas::SetBrushClear() { brushClear_ = true; }
+
+void QPainterCanvas::SetFontColor(int32_t color) { font_ = ToQColor(color); }
+
+void QPainterCanvas::FillBackground(int32_t color)
+{
+    const QRect all = p_.window();
+    p_.fillRect(all, ToQColor(color));
+}
+
+void QPainterCanvas::MoveTo(int32_t x, int32_t y) { pos_ = QPoint(x, y); }
+
+void QPainterCanvas::LineTo(int32_t x, int32_t y)
+{
+    const QPoint to(x, y);
+    p_.drawLine(pos_, to);
+    pos_ = to;
+}
+
+void QPainterCanvas::TextOut(int32_t x, int32_t y, const std::string &text)
+{
+    const QString t = QString::fromStdString(text);
+    const QFontMetrics fm(p_.font(), p_.device());
+    const QRect box(x, y, fm.horizontalAdvance(t), fm.height());
+    if (!brushClear_)
+        p_.fillRect(box, brush_);
+    const QPen keep = p_.pen();
+    p_.setPen(font_);
+    p_.drawText(x, y + fm.ascent(), t);
+    p_.setPen(keep);
+}
+
+void QPainterCanvas::Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    p_.setBrush(brushClear_ ? QBrush(Qt::NoBrush) : QBrush(brush_));
+    p_.drawEllipse(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+    p_.setBrush(Qt::NoBrush);
+}
+
+void QPainterCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+{
+    p_.setBrush(brushClear_ ? QBrush(Qt::NoBrush) : QBrush(brush_));
+    p_.drawRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1)));
+    p_.setBrush(Qt::NoBrush);
+}
+
+} // namespace brumelle

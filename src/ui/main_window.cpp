@@ -1,0 +1,210 @@
+#include "main_window.h"
+
+#include "chart/paint.h"
+#include "chart/readout.h"
+#include "evolutions_window.h"
+#include "locale_separators.h"
+#include "qpainter_canvas.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStatusBar>
+
+namespace brumelle {
+
+ChartArea::ChartArea(TForm1 &form) : QWidget(&form), form_(form)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(ChartFont());
+}
+
+void ChartArea::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    form_.FormPaint(painter);
+}
+
+void ChartArea::mouseMoveEvent(QMouseEvent *e)
+{
+    const QPoint p = e->position().toPoint();
+    form_.FormMouseMove(p.x(), p.y());
+}
+
+void ChartArea::mousePressEvent(QMouseEvent *e)
+{
+    const QPoint p = e->position().toPoint();
+    form_.FormMouseDown(p.x(), p.y());
+}
+
+void ChartArea::mouseReleaseEvent(QMouseEvent *e)
+{
+    const QPoint p = e->position().toPoint();
+    form_.FormMouseUp(p.x(), p.y());
+}
+
+void ChartArea::resizeEvent(QResizeEvent *) { form_.FormResize(); }
+
+TForm1::TForm1(ProgramState &state, Messages &messages, QWidget *parent)
+    : QMainWindow(parent), state_(state), messages_(messages), separators_(SeparatorsOf(QLocale()))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Brumelle par Orvane"));
+    chart_ = new ChartArea(*this);
+    chart_->setObjectName(QStringLiteral("chart"));
+    setCentralWidget(chart_);
+    status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("status"));
+    status_->setTextFormat(Qt::PlainText);
+    statusBar()->addWidget(status_, 1);
+    statusBar()->setSizeGripEnabled(false);
+    buildMenus();
+    resize(800, 600);
+}
+
+QAction *TForm1::addItem(QMenu *menu, const QString &caption, const QKeySequence &shortcut)
+{
+    QAction *a = menu->addAction(caption);
+    if (!shortcut.isEmpty())
+        a->setShortcut(shortcut);
+    return a;
+}
+
+void TForm1::buildMenus()
+{
+    QMenu *fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    M_ouvrir = addItem(fichier, QStringLiteral("Ouvrir..."));
+    M_enregistrer_sous = addItem(fichier, QStringLiteral("Enregistrer sous..."));
+    fichier->addSeparator();
+    M_ouvrir_pref = addItem(fichier, QStringLiteral("Ouvrir préférences..."));
+    M_enregistrer_pref = addItem(fichier, QStringLiteral("Enregistrer préférences..."));
+    fichier->addSeparator();
+    M_imprimer = addItem(fichier, QStringLiteral("Imprimer..."));
+    fichier->addSeparator();
+    Quitter1 = addItem(fichier, QStringLiteral("&Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q));
+
+    QMenu *affichage = menuBar()->addMenu(QStringLiteral("&Affichage"));
+    Zoom1 = addItem(affichage, QStringLiteral("&Zoom"), QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Zoom1->setCheckable(true);
+    M_100 = addItem(affichage, QStringLiteral("100%"));
+    affichage->addSeparator();
+    m_copier = addItem(affichage, QStringLiteral("Copier"), QKeySequence(Qt::CTRL | Qt::Key_C));
+    affichage->addSeparator();
+    Precisiondutrace = addItem(affichage, QStringLiteral("Précision du tracé"), QKeySequence(Qt::CTRL | Qt::Key_P));
+    M_Effacer = addItem(affichage, QStringLiteral("Effacer les tracés"), QKeySequence(Qt::CTRL | Qt::Key_E));
+    affichage->addSeparator();
+    M_valeur_barre_etat =
+        addItem(affichage, QStringLiteral("Valeurs dans la barre d'état"), QKeySequence(Qt::CTRL | Qt::Key_V));
+    M_valeur_barre_etat->setCheckable(true);
+    M_valeur_barre_etat->setChecked(true);
+
+    QMenu *calculs = menuBar()->addMenu(QStringLiteral("Calculs"));
+    M_1point = addItem(calculs, QStringLiteral("Evolutions élémentaires"));
+    M_Dim_CTA = addItem(calculs, QStringLiteral("Dimensionnement CTA"));
+
+    QMenu *aide = menuBar()->addMenu(QStringLiteral("Aide"));
+    M_aide = addItem(aide, QStringLiteral("Aide"), QKeySequence(Qt::Key_F1));
+    M_apropos = addItem(aide, QStringLiteral("A propos"));
+
+    connect(M_valeur_barre_etat, &QAction::triggered, this, &TForm1::M_valeur_barre_etatClick);
+    connect(Zoom1, &QAction::triggered, this, &TForm1::Zoom1Click);
+    connect(M_100, &QAction::triggered, this, &TForm1::M_100Click);
+    connect(m_copier, &QAction::triggered, this, &TForm1::m_copierClick);
+    connect(M_imprimer, &QAction::triggered, this, &TForm1::M_imprimerClick);
+    connect(M_Effacer, &QAction::triggered, this, &TForm1::M_EffacerClick);
+    connect(Precisiondutrace, &QAction::triggered, this, &TForm1::PrecisiondutraceClick);
+    connect(M_1point, &QAction::triggered, this, &TForm1::M_1pointClick);
+    connect(M_Dim_CTA, &QAction::triggered, this, &TForm1::M_Dim_CTAClick);
+    connect(Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
+}
+
+bool TForm1::event(QEvent *e)
+{
+    // Every other window is modal, so the main window becomes active once:
+    // at start-up.
+    if (e->type() == QEvent::WindowActivate && !activated_) {
+        activated_ = true;
+        FormActivate();
+    }
+    return QMainWindow::event(e);
+}
+
+void TForm1::FormActivate()
+{
+    setWindowTitle(QStringLiteral("Sans titre - Brumelle par Orvane"));
+    // Settings keep their defaults until they are read from the settings file.
+    state_.settings = ChartSettings{};
+    state_.zoom.ZoomFloorTS = state_.settings.TS.Mini;
+    state_.flags = DrawingFlags{};
+    state_.RepaintOnFlagChange = true;
+    state_.TreatmentMode = 0;
+    RepaintChart();
+}
+
+ChartGeometry TForm1::Geometry() const
+{
+    // The status bar's height is taken off whether or not the bar is shown.
+    const QStatusBar *sb = const_cast<TForm1 *>(this)->statusBar();
+    const int sbHeight = sb->isVisible() ? sb->height() : sb->sizeHint().height();
+    const int clientHeight = chart_->height() + (sb->isVisible() ? sb->height() : 0);
+    return ChartGeometry::ForClient(chart_->width(), clientHeight, sbHeight, state_.settings);
+}
+
+void TForm1::RepaintChart() { chart_->repaint(); }
+
+QString TForm1::StatusText() const { return status_->text(); }
+
+void TForm1::FormPaint(QPainter &painter)
+{
+    QPainterCanvas canvas(painter);
+    const ChartGeometry g = Geometry();
+    PaintChart(canvas, state_.settings, g, state_.chartPoint, state_.zoom);
+}
+
+void TForm1::FormResize() { chart_->update(); }
+
+void TForm1::FormMouseMove(int x, int y)
+{
+    if (state_.zoom.ZoomDragging)
+        return;
+    if (!M_valeur_barre_etat->isChecked())
+        return;
+    const ChartGeometry g = Geometry();
+    status_->setText(QString::fromStdString(CursorReadout(state_.settings, g, x, y, state_.chartPoint, separators_)));
+}
+
+void TForm1::FormMouseDown(int, int) {}
+
+void TForm1::FormMouseUp(int, int) {}
+
+void TForm1::M_valeur_barre_etatClick()
+{
+    // The action already flipped its check state; the status text stays as it is.
+}
+
+void TForm1::Zoom1Click() {}
+void TForm1::M_100Click() {}
+void TForm1::m_copierClick() {}
+void TForm1::M_imprimerClick() {}
+void TForm1::M_EffacerClick() {}
+void TForm1::PrecisiondutraceClick() {}
+void TForm1::M_1pointClick()
+{
+    if (evolutions_)
+        evolutions_->exec();
+}
+void TForm1::M_Dim_CTAClick() {}
+
+void TForm1::Quitter1Click() { close(); }
+
+void TForm1::closeEvent(QCloseEvent *e)
+{
+    // Settings are not written back until the settings file exists.
+    e->accept();
+}
+
+} // namespace brumelle

@@ -1,0 +1,109 @@
+#pragma once
+#include "model/number_format.h"
+#include "program_state.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace brumelle {
+
+class Messages;
+class TForm1;
+class TF_calcul_un_point;
+
+// The chart: the client area above the status bar. Every event goes to the
+// main window's handlers.
+class ChartArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit ChartArea(TForm1 &form);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    TForm1 &form_;
+};
+
+// The main window: the psychrometric chart with its menus and status bar.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    TForm1(ProgramState &state, Messages &messages, QWidget *parent = nullptr);
+
+    // Geometry of the plot for the current client area.
+    ChartGeometry Geometry() const;
+    // Immediate repaint of the chart (other windows ask for it).
+    void RepaintChart();
+    QString StatusText() const;
+    void SetSeparators(const NumberSeparators &sep) { separators_ = sep; }
+
+    ChartArea *Chart() const { return chart_; }
+    // The windows the menus show, created after this one.
+    void SetEvolutionsWindow(TF_calcul_un_point *w) { evolutions_ = w; }
+
+    // Menu items, named as the program names them.
+    QAction *M_ouvrir = nullptr;
+    QAction *M_enregistrer_sous = nullptr;
+    QAction *M_ouvrir_pref = nullptr;
+    QAction *M_enregistrer_pref = nullptr;
+    QAction *M_imprimer = nullptr;
+    QAction *Quitter1 = nullptr;
+    QAction *Zoom1 = nullptr;
+    QAction *M_100 = nullptr;
+    QAction *m_copier = nullptr;
+    QAction *Precisiondutrace = nullptr;
+    QAction *M_Effacer = nullptr;
+    QAction *M_valeur_barre_etat = nullptr;
+    QAction *M_1point = nullptr;
+    QAction *M_Dim_CTA = nullptr;
+    QAction *M_aide = nullptr;
+    QAction *M_apropos = nullptr;
+
+    // Event handlers.
+    void FormActivate();
+    void FormPaint(QPainter &painter);
+    void FormResize();
+    void FormMouseMove(int x, int y);
+    void FormMouseDown(int x, int y);
+    void FormMouseUp(int x, int y);
+
+public slots:
+    void M_valeur_barre_etatClick();
+    void Zoom1Click();
+    void M_100Click();
+    void m_copierClick();
+    void M_imprimerClick();
+    void M_EffacerClick();
+    void PrecisiondutraceClick();
+    void M_1pointClick();
+    void M_Dim_CTAClick();
+    void Quitter1Click();
+
+protected:
+    bool event(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    QAction *addItem(QMenu *menu, const QString &caption, const QKeySequence &shortcut = {});
+
+    ProgramState &state_;
+    Messages &messages_;
+    NumberSeparators separators_;
+    ChartArea *chart_ = nullptr;
+    QLabel *status_ = nullptr;
+    bool activated_ = false;
+    TF_calcul_un_point *evolutions_ = nullptr;
+};
+
+} // namespace brumelle

@@ -1,0 +1,155 @@
+#include "main_window.h"
+#include "support/recording_messages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QStatusBar>
+
+#include <gtest/gtest.h>
+
+using namespace brumelle;
+
+namespace {
+
+struct Fixture {
+    ProgramState state;
+    test::RecordingMessages messages;
+    TForm1 form{state, messages};
+
+    // Shows the window with a plot of plotW × plotH pixels.
+    explicit Fixture(int plotW = 730, int plotH = 542)
+    {
+        form.show();
+        form.FormActivate();
+        QApplication::processEvents();
+        const QSize want(plotW + 70, plotH + 40);
+        form.resize(form.size() + (want - form.Chart()->size()));
+        QApplication::processEvents();
+    }
+
+    void moveTo(int x, int y)
+    {
+        QMouseEvent e(QEvent::MouseMove, QPointF(x, y), form.Chart()->mapToGlobal(QPointF(x, y)), Qt::NoButton,
+                      Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(form.Chart(), &e);
+    }
+};
+
+struct Item {
+    QString text;
+    QKeySequence shortcut;
+};
+
+std::vector<Item> itemsOf(QMenu *menu)
+{
+    std::vector<Item> items;
+    for (QAction *a : menu->actions())
+        items.push_back({a->isSeparator() ? QStringLiteral("-") : a->text(), a->shortcut()});
+    return items;
+}
+
+} // namespace
+
+TEST(MainWindow, CaptionAfterActivation)
+{
+    Fixture f;
+    EXPECT_EQ(f.form.windowTitle(), QStringLiteral("Sans titre - Brumelle par Orvane"));
+}
+
+TEST(MainWindow, GeometryFollowsTheClientArea)
+{
+    Fixture f;
+    const ChartGeometry g = f.form.Geometry();
+    EXPECT_EQ(g.PlotWidth, 730);
+    EXPECT_EQ(g.PlotHeight, 542);
+    EXPECT_EQ(g.PixelX(-15), 20);
+    EXPECT_EQ(g.PixelX(50), 750);
+    EXPECT_EQ(g.PixelY(0.030L), 20);
+    EXPECT_EQ(g.PixelY(0.0L), 561);
+}
+
+TEST(MainWindow, MenusItemsSeparatorsAndShortcuts)
+{
+    Fixture f;
+    const QList<QAction *> menus = f.form.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 4);
+    EXPECT_EQ(menus[0]->text(), QStringLiteral("&Fichier"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("&Affichage"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("Calculs"));
+    EXPECT_EQ(menus[3]->text(), QStringLiteral("Aide"));
+
+    const std::vector<std::vector<Item>> expected = {
+        {{"Ouvrir...", {}},
+         {"Enregistrer sous...", {}},
+         {"-", {}},
+         {"Ouvrir préférences...", {}},
+         {"Enregistrer préférences...", {}},
+         {"-", {}},
+         {"Imprimer...", {}},
+         {"-", {}},
+         {"&Quitter", QKeySequence("Ctrl+Q")}},
+        {{"&Zoom", QKeySequence("Ctrl+Z")},
+         {"100%", {}},
+         {"-", {}},
+         {"Copier", QKeySequence("Ctrl+C")},
+         {"-", {}},
+         {"Précision du tracé", QKeySequence("Ctrl+P")},
+         {"Effacer les tracés", QKeySequence("Ctrl+E")},
+         {"-", {}},
+         {"Valeurs dans la barre d'état", QKeySequence("Ctrl+V")}},
+        {{"Evolutions élémentaires", {}}, {"Dimensionnement CTA", {}}},
+        {{"Aide", QKeySequence("F1")}, {"A propos", {}}},
+    };
+    for (int m = 0; m < 4; ++m) {
+        const auto items = itemsOf(menus[m]->menu());
+        ASSERT_EQ(items.size(), expected[m].size()) << "menu " << m;
+        for (size_t i = 0; i < items.size(); ++i) {
+            EXPECT_EQ(items[i].text, expected[m][i].text) << "menu " << m << " item " << i;
+            EXPECT_EQ(items[i].shortcut, expected[m][i].shortcut) << "menu " << m << " item " << i;
+        }
+    }
+    EXPECT_TRUE(f.form.M_valeur_barre_etat->isCheckable());
+    EXPECT_TRUE(f.form.M_valeur_barre_etat->isChecked());
+    EXPECT_TRUE(f.form.Zoom1->isCheckable());
+    EXPECT_FALSE(f.form.Zoom1->isChecked());
+}
+
+TEST(MainWindow, MouseMoveWritesTheReadout)
+{
+    Fixture f;
+    f.moveTo(405, 380);
+    EXPECT_EQ(f.form.StatusText(), QString::fromUtf8("TS = 19,28 °C     R = 10,03 g/kgas     HR = 71,84 %     "
+                                                     "H = 44,85 kJ/kgas     V = 0,8413 m3/kgas     "
+                                                     "TH = 16,03 °C     TR = 14,08 °C"));
+    // Beyond saturation the text empties.
+    f.moveTo(20, 20);
+    EXPECT_TRUE(f.form.StatusText().isEmpty());
+}
+
+TEST(MainWindow, ReadoutSwitchedOffKeepsTheLastText)
+{
+    Fixture f;
+    f.moveTo(405, 380);
+    const QString shown = f.form.StatusText();
+    f.form.M_valeur_barre_etat->trigger();
+    EXPECT_FALSE(f.form.M_valeur_barre_etat->isChecked());
+    f.moveTo(300, 400);
+    EXPECT_EQ(f.form.StatusText(), shown);
+    f.form.M_valeur_barre_etat->trigger();
+    f.moveTo(300, 400);
+    EXPECT_NE(f.form.StatusText(), shown);
+}
+
+TEST(MainWindow, TinyWindowShowsNoReadoutAndDoesNotCrash)
+{
+    Fixture f(730, 542);
+    f.form.resize(60, 60);
+    QApplication::processEvents();
+    f.form.Chart()->repaint();
+    f.moveTo(10, 10);
+    EXPECT_TRUE(f.form.StatusText().isEmpty());
+}
