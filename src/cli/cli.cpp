@@ -1,0 +1,220 @@
+#include "cli.h"
+
+#include "calculators/evolutions.h"
+#include "chart/chart_settings.h"
+#include "chart/readout.h"
+#include "chart_image.h"
+#include "locale_separators.h"
+#include "model/number_format.h"
+#include "program_state.h"
+#include "storage/document.h"
+#include "storage/ini_file.h"
+
+#include <QLocale>
+#include <QString>
+
+#include <optional>
+
+namespace brumelle {
+
+namespace {
+
+const char *kUsage =
+    "usage:\n"
+    "  brumelle-cli chart --plot WxH [--set KEY=VALUE]... [--locale NAME] -o FILE.png|FILE.svg|FILE.pdf\n"
+    "  brumelle-cli readout --plot WxH [--set KEY=VALUE]... [--locale NAME] X Y\n"
+    "  brumelle-cli run FILE.brm [--locale NAME]\n"
+    "KEY is a chart setting: TS.Maxi, R.Mini, HR.Montrer, TH.Couleur, Fenetre.Couleur, Patm, ...\n"
+    "run opens a document, runs its calculations and prints the result grids and boxes;\n"
+    "the messages the program would show go to the error output.\n";
+
+// Largest plot side accepted, so a typo cannot ask for gigabytes.
+constexpr long long kMaxPlotSide = 20000;
+
+struct Options {
+    std::string command;
+    std::optional<std::pair<int, int>> plot;
+    ChartSettings settings;
+    bool settingsGiven = false;
+    std::optional<std::string> locale;
+    std::optional<std::string> output;
+    std::vector<std::string> positional;
+};
+
+int usage(std::string &err, const std::string &why)
+{
+    err += "brumelle-cli: " + why + "\n" + kUsage;
+    return 2;
+}
+
+std::optional<std::pair<int, int>> parsePlot(const std::string &text)
+{
+    const auto x = text.find_first_of("xX");
+    if (x == std::string::npos)
+        return std::nullopt;
+    const auto w = ReadInteger(text.substr(0, x));
+    const auto h = ReadInteger(text.substr(x + 1));
+    if (!w || !h || *w > kMaxPlotSide || *h > kMaxPlotSide || *w < -kMaxPlotSide || *h < -kMaxPlotSide)
+        return std::nullopt;
+    return std::make_pair(static_cast<int>(*w), static_cast<int>(*h));
+}
+
+NumberSeparators separators(const Options &o)
+{
+    return SeparatorsOf(o.locale ? QLocale(QString::fromStdString(*o.locale)) : QLocale::system());
+}
+
+// Every message the program would show, one line each, in order.
+class LineMessages : public Messages {
+public:
+    explicit LineMessages(std::string &err) : err_(err) {}
+    void information(const std::string &t) override { line("information", t); }
+    void message(const std::string &t) override { line("message", t); }
+    void error(const std::string &t) override { line("erreur", ErrorBoxText(t)); }
+    bool confirm(const std::string &t) override
+    {
+        line("confirmation", t);
+        return false; // nobody to say "Oui"
+    }
+
+private:
+    void line(const char *kind, const std::string &text)
+    {
+        std::string flat;
+        for (size_t i = 0; i < text.size(); ++i) {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+                continue; // CR LF is one break
+            flat += text[i] == '\r' || text[i] == '\n' ? ' ' : text[i];
+        }
+        err_ += std::string(kind) + ": " + flat + "\n";
+    }
+    std::string &err_;
+};
+
+int runDocument(const Options &o, std::string &out, std::string &err)
+{
+    if (o.plot || o.settingsGiven || o.output || o.positional.size() != 1)
+        return usage(err, "run needs the document FILE and takes no option but --locale");
+    const std::string &path = o.positional[0];
+    IniFile file;
+    if (!file.LoadFromFile(path))
+        return usage(err, "cannot read '" + path + "'");
+
+    ProgramState state;
+    LineMessages messages(err);
+    Evolutions evolutions(state, messages, [] {}, separators(o));
+    if (OpenDocument(file, state, evolutions, messages, [] {}) == DocumentOpening::NotRecognised)
+        return 1;
+    // What the evolutions window shows when it is next opened: its activation
+    // writes the headings and the pressure text of the document into row 8.
+    evolutions.FormActivate();
+
+    const EvolutionData &d = state.evolutions;
+    const std::pair<const char *, const ResultGrid *> grids[] = {
+        {"grille_un_point", &d.grille_un_point}, {"grille_BC", &d.grille_BC},   {"grille_melange", &d.grille_melange},
+        {"grille_bfc", &d.grille_bfc},           {"grille_lav", &d.grille_lav}, {"grille_vap", &d.grille_vap},
+    };
+    for (const auto &[name, grid] : grids) {
+        std::string text = GridClipboardText(*grid);
+        for (char &c : text)
+            if (c == '\r')
+                c = '\n';
+        out += "[" + std::string(name) + "]\n" + text;
+    }
+    const std::pair<const char *, const std::string *> boxes[] = {
+        {"e_P_bc", &d.e_P_bc},
+        {"E_P_BFC", &d.E_P_BFC},
+        {"E_Efficacite_BFC", &d.E_Efficacite_BFC},
+        {"e_condensation_bfc", &d.e_condensation_bfc},
+        {"E_efficacite_lav", &d.E_efficacite_lav},
+        {"E_qm_eau_lav", &d.E_qm_eau_lav},
+        {"E_qm_eau_vap", &d.E_qm_eau_vap},
+        {"E_valeur_arr", &d.E_valeur_arr},
+    };
+    for (const auto &[name, text] : boxes)
+        out += std::string(name) + "=" + *text + "\n";
+    return 0;
+}
+
+} // namespace
+
+int RunCli(const std::vector<std::string> &args, std::string &out, std::string &err)
+{
+    if (args.empty())
+        return usage(err, "no command");
+    Options o;
+    o.command = args[0];
+    if (o.command != "chart" && o.command != "readout" && o.command != "run")
+        return usage(err, "unknown command '" + o.command + "'");
+    for (size_t i = 1; i < args.size(); ++i) {
+        const std::string &a = args[i];
+        auto value = [&](std::string &v) {
+            if (i + 1 >= args.size())
+                return false;
+            v = args[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--plot") {
+            if (!value(v) || !(o.plot = parsePlot(v)))
+                return usage(err, "--plot needs WIDTHxHEIGHT in pixels");
+        } else if (a == "--set") {
+            const auto eq = value(v) ? v.find('=') : std::string::npos;
+            if (eq == std::string::npos || !SetChartSetting(o.settings, v.substr(0, eq), v.substr(eq + 1)))
+                return usage(err, "--set needs KEY=VALUE with a known chart setting and a whole number");
+            o.settingsGiven = true;
+        } else if (a == "--locale") {
+            if (!value(v))
+                return usage(err, "--locale needs a name such as fr_FR");
+            o.locale = v;
+        } else if (a == "-o") {
+            if (!value(v))
+                return usage(err, "-o needs a file name");
+            o.output = v;
+        } else if (a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9')) {
+            return usage(err, "unknown option '" + a + "'");
+        } else {
+            o.positional.push_back(a);
+        }
+    }
+    if (o.command == "run")
+        return runDocument(o, out, err);
+    if (!o.plot)
+        return usage(err, "--plot is required");
+
+    if (o.command == "chart") {
+        if (!o.output || !o.positional.empty())
+            return usage(err, "chart needs -o FILE and no other argument");
+        const auto [w, h] = *o.plot;
+        if (w + 70 <= 0 || h + 40 <= 0)
+            return usage(err, "the image would be empty");
+        const QString path = QString::fromStdString(*o.output);
+        if (!(path.endsWith(".png", Qt::CaseInsensitive) || path.endsWith(".svg", Qt::CaseInsensitive) ||
+              path.endsWith(".pdf", Qt::CaseInsensitive)))
+            return usage(err, "the output file must end in .png, .svg or .pdf");
+        const QString problem = WriteChartFile(path, o.settings, w, h);
+        if (!problem.isEmpty()) {
+            err += "brumelle-cli: " + problem.toStdString() + "\n";
+            return 1;
+        }
+        return 0;
+    }
+
+    // readout
+    if (o.output || o.positional.size() != 2)
+        return usage(err, "readout needs the pixel X Y");
+    const auto x = ReadInteger(o.positional[0]);
+    const auto y = ReadInteger(o.positional[1]);
+    if (!x || !y)
+        return usage(err, "X and Y must be whole numbers");
+    ChartGeometry g;
+    g.PlotWidth = o.plot->first;
+    g.PlotHeight = o.plot->second;
+    g.settings = &o.settings;
+    MoistAirState scratch;
+    out += CursorReadout(o.settings, g, static_cast<int32_t>(*x), static_cast<int32_t>(*y), scratch, separators(o)) +
+           "\n";
+    return 0;
+}
+
+} // namespace brumelle

@@ -1,0 +1,121 @@
+#include "cli.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+using namespace brumelle;
+
+namespace {
+
+struct Result {
+    int status;
+    std::string out, err;
+};
+
+Result run(const std::vector<std::string> &args)
+{
+    Result r;
+    r.status = RunCli(args, r.out, r.err);
+    return r;
+}
+
+} // namespace
+
+TEST(Cli, ReadoutWithFrenchSeparators)
+{
+    const Result r = run({"readout", "--plot", "730x542", "--locale", "fr_FR", "405", "380"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "TS = 19,28 °C     R = 10,03 g/kgas     HR = 71,84 %     H = 44,85 kJ/kgas     "
+                     "V = 0,8413 m3/kgas     TH = 16,03 °C     TR = 14,08 °C\n");
+}
+
+TEST(Cli, ReadoutBeyondSaturationIsAnEmptyLine)
+{
+    const Result r = run({"readout", "--plot", "730x542", "20", "20"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "\n");
+}
+
+TEST(Cli, ReadoutFollowsSettings)
+{
+    // A wider dry-bulb range moves the point under the same pixel.
+    const Result a = run({"readout", "--plot", "730x542", "--locale", "en_US", "405", "380"});
+    const Result b = run({"readout", "--plot", "730x542", "--locale", "en_US", "--set", "TS.Mini=-20", "405", "380"});
+    EXPECT_EQ(a.out.substr(0, 14), "TS = 19.28 °C");
+    EXPECT_NE(a.out, b.out);
+}
+
+TEST(Cli, ChartImageHasTheMarginsAroundThePlot)
+{
+    QTemporaryDir dir;
+    const std::string png = dir.filePath("chart.png").toStdString();
+    const Result r = run({"chart", "--plot", "730x542", "--set", "Fenetre.Couleur=16777215", "-o", png});
+    ASSERT_EQ(r.status, 0) << r.err;
+    QImage image(QString::fromStdString(png));
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.width(), 800);
+    EXPECT_EQ(image.height(), 582);
+    // White background, green humidity-ratio axis at x = 750.
+    EXPECT_EQ(image.pixelColor(5, 5), QColor(255, 255, 255));
+    EXPECT_EQ(image.pixelColor(750, 300), QColor(0, 128, 0));
+}
+
+TEST(Cli, ChartWritesSvgAndPdf)
+{
+    QTemporaryDir dir;
+    for (const char *name : {"c.svg", "c.pdf"}) {
+        const std::string path = dir.filePath(name).toStdString();
+        const Result r = run({"chart", "--plot", "300x200", "-o", path});
+        ASSERT_EQ(r.status, 0) << r.err;
+        std::FILE *f = std::fopen(path.c_str(), "rb");
+        ASSERT_NE(f, nullptr);
+        char head[5] = {};
+        EXPECT_EQ(std::fread(head, 1, 4, f), 4u);
+        std::fclose(f);
+        EXPECT_EQ(std::string(head), std::string(name).back() == 'f' ? "%PDF" : "<?xm");
+    }
+}
+
+TEST(Cli, BadArgumentsGiveUsageAndStatus2)
+{
+    const std::vector<std::vector<std::string>> bad = {
+        {},
+        {"draw"},
+        {"chart", "-o", "x.png"},
+        {"chart", "--plot", "abc", "-o", "x.png"},
+        {"chart", "--plot", "100x100", "-o", "x.bmp"},
+        {"chart", "--plot", "100x100"},
+        {"chart", "--plot", "999999x10", "-o", "x.png"},
+        {"chart", "--plot", "100x100", "--set", "Nope=1", "-o", "x.png"},
+        {"chart", "--plot", "100x100", "--set", "TS.Maxi=abc", "-o", "x.png"},
+        {"chart", "--plot", "100x100", "--set", "Patm=0", "-o", "x.png"},
+        {"readout", "--plot", "100x100", "1"},
+        {"readout", "--plot", "100x100", "a", "b"},
+        {"readout", "--plot"},
+        {"readout", "--plot", "100x100", "--bogus", "1", "2"},
+    };
+    for (const auto &args : bad) {
+        const Result r = run(args);
+        EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]);
+        EXPECT_NE(r.err.find("usage"), std::string::npos);
+    }
+}
+
+TEST(Cli, TheProgramRunsWithoutDisplay)
+{
+    // The real executable, as a user would call it.
+    const std::string cmd = std::string("env -u DISPLAY QT_QPA_PLATFORM= ") + BRUMELLE_CLI_PATH +
+                            " readout --plot 730x542 --locale fr_FR 405 380";
+    std::FILE *p = popen(cmd.c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    char buf[512] = {};
+    const size_t n = std::fread(buf, 1, sizeof buf - 1, p);
+    const int status = pclose(p);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(std::string(buf, n).substr(0, 14), "TS = 19,28 °C");
+    EXPECT_EQ(pclose(popen((std::string(BRUMELLE_CLI_PATH) + " nonsense 2>/dev/null").c_str(), "r")) >> 8, 2);
+}
