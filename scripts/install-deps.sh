@@ -1,0 +1,14 @@
+#!/bin/sh
+# Installs what Brumelle needs to build, test and run on Debian 12.
+set -eu
+if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends \
+  cmake make g++ pkg-config \
+  libgtest-dev libgmock-dev libbenchmark-dev \
+  qt6-base-dev libqt6svg6-dev libgl-dev \
+  fonts-dejavu-core fonts-liberation2 locales >/dev/null
+# The French locale, so the tests can check that numbers never follow the C locale.
+if ! locale -a 2>/dev/null | grep -qi '^fr_FR.utf8$'; then
+  $SUDO localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
+fi
