@@ -1,0 +1,115 @@
+#pragma once
+#include "model/messages.h"
+#include "model/moist_air.h"
+#include "model/number_format.h"
+#include "result_grid.h"
+
+#include <functional>
+#include <string>
+
+namespace brumelle {
+
+struct ProgramState;
+
+// Contents of the evolutions window: the texts of its boxes exactly as shown,
+// its six result grids, the radio buttons and the unit boxes. Lives for the
+// whole run, so every box, grid and tick keeps its content.
+struct EvolutionData {
+    // Single point
+    ResultGrid grille_un_point{2};
+    std::string E_valeur_dep = "1";
+    std::string E_valeur_arr;
+    int C_unite_dep = 0; // 0 kg/s, 1 kg/h, 2 m3/s, 3 m3/h; -1 none selected
+    int C_unite_arr = 0;
+    long double conversionVolume = 1.0L;  // V for conversion, m3/kgas
+    long double conversionFactor = 1.0L;
+
+    // Heating coil
+    ResultGrid grille_BC{3};
+    std::string E_TS_Entree_BC = "20", E_HR_Entree_BC = "50", e_qm_bc = "1", E_deltat_bc = "10";
+    std::string e_P_bc;
+
+    // Mixing
+    ResultGrid grille_melange{4};
+    std::string E_TS1_mel = "20", E_HR1_mel = "50", E_qm1_mel = "1";
+    std::string E_TS2_mel = "10", E_HR2_mel = "90", E_qm2_mel = "1";
+
+    // Cooling coil
+    ResultGrid grille_bfc{4};
+    std::string E_TS_Entree_BFC = "20", E_HR_Entree_BFC = "50", E_qm_BFC = "1", E_deltat_BFC = "10",
+                E_T_BFC = "9";
+    std::string E_P_BFC, E_Efficacite_BFC, e_condensation_bfc;
+
+    // Air washer
+    ResultGrid grille_lav{4};
+    std::string E_TS_Entree_Lav = "20", E_HR_Entree_Lav = "50", E_qm_Lav = "1", E_R_sortie_lav = "9";
+    std::string E_efficacite_lav, E_qm_eau_lav;
+
+    // Steam humidifier
+    ResultGrid grille_vap{3};
+    std::string E_TS_Entree_vap = "20", E_HR_Entree_vap = "50", E_qm_vap = "1", E_R_sortie_vap = "10";
+    std::string E_qm_eau_vap;
+    bool radio_vap_theorique = true; // else "Evolution réelle"
+};
+
+// The calculations of the evolutions window. Each handler reads the texts of
+// its boxes from EvolutionData, checks them in the program's order, writes
+// its grid and result boxes, shows its messages and asks for repaints.
+class Evolutions {
+public:
+    Evolutions(ProgramState &state, Messages &messages, std::function<void()> repaintMainWindow,
+               NumberSeparators separators);
+
+    void FormActivate();            // headings, pressure row, unit boxes, conversion
+    void B_Calcul_pointClick();     // single point solver
+    void B_Nouveau_1pointClick();   // clear and unlock the single-point grid (unticking is the window's job)
+    void B_calcul_BCClick();        // heating coil
+    void B_calcul_BFCClick();       // cooling coil
+    void B_calcul_LavClick();       // air washer
+    void B_calcul_vapClick();       // steam humidifier
+    void B_calcul_melangeClick();   // mixing
+    void C_unite_depChange();       // airflow conversion: factor, then value
+
+    // Pair test of the solver on a column of grille_un_point.
+    bool CheckGivenPair(int col) const;
+    void SolvePoint();
+
+    const NumberSeparators &Separators() const { return sep_; }
+
+private:
+    // Reads the pressure text into ChartSettings.Patm. A text that is not a
+    // whole number shows the error box and returns false; 0 or less takes 101325.
+    bool ReadPressure();
+    // Writes TS, HR, R (g/kgas), H, V, TH, TR of a point into rows 1 to 7 of a column.
+    void WritePoint(ResultGrid &grid, int col, const MoistAirState &p) const;
+    // A box's number: ParseNumber of its text, or 0 when it is empty.
+    long double BoxNumber(const std::string &text);
+    std::string Fixed(long double v, int decimals) const { return FormatFixed(v, decimals, sep_); }
+
+    // --- Single point (point_solver.cpp) ---
+    // SolvePoint's run; false when the pressure text cannot be read, which
+    // abandons the rest of the click.
+    bool RunSolvePoint();
+    // A refused single point: message, grid emptied and editable, repaint.
+    void RefusePoint(const std::string &message);
+    // --- end of single point ---
+
+    ProgramState &state_;
+    EvolutionData &d_;
+    Messages &messages_;
+    std::function<void()> repaint_;
+    NumberSeparators sep_;
+};
+
+// --- Air-treatment calculators (calculators.cpp) ---
+// Bound of the air washer's saturation search: 1000 K in steps of 0.001 K,
+// far more than any line of the chart needs.
+constexpr long kSaturationSearchMaxSteps = 1000000;
+// Walks down the line of constant enthalpy hKJ from the point in p (TS, Pv,
+// Pvs set) in steps of 0.001 K until Pv reaches Pvs, updating TS, R, Pv and
+// Pvs; returns the number of steps. Throws ComputeFault past maxSteps.
+long SaturationSearchOnEnthalpyLine(MoistAirState &p, long double hKJ, uint32_t patmPa,
+                                    long maxSteps = kSaturationSearchMaxSteps);
+// --- end of air-treatment calculators ---
+
+} // namespace brumelle

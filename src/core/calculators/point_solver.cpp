@@ -1,0 +1,230 @@
+// The "Un point" tab: any two properties of an air point typed into
+// grille_un_point complete the point by a rule-driven fixed-point search.
+#include "evolutions.h"
+
+#include "model/fault.h"
+#include "program_state.h"
+
+#include <array>
+#include <string>
+#include <utility>
+
+namespace brumelle {
+
+namespace {
+
+// Rows of grille_un_point.
+enum Row { kTS = 1, kHR = 2, kR = 3, kH = 4, kV = 5, kTH = 6, kTR = 7, kPatm = 8 };
+
+// The pairs of given properties from which the rules can start (and V with
+// TH, which passes although no rule starts from it).
+const std::array<std::pair<int, int>, 13> kSolvablePairs = {{
+    {kTS, kHR}, {kTS, kR}, {kTS, kH}, {kTS, kTH}, {kTS, kTR},
+    {kH, kR}, {kH, kTR},
+    {kR, kHR}, {kR, kV},
+    {kTR, kHR}, {kTR, kV}, {kTR, kTH},
+    {kV, kTH},
+}};
+
+constexpr int kMaxPasses = 1000;
+constexpr const char *kCannotCompute = "Le programme ne peut pas calculer avec ces valeurs";
+
+// Bounds included; a NaN is out of every range.
+bool InRange(long double v, long double lo, long double hi) { return v >= lo && v <= hi; }
+
+struct Limit {
+    long double lo, hi;
+    const char *given;    // message for a typed value
+    const char *computed; // message for a completed point
+};
+
+// Chart ranges, in the order of the rows 1 to 7 (R in g/kgas).
+const std::array<Limit, 7> kLimits = {{
+    {-50, 50, "La température sèche demandée est en dehors des plages du diagramme, le calcul est arrêté",
+     "La température sèche calculée est en dehors des plages du diagramme, le calcul est arrêté"},
+    {0, 100, "L'hygrométrie demandée est en dehors des plages du diagramme, le calcul est arrêté",
+     "L'hygrométrie calculée est en dehors des plages du diagramme, le calcul est arrêté"},
+    {0, 40, "L'humidité spécifique demandée est en dehors des plages du diagramme, le calcul est arrêté",
+     "L'humidité spécifique calculée est en dehors des plages du diagramme, le calcul est arrêté"},
+    {-50, 120, "L'enthalpie demandée est en dehors des plages du diagramme, le calcul est arrêté",
+     "L'enthalpie calculée est en dehors des plages du diagramme, le calcul est arrêté"},
+    {0.6L, 0.96L, "Le volume spécifique demandé est en dehors des plages du diagramme, le calcul est arrêté",
+     "Le volume spécifique calculé est en dehors des plages du diagramme, le calcul est arrêté"},
+    {-50, 35, "La tempéraure humide demandée est en dehors des plages du diagramme, le calcul est arrêté",
+     "La tempéraure humide calculée est en dehors des plages du diagramme, le calcul est arrêté"},
+    {-50, 31, "La tempéraure de rosée demandée est en dehors des plages du diagramme, le calcul est arrêté",
+     "La tempéraure de rosée calculée est en dehors des plages du diagramme, le calcul est arrêté"},
+}};
+
+const Limit &LimitOf(int row) { return kLimits[static_cast<size_t>(row - 1)]; }
+
+// The field of a row, in the unit the solver works in (R in kg/kgas).
+long double &Field(MoistAirState &s, int row)
+{
+    switch (row) {
+    case kTS: return s.TS;
+    case kHR: return s.HR;
+    case kR: return s.R;
+    case kH: return s.H;
+    case kV: return s.V;
+    case kTH: return s.TH;
+    default: return s.TR;
+    }
+}
+
+// One pass of the rules, in their order. A rule fills its target only when
+// the target is still unknown (0) and its sources are known; what it
+// computes is seen by the rules after it.
+void ApplyRules(MoistAirState &s, uint32_t patmPa)
+{
+    if (s.Pvs == 0 && s.TS != 0) // 1
+        s.Pvs = SaturationPressure(s.TS);
+    if (s.Pv == 0 && s.Pvs != 0 && s.HR != 0) // 2
+        s.Pv = checked::finite(s.Pvs * s.HR / 100.0L, "Pv from HR");
+    if (s.R == 0 && s.Pv != 0) // 3
+        s.R = HumidityRatioFromPv(s.Pv, patmPa);
+    if (s.H == 0 && s.TS != 0 && s.R != 0) // 4
+        s.H = Enthalpy(s.TS, s.R);
+    if (s.V == 0 && s.TS != 0 && s.R != 0) // 5
+        s.V = SpecificVolume(s.TS, s.R, patmPa);
+    if (s.Pv == 0 && s.R != 0) // 6
+        s.Pv = PvFromHumidityRatio(s.R, patmPa);
+    if (s.HR == 0 && s.Pv != 0 && s.Pvs != 0) // 7
+        s.HR = checked::div(s.Pv * 100.0L, s.Pvs, "HR from Pv");
+    if (s.TS == 0 && s.H != 0 && s.R != 0) // 8
+        s.TS = DryBulbFromEnthalpy(s.H, s.R);
+    if (s.TS == 0 && s.Pvs != 0) // 9: inverse of the saturation pressure
+        s.TS = DewPointOf(s.Pvs);
+    if (s.TS == 0 && s.V != 0 && s.R != 0) // 10
+        s.TS = DryBulbFromVolume(s.V, s.R, patmPa);
+    if (s.Pvs == 0 && s.Pv != 0 && s.HR != 0) // 11
+        s.Pvs = checked::div(s.Pv * 100.0L, s.HR, "Pvs from HR");
+    if (s.R == 0 && s.TS != 0 && s.V != 0) // 12
+        s.R = HumidityRatioFromVolume(s.V, s.TS, patmPa);
+    if (s.R == 0 && s.TS != 0 && s.H != 0) // 13
+        s.R = HumidityRatioFromEnthalpy(s.H, s.TS);
+    if (s.Pv == 0 && s.TR > 0) // 14: over water
+        s.Pv = PvFromDewPoint(s.TR);
+    if (s.Pv == 0 && s.TR < 0) // 15: over ice
+        s.Pv = PvFromDewPoint(s.TR);
+    if (s.Pv == 0 && s.TS != 0 && s.TH != 0) // 16
+        s.Pv = PsychrometricPv(s.TS, s.TH, patmPa, PvPrecision::Double);
+    if (s.TS == 0 && s.Pv != 0 && s.TH != 0) // 17
+        DryBulbFromWetBulb(s, patmPa);
+    if (s.TH == 0 && s.Pv != 0 && s.TS != 0) // 18
+        WetBulbFromPv(s, patmPa, PvPrecision::Double);
+    if (s.TR == 0 && s.Pv != 0) // 19
+        DewPointFromPv(s);
+}
+
+bool Complete(const MoistAirState &s)
+{
+    return s.TS != 0 && s.HR != 0 && s.TH != 0 && s.R != 0 && s.H != 0 && s.V != 0 && s.TR != 0;
+}
+
+} // namespace
+
+bool Evolutions::CheckGivenPair(int col) const
+{
+    const ResultGrid &g = d_.grille_un_point;
+    auto given = [&](int row) { return !g.Cell(col, row).empty(); };
+    int count = 0;
+    for (int row = kTS; row <= kTR; ++row)
+        count += given(row) ? 1 : 0;
+    if (count < 2)
+        return false;
+    for (const auto &[a, b] : kSolvablePairs)
+        if (given(a) && given(b))
+            return true;
+    return false;
+}
+
+void Evolutions::RefusePoint(const std::string &message)
+{
+    messages_.information(message);
+    ClearGrid(d_.grille_un_point);
+    d_.grille_un_point.Enabled = true;
+    repaint_();
+}
+
+void Evolutions::B_Calcul_pointClick()
+{
+    ResultGrid &g = d_.grille_un_point;
+    if (!CheckGivenPair(1)) {
+        RefusePoint("Le programme ne peut pas calculer toutes les caractéristiques de l'air avec les points que "
+                    "vous avez donnés, le calcul est arrêté");
+        return;
+    }
+
+    MoistAirState &s = state_.EvolutionState;
+    s.TS = s.HR = s.R = s.H = s.V = s.TH = s.TR = 0;
+    for (int row = kTS; row <= kTR; ++row) {
+        const std::string &text = g.Cell(1, row);
+        // An empty V would fail its range: V is checked only when typed.
+        if (row == kV && text.empty())
+            continue;
+        const long double typed = BoxNumber(text); // R typed in g/kgas
+        Field(s, row) = row == kR ? typed / 1000.0L : typed;
+        const Limit &lim = LimitOf(row);
+        if (!InRange(typed, lim.lo, lim.hi)) {
+            RefusePoint(lim.given);
+            return;
+        }
+    }
+
+    // A typed zero is a known value: it takes a tiny non-zero stand-in.
+    for (int row : {kTR, kTS, kHR, kR, kH, kV, kTH})
+        if (g.Cell(1, row) == "0")
+            Field(s, row) = row == kR ? 0.000000001L : 0.000001L;
+
+    if (!RunSolvePoint())
+        return;
+    C_unite_depChange();
+}
+
+void Evolutions::SolvePoint() { RunSolvePoint(); }
+
+bool Evolutions::RunSolvePoint()
+{
+    MoistAirState &s = state_.EvolutionState;
+    ResultGrid &g = d_.grille_un_point;
+    s.Pvs = 0;
+    s.Pv = 0;
+    if (!ReadPressure())
+        return false;
+    const uint32_t patm = state_.settings.Patm;
+
+    bool solved = true;
+    try {
+        int passes = 0;
+        while (!Complete(s)) {
+            ++passes;
+            ApplyRules(s, patm);
+            if (passes >= kMaxPasses)
+                return true; // no rule can complete the point: stop without a word
+        }
+    } catch (const ComputeFault &) {
+        messages_.information(kCannotCompute);
+        solved = false;
+    }
+
+    if (solved) {
+        const std::array<long double, 7> shown = {s.TS, s.HR, s.R * 1000.0L, s.H, s.V, s.TH, s.TR};
+        for (int row = kTS; row <= kTR; ++row) {
+            const Limit &lim = LimitOf(row);
+            if (!InRange(shown[static_cast<size_t>(row - 1)], lim.lo, lim.hi)) {
+                RefusePoint(lim.computed);
+                return true;
+            }
+        }
+        WritePoint(g, 1, s);
+        g.SetCell(1, kPatm, std::to_string(patm));
+    }
+
+    if (state_.flags.Check_dessin_1point)
+        repaint_();
+    g.Enabled = false;
+    return true;
+}
+
+} // namespace brumelle

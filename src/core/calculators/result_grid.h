@@ -1,0 +1,37 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace brumelle {
+
+// A string grid whose rows are properties and whose columns are points.
+// Row 0 and column 0 hold the headings. Cells are addressed (column, row).
+class ResultGrid {
+public:
+    explicit ResultGrid(int colCount = 2, int rowCount = 9)
+        : cols_(colCount), rows_(rowCount), cells_(static_cast<size_t>(colCount * rowCount))
+    {
+    }
+
+    int ColCount() const { return cols_; }
+    int RowCount() const { return rows_; }
+    const std::string &Cell(int col, int row) const { return cells_[index(col, row)]; }
+    void SetCell(int col, int row, const std::string &text) { cells_[index(col, row)] = text; }
+
+    // Locked grids take no typing (the single-point grid after a solve).
+    bool Enabled = true;
+
+private:
+    size_t index(int col, int row) const { return static_cast<size_t>(row * cols_ + col); }
+    int cols_, rows_;
+    std::vector<std::string> cells_;
+};
+
+// Empties every cell of row >= 1 and column >= 1; headings stay.
+void ClearGrid(ResultGrid &grid);
+
+// The grid as clipboard text: a tab before every cell after the first of a
+// row, a carriage return alone after every row, headings included.
+std::string GridClipboardText(const ResultGrid &grid);
+
+} // namespace brumelle
