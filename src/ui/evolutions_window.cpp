@@ -1,0 +1,552 @@
+#include "evolutions_window.h"
+
+#include "clipboard.h"
+#include "locale_separators.h"
+#include "qpainter_canvas.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTableView>
+#include <QToolButton>
+
+namespace brumelle {
+
+namespace {
+constexpr int kTabRowHeight = 22;
+constexpr int kRowHeight = 17;
+constexpr int kGroupHeight = 40;
+constexpr int kGroupStep = 42;
+constexpr int kLeftWidth = 150; // input boxes; the grid takes the right-hand side
+} // namespace
+
+// ---- MultiRowTabs
+
+MultiRowTabs::MultiRowTabs(int columns, QWidget *parent)
+    : QWidget(parent), columns_(columns), buttons_(new QButtonGroup(this)), pages_(new QStackedWidget(this))
+{
+    buttons_->setExclusive(true);
+    pages_->setFrameShape(QFrame::StyledPanel);
+    connect(buttons_, &QButtonGroup::idClicked, this, [this](int id) { pages_->setCurrentIndex(id); });
+}
+
+void MultiRowTabs::addTab(QWidget *page, const QString &caption)
+{
+    auto *tab = new QToolButton(this);
+    tab->setText(caption);
+    tab->setCheckable(true);
+    tab->setAutoRaise(false);
+    tab->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    buttons_->addButton(tab, static_cast<int>(tabs_.size()));
+    tabs_.push_back(tab);
+    pages_->addWidget(page);
+    if (tabs_.size() == 1)
+        tab->setChecked(true);
+}
+
+int MultiRowTabs::count() const { return static_cast<int>(tabs_.size()); }
+
+QString MultiRowTabs::tabText(int index) const { return tabs_.value(index) ? tabs_[index]->text() : QString(); }
+
+int MultiRowTabs::currentIndex() const { return pages_->currentIndex(); }
+
+QWidget *MultiRowTabs::widget(int index) const { return pages_->widget(index); }
+
+void MultiRowTabs::setCurrentIndex(int index)
+{
+    if (index < 0 || index >= count())
+        return;
+    tabs_[index]->setChecked(true);
+    pages_->setCurrentIndex(index);
+}
+
+void MultiRowTabs::place(const QRect &rect)
+{
+    setGeometry(rect);
+    const int rows = (count() + columns_ - 1) / columns_;
+    const int w = rect.width() / columns_;
+    for (int i = 0; i < count(); ++i) {
+        const int r = i / columns_, c = i % columns_;
+        const int width = c == columns_ - 1 ? rect.width() - c * w : w;
+        tabs_[i]->setGeometry(c * w, r * kTabRowHeight, width, kTabRowHeight);
+    }
+    pages_->setGeometry(0, rows * kTabRowHeight, rect.width(), rect.height() - rows * kTabRowHeight);
+}
+
+QRect MultiRowTabs::pageRect() const { return pages_->contentsRect(); }
+
+// ---- TF_calcul_un_point
+
+TF_calcul_un_point::TF_calcul_un_point(ProgramState &state, Clipboard &clipboard,
+                                       std::function<void()> repaintMainWindow, QWidget *parent)
+    : QDialog(parent), state_(state), d_(state.evolutions), clipboard_(clipboard),
+      repaint_(std::move(repaintMainWindow)), qtMessages_(this)
+{
+    setObjectName(QStringLiteral("F_calcul_un_point"));
+    setWindowTitle(QStringLiteral("Calcul d'un point"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    setFont(ChartFont());
+    setFixedSize(397, 337);
+    core_ = std::make_unique<Evolutions>(state_, qtMessages_, repaint_, SeparatorsOf(QLocale()));
+
+    Pages_calculs = new MultiRowTabs(3, this);
+    Pages_calculs->setObjectName(QStringLiteral("Pages_calculs"));
+    auto page = [this](QWidget *&w, const char *name, const QString &caption) {
+        w = new QWidget;
+        w->setObjectName(QString::fromLatin1(name));
+        Pages_calculs->addTab(w, caption);
+    };
+    page(F_calc_un_point, "F_calc_un_point", QStringLiteral("Un point"));
+    page(F_Calc_Chaud, "F_Calc_Chaud", QStringLiteral("Batterie chaude"));
+    page(F_Calc_melange, "F_Calc_melange", QStringLiteral("Mélange"));
+    page(F_calc_Froid_avec, "F_calc_Froid_avec", QStringLiteral("Batterie froide"));
+    page(F_calc_laveur, "F_calc_laveur", QStringLiteral("Laveur d'air"));
+    page(F_Calc_vapeur, "F_Calc_vapeur", QStringLiteral("Humidificateur vapeur"));
+    Pages_calculs->place(QRect(0, 0, 397, 337));
+
+    buildPoint();
+    buildHeating();
+    buildMixing();
+    buildCooling();
+    buildWasher();
+    buildSteam();
+    connectAll();
+}
+
+void TF_calcul_un_point::SetMessages(Messages &messages)
+{
+    core_ = std::make_unique<Evolutions>(state_, messages, repaint_, core_->Separators());
+}
+
+QLineEdit *TF_calcul_un_point::box(QWidget *page, const QString &caption, const QString &text, const QRect &rect,
+                                   bool readOnly)
+{
+    auto *group = new QGroupBox(caption, page);
+    group->setGeometry(rect);
+    auto *edit = new QLineEdit(text, group);
+    edit->setGeometry(6, 16, rect.width() - 12, 20);
+    edit->setReadOnly(readOnly);
+    return edit;
+}
+
+QTableView *TF_calcul_un_point::grid(QWidget *page, ResultGridModel *&model, ResultGrid &data,
+                                     const QList<int> &widths, const QPoint &at, bool editable)
+{
+    auto *view = new QTableView(page);
+    model = new ResultGridModel(data, editable, view);
+    view->setModel(model);
+    view->horizontalHeader()->hide();
+    view->verticalHeader()->hide();
+    view->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    view->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setSelectionMode(QAbstractItemView::SingleSelection);
+    view->setWordWrap(false);
+    view->setEditTriggers(editable ? QAbstractItemView::AllEditTriggers : QAbstractItemView::NoEditTriggers);
+    int width = 0;
+    for (int c = 0; c < widths.size(); ++c) {
+        view->setColumnWidth(c, widths[c]);
+        width += widths[c];
+    }
+    view->setGeometry(at.x(), at.y(), width + 2 * view->frameWidth(), 9 * kRowHeight + 2 * view->frameWidth());
+    return view;
+}
+
+QPushButton *TF_calcul_un_point::button(QWidget *page, const QString &caption, const QRect &rect)
+{
+    auto *b = new QPushButton(caption, page);
+    b->setGeometry(rect);
+    b->setAutoDefault(false);
+    return b;
+}
+
+QCheckBox *TF_calcul_un_point::drawBox(QWidget *page, const QRect &rect)
+{
+    auto *c = new QCheckBox(QStringLiteral("dessiner"), page);
+    c->setGeometry(rect);
+    return c;
+}
+
+// Value columns are wider than the original's so that every figure stays readable with today's fonts.
+void TF_calcul_un_point::buildPoint()
+{
+    QWidget *p = F_calc_un_point;
+    grille_un_point = grid(p, m_un_point_, d_.grille_un_point, {110, 70}, {4, 4}, true);
+    B_Calcul_point = button(p, QStringLiteral("Calcul"), QRect(200, 4, 85, 25));
+    B_Nouveau_1point = button(p, QStringLiteral("Nouveau"), QRect(200, 34, 85, 25));
+    B_copier_point = button(p, QStringLiteral("Copier"), QRect(200, 64, 85, 25));
+    Check_dessin_1point = drawBox(p, QRect(200, 96, 90, 20));
+
+    E_valeur_dep = new QLineEdit(QString::fromStdString(d_.E_valeur_dep), p);
+    E_valeur_dep->setGeometry(4, 172, 110, 22);
+    C_unite_dep = new QComboBox(p);
+    C_unite_dep->setGeometry(120, 172, 80, 22);
+    E_valeur_arr = new QLineEdit(p);
+    E_valeur_arr->setReadOnly(true);
+    E_valeur_arr->setGeometry(4, 200, 110, 22);
+    C_unite_arr = new QComboBox(p);
+    C_unite_arr->setGeometry(120, 200, 80, 22);
+    for (QComboBox *c : {C_unite_dep, C_unite_arr}) {
+        c->addItems({QStringLiteral("kg/s"), QStringLiteral("kg/h"), QStringLiteral("m3/s"), QStringLiteral("m3/h")});
+        c->setCurrentIndex(0);
+    }
+}
+
+void TF_calcul_un_point::buildHeating()
+{
+    QWidget *p = F_Calc_Chaud;
+    const int w = kLeftWidth;
+    E_TS_Entree_BC = box(p, QStringLiteral("Température entrée"), QString::fromStdString(d_.E_TS_Entree_BC),
+                         QRect(4, 4, w, kGroupHeight));
+    E_HR_Entree_BC = box(p, QStringLiteral("Hygrométrie entrée"), QString::fromStdString(d_.E_HR_Entree_BC),
+                         QRect(4, 4 + kGroupStep, w, kGroupHeight));
+    e_qm_bc = box(p, QStringLiteral("Débit d'air en kgas/s"), QString::fromStdString(d_.e_qm_bc),
+                  QRect(4, 4 + 2 * kGroupStep, w, kGroupHeight));
+    E_deltat_bc = box(p, QStringLiteral("Ecart de température"), QString::fromStdString(d_.E_deltat_bc),
+                      QRect(4, 4 + 3 * kGroupStep, w, kGroupHeight));
+    grille_BC = grid(p, m_BC_, d_.grille_BC, {96, 46, 46}, {0, 0});
+    grille_BC->move(392 - grille_BC->width() + 1, 4);
+    e_P_bc = box(p, QStringLiteral("Puissance en Watts"), QString(),
+                 QRect(grille_BC->x(), 166, grille_BC->width(), kGroupHeight), true);
+    B_calcul_BC = button(p, QStringLiteral("Calcul"), QRect(4, 180, 70, 25));
+    B_copier_BC = button(p, QStringLiteral("Copier"), QRect(80, 180, 70, 25));
+    Check_dessin_BC = drawBox(p, QRect(4, 212, 90, 20));
+}
+
+void TF_calcul_un_point::buildMixing()
+{
+    QWidget *p = F_Calc_melange;
+    const int w = (kLeftWidth - 2) / 2;
+    auto at = [&](int col, int row) { return QRect(4 + col * (w + 2), 4 + row * kGroupStep, w, kGroupHeight); };
+    E_TS1_mel = box(p, QStringLiteral("Température 1"), QString::fromStdString(d_.E_TS1_mel), at(0, 0));
+    E_HR1_mel = box(p, QStringLiteral("Hygrométrie 1"), QString::fromStdString(d_.E_HR1_mel), at(0, 1));
+    E_qm1_mel = box(p, QStringLiteral("Débit d'air 1 en kgas/s"), QString::fromStdString(d_.E_qm1_mel),
+                    QRect(4, 4 + 2 * kGroupStep, kLeftWidth, kGroupHeight));
+    E_TS2_mel = box(p, QStringLiteral("Température 2"), QString::fromStdString(d_.E_TS2_mel), at(1, 0));
+    E_HR2_mel = box(p, QStringLiteral("Hygrométrie 2"), QString::fromStdString(d_.E_HR2_mel), at(1, 1));
+    E_qm2_mel = box(p, QStringLiteral("Débit d'air 2 en kgas/s"), QString::fromStdString(d_.E_qm2_mel),
+                    QRect(4, 4 + 3 * kGroupStep, kLeftWidth, kGroupHeight));
+    grille_melange = grid(p, m_melange_, d_.grille_melange, {96, 46, 46, 56}, {0, 0});
+    grille_melange->move(392 - grille_melange->width() + 1, 4);
+    B_calcul_melange = button(p, QStringLiteral("Calcul"), QRect(4, 180, 70, 25));
+    B_copier_Melange = button(p, QStringLiteral("Copier"), QRect(80, 180, 70, 25));
+    Check_dessin_melange = drawBox(p, QRect(4, 212, 90, 20));
+}
+
+void TF_calcul_un_point::buildCooling()
+{
+    QWidget *p = F_calc_Froid_avec;
+    E_TS_Entree_BFC = box(p, QStringLiteral("Température entrée"), QString::fromStdString(d_.E_TS_Entree_BFC),
+                          QRect(4, 4, kLeftWidth, kGroupHeight));
+    E_HR_Entree_BFC = box(p, QStringLiteral("Hygrométrie entrée"), QString::fromStdString(d_.E_HR_Entree_BFC),
+                          QRect(4, 4 + kGroupStep, kLeftWidth, kGroupHeight));
+    E_qm_BFC = box(p, QStringLiteral("Débit d'air en kgas/s"), QString::fromStdString(d_.E_qm_BFC),
+                   QRect(4, 4 + 2 * kGroupStep, kLeftWidth, kGroupHeight));
+    E_deltat_BFC = box(p, QStringLiteral("Ecart de température"), QString::fromStdString(d_.E_deltat_BFC),
+                       QRect(4, 4 + 3 * kGroupStep, kLeftWidth, kGroupHeight));
+    E_T_BFC = box(p, QStringLiteral("Température batterie"), QString::fromStdString(d_.E_T_BFC),
+                  QRect(4, 4 + 4 * kGroupStep, kLeftWidth, kGroupHeight));
+    grille_bfc = grid(p, m_bfc_, d_.grille_bfc, {96, 46, 46, 46}, {0, 0});
+    grille_bfc->move(392 - grille_bfc->width() + 1, 4);
+    const int rx = grille_bfc->x(), rw = grille_bfc->width();
+    E_P_BFC = box(p, QStringLiteral("Puissance en Watts"), QString(), QRect(rx, 166, rw / 2 - 1, kGroupHeight), true);
+    E_Efficacite_BFC = box(p, QStringLiteral("Efficacité batterie"), QString(),
+                           QRect(rx + rw / 2 + 1, 166, rw - rw / 2 - 1, kGroupHeight), true);
+    e_condensation_bfc =
+        box(p, QStringLiteral("Condensation ge/h"), QString(), QRect(rx, 166 + kGroupStep, rw, kGroupHeight), true);
+    B_calcul_BFC = button(p, QStringLiteral("Calcul"), QRect(4, 218, 70, 25));
+    B_copier_BF = button(p, QStringLiteral("Copier"), QRect(80, 218, 70, 25));
+    Check_dessin_BFC = drawBox(p, QRect(4, 248, 90, 20));
+}
+
+void TF_calcul_un_point::buildWasher()
+{
+    QWidget *p = F_calc_laveur;
+    E_TS_Entree_Lav = box(p, QStringLiteral("Température entrée"), QString::fromStdString(d_.E_TS_Entree_Lav),
+                          QRect(4, 4, kLeftWidth, kGroupHeight));
+    E_HR_Entree_Lav = box(p, QStringLiteral("Hygrométrie entrée"), QString::fromStdString(d_.E_HR_Entree_Lav),
+                          QRect(4, 4 + kGroupStep, kLeftWidth, kGroupHeight));
+    E_qm_Lav = box(p, QStringLiteral("Débit d'air en kgas/s"), QString::fromStdString(d_.E_qm_Lav),
+                   QRect(4, 4 + 2 * kGroupStep, kLeftWidth, kGroupHeight));
+    E_R_sortie_lav = box(p, QStringLiteral("Poids d'eau sortie g/kgas"), QString::fromStdString(d_.E_R_sortie_lav),
+                         QRect(4, 4 + 3 * kGroupStep, kLeftWidth, kGroupHeight));
+    grille_lav = grid(p, m_lav_, d_.grille_lav, {96, 46, 46, 46}, {0, 0});
+    grille_lav->move(392 - grille_lav->width() + 1, 4);
+    const int rx = grille_lav->x(), rw = grille_lav->width();
+    E_efficacite_lav =
+        box(p, QStringLiteral("Efficacité laveur"), QString(), QRect(rx, 166, rw / 2 - 1, kGroupHeight), true);
+    E_qm_eau_lav = box(p, QStringLiteral("Débit d'eau en g/h"), QString(),
+                       QRect(rx + rw / 2 + 1, 166, rw - rw / 2 - 1, kGroupHeight), true);
+    B_calcul_Lav = button(p, QStringLiteral("Calcul"), QRect(4, 180, 70, 25));
+    B_copier_laveur = button(p, QStringLiteral("Copier"), QRect(80, 180, 70, 25));
+    Check_dessin_Lav = drawBox(p, QRect(4, 212, 90, 20));
+}
+
+void TF_calcul_un_point::buildSteam()
+{
+    QWidget *p = F_Calc_vapeur;
+    E_TS_Entree_vap = box(p, QStringLiteral("Température entrée"), QString::fromStdString(d_.E_TS_Entree_vap),
+                          QRect(4, 4, kLeftWidth, kGroupHeight));
+    E_HR_Entree_vap = box(p, QStringLiteral("Hygrométrie entrée"), QString::fromStdString(d_.E_HR_Entree_vap),
+                          QRect(4, 4 + kGroupStep, kLeftWidth, kGroupHeight));
+    E_qm_vap = box(p, QStringLiteral("Débit d'air en kgas/s"), QString::fromStdString(d_.E_qm_vap),
+                   QRect(4, 4 + 2 * kGroupStep, kLeftWidth, kGroupHeight));
+    E_R_sortie_vap = box(p, QStringLiteral("Poids d'eau sortie g/kgas"), QString::fromStdString(d_.E_R_sortie_vap),
+                         QRect(4, 4 + 3 * kGroupStep, kLeftWidth, kGroupHeight));
+    grille_vap = grid(p, m_vap_, d_.grille_vap, {96, 46, 46}, {0, 0});
+    grille_vap->move(392 - grille_vap->width() + 1, 4);
+    const int rx = grille_vap->x(), rw = grille_vap->width();
+    E_qm_eau_vap = box(p, QStringLiteral("Débit d'eau en g/h"), QString(), QRect(rx, 166, rw, kGroupHeight), true);
+    radio_vap_theorique = new QRadioButton(QStringLiteral("Evolution théorique"), p);
+    radio_vap_theorique->setGeometry(rx, 212, rw, 20);
+    radio_vap_reelle = new QRadioButton(QStringLiteral("Evolution réelle"), p);
+    radio_vap_reelle->setGeometry(rx, 234, rw, 20);
+    radio_vap_theorique->setChecked(true);
+    B_calcul_vap = button(p, QStringLiteral("Calcul"), QRect(4, 180, 70, 25));
+    B_copier_vapeur = button(p, QStringLiteral("Copier"), QRect(80, 180, 70, 25));
+    Check_dessin_vap = drawBox(p, QRect(4, 212, 90, 20));
+}
+
+void TF_calcul_un_point::connectAll()
+{
+    auto onClick = [this](QPushButton *b, void (TF_calcul_un_point::*h)()) {
+        connect(b, &QPushButton::clicked, this, [this, h] { (this->*h)(); });
+    };
+    onClick(B_Calcul_point, &TF_calcul_un_point::B_Calcul_pointClick);
+    onClick(B_Nouveau_1point, &TF_calcul_un_point::B_Nouveau_1pointClick);
+    onClick(B_calcul_BC, &TF_calcul_un_point::B_calcul_BCClick);
+    onClick(B_calcul_BFC, &TF_calcul_un_point::B_calcul_BFCClick);
+    onClick(B_calcul_Lav, &TF_calcul_un_point::B_calcul_LavClick);
+    onClick(B_calcul_vap, &TF_calcul_un_point::B_calcul_vapClick);
+    onClick(B_calcul_melange, &TF_calcul_un_point::B_calcul_melangeClick);
+    onClick(B_copier_point, &TF_calcul_un_point::B_copier_pointClick);
+    onClick(B_copier_BC, &TF_calcul_un_point::B_copier_BCClick);
+    onClick(B_copier_Melange, &TF_calcul_un_point::B_copier_MelangeClick);
+    onClick(B_copier_BF, &TF_calcul_un_point::B_copier_BFClick);
+    onClick(B_copier_laveur, &TF_calcul_un_point::B_copier_laveurClick);
+    onClick(B_copier_vapeur, &TF_calcul_un_point::B_copier_vapeurClick);
+    // Both radio buttons recompute, so the grid always shows the selected evolution.
+    connect(radio_vap_theorique, &QRadioButton::clicked, this, [this] { B_calcul_vapClick(); });
+    connect(radio_vap_reelle, &QRadioButton::clicked, this, [this] { B_calcul_vapClick(); });
+    // A box changed by the program runs its handler as a click would.
+    auto onToggle = [this](QCheckBox *c, void (TF_calcul_un_point::*h)()) {
+        connect(c, &QCheckBox::toggled, this, [this, h] { (this->*h)(); });
+    };
+    onToggle(Check_dessin_1point, &TF_calcul_un_point::Check_dessin_1pointClick);
+    onToggle(Check_dessin_BC, &TF_calcul_un_point::Check_dessin_BCClick);
+    onToggle(Check_dessin_BFC, &TF_calcul_un_point::Check_dessin_BFCClick);
+    onToggle(Check_dessin_Lav, &TF_calcul_un_point::Check_dessin_LavClick);
+    onToggle(Check_dessin_vap, &TF_calcul_un_point::Check_dessin_vapClick);
+    onToggle(Check_dessin_melange, &TF_calcul_un_point::Check_dessin_melangeClick);
+    connect(C_unite_dep, &QComboBox::activated, this, [this] { C_unite_depChange(); });
+    connect(C_unite_arr, &QComboBox::activated, this, [this] { C_unite_depChange(); });
+}
+
+void TF_calcul_un_point::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // Each showing is an activation; Qt's re-activation after a message box is not.
+    FormActivate();
+}
+
+void TF_calcul_un_point::Collect()
+{
+    auto t = [](QLineEdit *e) { return e->text().toStdString(); };
+    d_.E_valeur_dep = t(E_valeur_dep);
+    d_.C_unite_dep = C_unite_dep->currentIndex();
+    d_.C_unite_arr = C_unite_arr->currentIndex();
+    d_.E_TS_Entree_BC = t(E_TS_Entree_BC);
+    d_.E_HR_Entree_BC = t(E_HR_Entree_BC);
+    d_.e_qm_bc = t(e_qm_bc);
+    d_.E_deltat_bc = t(E_deltat_bc);
+    d_.E_TS1_mel = t(E_TS1_mel);
+    d_.E_HR1_mel = t(E_HR1_mel);
+    d_.E_qm1_mel = t(E_qm1_mel);
+    d_.E_TS2_mel = t(E_TS2_mel);
+    d_.E_HR2_mel = t(E_HR2_mel);
+    d_.E_qm2_mel = t(E_qm2_mel);
+    d_.E_TS_Entree_BFC = t(E_TS_Entree_BFC);
+    d_.E_HR_Entree_BFC = t(E_HR_Entree_BFC);
+    d_.E_qm_BFC = t(E_qm_BFC);
+    d_.E_deltat_BFC = t(E_deltat_BFC);
+    d_.E_T_BFC = t(E_T_BFC);
+    d_.E_TS_Entree_Lav = t(E_TS_Entree_Lav);
+    d_.E_HR_Entree_Lav = t(E_HR_Entree_Lav);
+    d_.E_qm_Lav = t(E_qm_Lav);
+    d_.E_R_sortie_lav = t(E_R_sortie_lav);
+    d_.E_TS_Entree_vap = t(E_TS_Entree_vap);
+    d_.E_HR_Entree_vap = t(E_HR_Entree_vap);
+    d_.E_qm_vap = t(E_qm_vap);
+    d_.E_R_sortie_vap = t(E_R_sortie_vap);
+    d_.radio_vap_theorique = radio_vap_theorique->isChecked();
+}
+
+void TF_calcul_un_point::Refresh()
+{
+    auto set = [](QLineEdit *e, const std::string &v) {
+        const QString q = QString::fromStdString(v);
+        if (e->text() != q)
+            e->setText(q);
+    };
+    set(E_valeur_dep, d_.E_valeur_dep);
+    set(E_valeur_arr, d_.E_valeur_arr);
+    C_unite_dep->setCurrentIndex(d_.C_unite_dep);
+    C_unite_arr->setCurrentIndex(d_.C_unite_arr);
+    set(E_TS_Entree_BC, d_.E_TS_Entree_BC);
+    set(E_HR_Entree_BC, d_.E_HR_Entree_BC);
+    set(e_qm_bc, d_.e_qm_bc);
+    set(E_deltat_bc, d_.E_deltat_bc);
+    set(e_P_bc, d_.e_P_bc);
+    set(E_TS1_mel, d_.E_TS1_mel);
+    set(E_HR1_mel, d_.E_HR1_mel);
+    set(E_qm1_mel, d_.E_qm1_mel);
+    set(E_TS2_mel, d_.E_TS2_mel);
+    set(E_HR2_mel, d_.E_HR2_mel);
+    set(E_qm2_mel, d_.E_qm2_mel);
+    set(E_TS_Entree_BFC, d_.E_TS_Entree_BFC);
+    set(E_HR_Entree_BFC, d_.E_HR_Entree_BFC);
+    set(E_qm_BFC, d_.E_qm_BFC);
+    set(E_deltat_BFC, d_.E_deltat_BFC);
+    set(E_T_BFC, d_.E_T_BFC);
+    set(E_P_BFC, d_.E_P_BFC);
+    set(E_Efficacite_BFC, d_.E_Efficacite_BFC);
+    set(e_condensation_bfc, d_.e_condensation_bfc);
+    set(E_TS_Entree_Lav, d_.E_TS_Entree_Lav);
+    set(E_HR_Entree_Lav, d_.E_HR_Entree_Lav);
+    set(E_qm_Lav, d_.E_qm_Lav);
+    set(E_R_sortie_lav, d_.E_R_sortie_lav);
+    set(E_efficacite_lav, d_.E_efficacite_lav);
+    set(E_qm_eau_lav, d_.E_qm_eau_lav);
+    set(E_TS_Entree_vap, d_.E_TS_Entree_vap);
+    set(E_HR_Entree_vap, d_.E_HR_Entree_vap);
+    set(E_qm_vap, d_.E_qm_vap);
+    set(E_R_sortie_vap, d_.E_R_sortie_vap);
+    set(E_qm_eau_vap, d_.E_qm_eau_vap);
+    (d_.radio_vap_theorique ? radio_vap_theorique : radio_vap_reelle)->setChecked(true);
+    // The boxes show the flags; the program may have changed them (a document, the erase command).
+    const std::pair<QCheckBox *, bool> boxes[] = {
+        {Check_dessin_1point, state_.flags.Check_dessin_1point}, {Check_dessin_BC, state_.flags.Check_dessin_BC},
+        {Check_dessin_BFC, state_.flags.Check_dessin_BFC},       {Check_dessin_Lav, state_.flags.Check_dessin_Lav},
+        {Check_dessin_vap, state_.flags.Check_dessin_vap},       {Check_dessin_melange, state_.flags.Check_dessin_melange}};
+    for (const auto &[b, on] : boxes) {
+        const QSignalBlocker block(b);
+        b->setChecked(on);
+    }
+    for (ResultGridModel *m : {m_un_point_, m_BC_, m_melange_, m_bfc_, m_lav_, m_vap_})
+        m->Refresh();
+    grille_un_point->setEnabled(d_.grille_un_point.Enabled);
+}
+
+void TF_calcul_un_point::FormActivate()
+{
+    Collect();
+    core_->FormActivate();
+    Refresh();
+}
+
+void TF_calcul_un_point::B_Calcul_pointClick()
+{
+    Collect();
+    core_->B_Calcul_pointClick();
+    Refresh();
+}
+
+void TF_calcul_un_point::B_Nouveau_1pointClick()
+{
+    Collect();
+    core_->B_Nouveau_1pointClick();
+    Refresh();
+    Check_dessin_1point->setChecked(false);
+}
+
+void TF_calcul_un_point::B_calcul_BCClick()
+{
+    Collect();
+    core_->B_calcul_BCClick();
+    Refresh();
+}
+
+void TF_calcul_un_point::B_calcul_BFCClick()
+{
+    Collect();
+    core_->B_calcul_BFCClick();
+    Refresh();
+}
+
+void TF_calcul_un_point::B_calcul_LavClick()
+{
+    Collect();
+    core_->B_calcul_LavClick();
+    Refresh();
+}
+
+void TF_calcul_un_point::B_calcul_vapClick()
+{
+    Collect();
+    core_->B_calcul_vapClick();
+    Refresh();
+}
+
+void TF_calcul_un_point::B_calcul_melangeClick()
+{
+    Collect();
+    core_->B_calcul_melangeClick();
+    Refresh();
+}
+
+void TF_calcul_un_point::C_unite_depChange()
+{
+    Collect();
+    core_->C_unite_depChange();
+    Refresh();
+}
+
+void TF_calcul_un_point::Copy(ResultGridModel *model)
+{
+    clipboard_.SetText(QString::fromStdString(GridClipboardText(model->Grid())));
+}
+
+void TF_calcul_un_point::B_copier_pointClick() { Copy(m_un_point_); }
+void TF_calcul_un_point::B_copier_BCClick() { Copy(m_BC_); }
+void TF_calcul_un_point::B_copier_MelangeClick() { Copy(m_melange_); }
+void TF_calcul_un_point::B_copier_BFClick() { Copy(m_bfc_); }
+void TF_calcul_un_point::B_copier_laveurClick() { Copy(m_lav_); }
+void TF_calcul_un_point::B_copier_vapeurClick() { Copy(m_vap_); }
+
+void TF_calcul_un_point::DrawingFlagClick(QCheckBox *box, bool DrawingFlags::*flag)
+{
+    state_.flags.*flag = box->isChecked();
+    if (state_.RepaintOnFlagChange && repaint_)
+        repaint_();
+}
+
+void TF_calcul_un_point::Check_dessin_1pointClick()
+{
+    DrawingFlagClick(Check_dessin_1point, &DrawingFlags::Check_dessin_1point);
+}
+void TF_calcul_un_point::Check_dessin_BCClick() { DrawingFlagClick(Check_dessin_BC, &DrawingFlags::Check_dessin_BC); }
+void TF_calcul_un_point::Check_dessin_BFCClick()
+{
+    DrawingFlagClick(Check_dessin_BFC, &DrawingFlags::Check_dessin_BFC);
+}
+void TF_calcul_un_point::Check_dessin_LavClick()
+{
+    DrawingFlagClick(Check_dessin_Lav, &DrawingFlags::Check_dessin_Lav);
+}
+void TF_calcul_un_point::Check_dessin_vapClick()
+{
+    DrawingFlagClick(Check_dessin_vap, &DrawingFlags::Check_dessin_vap);
+}
+void TF_calcul_un_point::Check_dessin_melangeClick()
+{
+    DrawingFlagClick(Check_dessin_melange, &DrawingFlags::Check_dessin_melange);
+}
+
+} // namespace brumelle

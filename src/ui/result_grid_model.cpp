@@ -1,0 +1,63 @@
+#include "result_grid_model.h"
+
+#include <QBrush>
+#include <QColor>
+
+namespace brumelle {
+
+ResultGridModel::ResultGridModel(ResultGrid &grid, bool editable, QObject *parent)
+    : QAbstractTableModel(parent), grid_(grid), editable_(editable)
+{
+}
+
+int ResultGridModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : grid_.RowCount(); }
+
+int ResultGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : grid_.ColCount();
+}
+
+QVariant ResultGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const bool fixed = index.row() == 0 || index.column() == 0;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return QString::fromStdString(grid_.Cell(index.column(), index.row()));
+    case Qt::BackgroundRole:
+        return fixed ? QBrush(QColor(212, 208, 200)) : QVariant();
+    case Qt::TextAlignmentRole:
+        return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+bool ResultGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
+        return false;
+    grid_.SetCell(index.column(), index.row(), value.toString().toStdString());
+    emit dataChanged(index, index);
+    return true;
+}
+
+Qt::ItemFlags ResultGridModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (editable_ && grid_.Enabled && index.row() > 0 && index.column() > 0)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+void ResultGridModel::Refresh()
+{
+    beginResetModel();
+    endResetModel();
+}
+
+} // namespace brumelle

@@ -1,0 +1,31 @@
+#pragma once
+#include "calculators/result_grid.h"
+
+#include <QAbstractTableModel>
+
+namespace brumelle {
+
+// Shows a core result grid in a table view: row 0 and column 0 are the
+// fixed heading cells; value cells take typing only when the grid is
+// editable and enabled.
+class ResultGridModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    ResultGridModel(ResultGrid &grid, bool editable, QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    // The core changed the grid: show it again.
+    void Refresh();
+    ResultGrid &Grid() { return grid_; }
+
+private:
+    ResultGrid &grid_;
+    bool editable_;
+};
+
+} // namespace brumelle
