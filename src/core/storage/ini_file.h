@@ -1,0 +1,70 @@
+#pragma once
+#include <string>
+#include <vector>
+
+namespace brumelle {
+
+// An ini file in memory: "[Section]" lines open sections, "key=value" lines
+// give values. Section and key names match without regard to ASCII case;
+// values are trimmed of surrounding blanks. Texts are UTF-8 in memory; the
+// file's own encoding, byte order mark and line ends are kept, so writing
+// a key leaves every other line of the file exactly as it was.
+class IniFile {
+public:
+    IniFile() = default;
+
+    // Reads LF or CR LF lines. Valid UTF-8 (with or without a byte order
+    // mark) is taken as is; anything else is read as Windows-1252.
+    static IniFile FromBytes(const std::string &bytes);
+    // Replaces the content with the file's. False, and an empty file, when
+    // it cannot be read (a missing file included).
+    bool LoadFromFile(const std::string &path);
+
+    // The value of the first matching key of the first matching section.
+    std::string ReadString(const std::string &section, const std::string &key, const std::string &def) const;
+    // An integer (decimal with an optional minus sign, or hexadecimal after
+    // "0x", "0X" or "$"); non-zero is true. Missing or not an integer: def.
+    bool ReadBool(const std::string &section, const std::string &key, bool def = false) const;
+    // True when the section holds at least one key.
+    bool SectionHasKeys(const std::string &section) const;
+    bool ValueExists(const std::string &section, const std::string &key) const;
+
+    // Replaces an existing key's value in place, or adds the key after the
+    // last non-blank line of its section, or adds the section at the end.
+    void WriteString(const std::string &section, const std::string &key, const std::string &value);
+    void WriteBool(const std::string &section, const std::string &key, bool value)
+    {
+        WriteString(section, key, value ? "1" : "0");
+    }
+
+    // The file's bytes, in its own encoding and with its own line ends.
+    std::string ToBytes() const;
+    // False when the file cannot be written.
+    bool SaveToFile(const std::string &path) const;
+
+    // Line end given to new lines: the file's first, or CR LF in a file that has none.
+    const std::string &NewLine() const { return newLine_; }
+
+private:
+    struct Line {
+        std::string text; // UTF-8, without its line end
+        std::string end;  // "\r\n", "\n", or "" for a last line without one
+    };
+    // Index of the section's header line, or -1.
+    int findSection(const std::string &section) const;
+    // Index of the key's line within the section starting at header, or -1.
+    int findKey(int header, const std::string &key) const;
+    // One past the section's last line (the next header or the end).
+    int sectionEnd(int header) const;
+    void insertLine(size_t at, const std::string &text);
+
+    std::vector<Line> lines_;
+    bool cp1252_ = false;   // the file was not UTF-8: written back in Windows-1252
+    bool bom_ = false;      // the file began with a UTF-8 byte order mark
+    std::string newLine_ = "\r\n";
+};
+
+// An ini integer as ReadBool reads it; false when the text is not one.
+bool ParseIniInteger(const std::string &text, long long &value);
+
+} // namespace brumelle

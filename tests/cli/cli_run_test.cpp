@@ -1,0 +1,135 @@
+#include "cli.h"
+
+#include "locale_separators.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+using namespace brumelle;
+
+namespace {
+
+struct RunResult {
+    int status;
+    std::string out, err;
+};
+
+class CliRun : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+
+    std::string write(const char *name, const std::string &bytes)
+    {
+        const std::string path = dir.filePath(name).toStdString();
+        std::FILE *f = std::fopen(path.c_str(), "wb");
+        EXPECT_NE(f, nullptr);
+        if (f) {
+            std::fwrite(bytes.data(), 1, bytes.size(), f);
+            std::fclose(f);
+        }
+        return path;
+    }
+
+    static RunResult run(const std::vector<std::string> &args)
+    {
+        RunResult r;
+        r.status = RunCli(args, r.out, r.err);
+        return r;
+    }
+};
+
+// The lines printed under "[name]", up to the next grid's name line.
+std::string section(const std::string &out, const std::string &name)
+{
+    const size_t start = out.find("[" + name + "]\n");
+    if (start == std::string::npos)
+        return "";
+    const size_t from = start + name.size() + 3;
+    const size_t next = out.find("\n[", from);
+    return out.substr(from, next == std::string::npos ? std::string::npos : next + 1 - from);
+}
+
+} // namespace
+
+TEST_F(CliRun, PrintsEveryGridThenEveryBox)
+{
+    const std::string path = write("a.brm", "[General]\r\nbon_fichier=1\r\nP=101325\r\n"
+                                            "[Batterie froide]\r\nDelta_T=15\r\n"
+                                            "[Laveur]\r\nR_sortie=\r\n");
+    const RunResult r = run({"run", path, "--locale", "fr_FR"});
+    ASSERT_EQ(r.status, 0) << r.err;
+
+    size_t last = 0;
+    for (const char *name : {"[grille_un_point]\nPoints\tValeurs\n", "[grille_BC]\n", "[grille_melange]\n",
+                             "[grille_bfc]\n", "[grille_lav]\n", "[grille_vap]\n", "\ne_P_bc=", "\nE_P_BFC=\n",
+                             "\nE_Efficacite_BFC=\n", "\ne_condensation_bfc=\n", "\nE_efficacite_lav=",
+                             "\nE_qm_eau_lav=", "\nE_qm_eau_vap=", "\nE_valeur_arr=1\n"}) {
+        const size_t at = r.out.find(name, last);
+        ASSERT_NE(at, std::string::npos) << name;
+        last = at;
+    }
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);
+
+    const std::string group = SeparatorsOf(QLocale("fr_FR")).group;
+    EXPECT_NE(r.out.find("\ne_P_bc=10" + group + "193\n"), std::string::npos);
+    EXPECT_EQ(section(r.out, "grille_BC"), "Points\tEntrée\tSortie\n"
+                                           "T° Seche °C\t20,00\t30,00\n"
+                                           "Hygrometrie en %\t50\t28\n"
+                                           "Humidite g/kgas\t7,27\t7,27\n"
+                                           "Enthalpie kJ/kgas\t38,57\t48,76\n"
+                                           "Volume m3/kgas\t0,8397\t0,8684\n"
+                                           "T° Humide °C\t13,82\t17,51\n"
+                                           "T° de rosée °C\t9,27\t9,27\n"
+                                           "Pression Atm Pa\t101325\t101325\n");
+    // The refused cooling coil keeps only its headings and the pressure row.
+    EXPECT_NE(section(r.out, "grille_bfc").find("T° Seche °C\t\t\t\n"), std::string::npos);
+
+    // The messages, in the order the calculations showed them.
+    EXPECT_EQ(r.err, "message: La température de sortie de la batterie froide n'est pas cohérente, le calcul est "
+                     "arrêté \n"
+                     "information: Une des valeurs entrées n'est pas reconnue par le programme\n");
+}
+
+TEST_F(CliRun, PressureOfTheDocument)
+{
+    // The evolutions window is shown after the opening: row 8 holds the document's pressure.
+    const RunResult a = run({"run", write("p.brm", "[General]\nbon_fichier=1\nP=95000\n"), "--locale", "en_US"});
+    ASSERT_EQ(a.status, 0) << a.err;
+    EXPECT_NE(section(a.out, "grille_vap").find("Pression Atm Pa\t95000\t95000\n"), std::string::npos);
+    EXPECT_NE(a.out.find("\ne_P_bc=10,"), std::string::npos);
+    EXPECT_EQ(a.err, "");
+
+    // Not a whole number: the error box, with its full stop, and nothing computed.
+    const RunResult b = run({"run", write("q.brm", "[General]\nbon_fichier=1\nP=abc\n")});
+    EXPECT_EQ(b.status, 0);
+    EXPECT_EQ(b.err, "erreur: 'abc' n'est pas une valeur entière correcte.\n");
+    EXPECT_NE(b.out.find("\ne_P_bc=\n"), std::string::npos);
+    EXPECT_NE(section(b.out, "grille_BC").find("Pression Atm Pa\tabc\tabc\n"), std::string::npos);
+}
+
+TEST_F(CliRun, ExitStatus)
+{
+    const RunResult notDocument = run({"run", write("n.brm", "[General]\nbon_fichier=0\n")});
+    EXPECT_EQ(notDocument.status, 1);
+    EXPECT_EQ(notDocument.err, "message: Le fichier n'est pas reconnu par le Brumelle\n");
+    EXPECT_EQ(notDocument.out, "");
+
+    const std::string good = write("g.brm", "[General]\nbon_fichier=1\n");
+    const std::vector<std::vector<std::string>> bad = {
+        {"run"},
+        {"run", dir.filePath("missing.brm").toStdString()},
+        {"run", dir.path().toStdString()},
+        {"run", good, good},
+        {"run", good, "--locale"},
+        {"run", good, "--set", "Patm=90000"},
+    };
+    for (const auto &args : bad) {
+        const RunResult r = run(args);
+        EXPECT_EQ(r.status, 2) << args.back();
+        EXPECT_NE(r.err.find("usage"), std::string::npos) << args.back();
+        EXPECT_EQ(r.out, "");
+    }
+}

@@ -1,0 +1,159 @@
+#include "storage/document.h"
+
+#include "support/recording_messages.h"
+
+#include <gtest/gtest.h>
+
+using namespace brumelle;
+using brumelle::test::RecordingMessages;
+
+namespace {
+
+const std::string kGroup = "\xE2\x80\xAF"; // the core's default group separator
+
+class Document : public ::testing::Test {
+protected:
+    ProgramState state;
+    RecordingMessages messages;
+    int calculatorRepaints = 0;
+    int calculatorRepaintsWhileSwitchOn = 0;
+    int finalRepaints = 0;
+    bool switchOnAtFinalRepaint = false;
+    Evolutions evolutions{state, messages,
+                          [this] {
+                              ++calculatorRepaints;
+                              calculatorRepaintsWhileSwitchOn += state.RepaintOnFlagChange;
+                          },
+                          NumberSeparators{}};
+
+    DocumentOpening open(const std::string &bytes)
+    {
+        return OpenDocument(IniFile::FromBytes(bytes), state, evolutions, messages, [this] {
+            ++finalRepaints;
+            switchOnAtFinalRepaint = state.RepaintOnFlagChange;
+        });
+    }
+};
+
+} // namespace
+
+TEST_F(Document, NotADocumentChangesNothing)
+{
+    for (const char *bytes : {"", "[General]\r\nbon_fichier=0\r\nP=95000\r\n", "[Un point]\r\nTS=30\r\n"}) {
+        ProgramState before;
+        state = before;
+        messages.entries.clear();
+        EXPECT_EQ(open(bytes), DocumentOpening::NotRecognised) << bytes;
+        EXPECT_EQ(messages.entries, (std::vector<RecordingMessages::Entry>{
+                                        {"message", "Le fichier n'est pas reconnu par le Brumelle"}}));
+        EXPECT_EQ(state.pressureText, "101325");
+        EXPECT_EQ(state.evolutions.E_TS2_mel, "10");
+        EXPECT_TRUE(state.evolutions.grille_un_point.Cell(1, 1).empty());
+        EXPECT_TRUE(state.RepaintOnFlagChange);
+    }
+    EXPECT_EQ(finalRepaints, 0);
+    EXPECT_EQ(calculatorRepaints, 0);
+}
+
+TEST_F(Document, OnlyGeneralGivesTheDocumentDefaultsAndRunsEverything)
+{
+    state.flags.Check_dessin_BC = true; // a box ticked before is unticked
+    state.evolutions.E_T_BFC = "12";
+    evolutions.FormActivate();
+    ASSERT_EQ(open("[General]\nbon_fichier=1\n"), DocumentOpening::Opened);
+
+    const EvolutionData &d = state.evolutions;
+    EXPECT_EQ(state.pressureText, "101325");
+    EXPECT_EQ(state.settings.Patm, 101325u);
+    EXPECT_EQ(d.E_TS2_mel, "-11");
+    EXPECT_EQ(d.E_HR2_mel, "10");
+    EXPECT_EQ(d.E_R_sortie_vap, "9");
+    EXPECT_EQ(d.E_T_BFC, "9");
+    EXPECT_FALSE(state.flags.Check_dessin_BC);
+
+    // Every calculation ran on those inputs, without a message.
+    EXPECT_TRUE(messages.entries.empty()) << messages.entries.front().text;
+    EXPECT_EQ(d.grille_un_point.Cell(1, 6), "13,82");
+    EXPECT_EQ(d.e_P_bc, "10" + kGroup + "193");
+    EXPECT_EQ(d.E_P_BFC, "10" + kGroup + "502");
+    EXPECT_EQ(d.E_efficacite_lav, "68%");
+    EXPECT_EQ(d.grille_melange.Cell(2, 1), "-11,00");
+    EXPECT_EQ(d.E_qm_eau_vap, "6" + kGroup + "227,52"); // 9 g/kgas, not the box's initial 10
+
+    EXPECT_EQ(finalRepaints, 1);
+    EXPECT_TRUE(switchOnAtFinalRepaint);
+    EXPECT_TRUE(state.RepaintOnFlagChange);
+}
+
+TEST_F(Document, PressureThatIsNotWholeStopsTheOpening)
+{
+    state.settings.Patm = 95000;
+    state.evolutions.E_TS_Entree_BC = "33";
+    ASSERT_EQ(open("[General]\nbon_fichier=1\nP=1013,25\n[Batterie chaude]\nTS=10\ndessin=1\n"),
+              DocumentOpening::Stopped);
+    EXPECT_EQ(messages.entries, (std::vector<RecordingMessages::Entry>{
+                                    {"erreur", "'1013,25' n'est pas une valeur entière correcte"}}));
+    EXPECT_EQ(state.pressureText, "1013,25");
+    EXPECT_EQ(state.settings.Patm, 95000u);
+    EXPECT_EQ(state.evolutions.E_TS_Entree_BC, "33");
+    EXPECT_FALSE(state.flags.Check_dessin_BC);
+    EXPECT_TRUE(state.evolutions.e_P_bc.empty());
+    EXPECT_TRUE(state.RepaintOnFlagChange);
+    EXPECT_EQ(finalRepaints, 0);
+
+    // A pressure of 0 cannot be computed with: the standard atmosphere stands in.
+    ASSERT_EQ(open("[General]\nbon_fichier=1\nP=0\n"), DocumentOpening::Opened);
+    EXPECT_EQ(state.pressureText, "0");
+    EXPECT_EQ(state.settings.Patm, 101325u);
+    ASSERT_EQ(open("[General]\nbon_fichier=1\nP=95000\n"), DocumentOpening::Opened);
+    EXPECT_EQ(state.settings.Patm, 95000u);
+}
+
+TEST_F(Document, DrawingFlagsAreSetWithoutRepaintingBoxByBox)
+{
+    ASSERT_EQ(open("[General]\nbon_fichier=1\n"
+                   "[Un point]\ndessin=1\n"
+                   "[Batterie chaude]\ndessin=2\n"
+                   "[Melange]\ndessin=-1\n"
+                   "[Batterie froide]\ndessin=oui\n"
+                   "[Laveur]\nDESSIN=$1\n"
+                   "[Vapeur]\ndessin=0\n"),
+              DocumentOpening::Opened);
+    EXPECT_TRUE(state.flags.Check_dessin_1point);
+    EXPECT_TRUE(state.flags.Check_dessin_BC);
+    EXPECT_TRUE(state.flags.Check_dessin_melange);
+    EXPECT_FALSE(state.flags.Check_dessin_BFC);
+    EXPECT_TRUE(state.flags.Check_dessin_Lav);
+    EXPECT_FALSE(state.flags.Check_dessin_vap);
+    // The ticked calculators ask for their repaints while the switch is off;
+    // the one repaint with the switch on comes last.
+    EXPECT_GT(calculatorRepaints, 0);
+    EXPECT_EQ(calculatorRepaintsWhileSwitchOn, 0);
+    EXPECT_EQ(finalRepaints, 1);
+    EXPECT_TRUE(switchOnAtFinalRepaint);
+}
+
+TEST_F(Document, OnlyTheTemperatureAndHumidityCellsOfThePointAreRestored)
+{
+    // An empty TS: no point calculation, the other calculators still run.
+    ASSERT_EQ(open("[General]\nbon_fichier=1\n[Un point]\nTS=\nHR=40\n[Batterie chaude]\nDelta_T=\n"),
+              DocumentOpening::Opened);
+    const ResultGrid &g = state.evolutions.grille_un_point;
+    EXPECT_EQ(g.Cell(1, 1), "");
+    EXPECT_EQ(g.Cell(1, 2), "40");
+    for (int row = 3; row <= 7; ++row)
+        EXPECT_EQ(g.Cell(1, row), "") << row;
+    EXPECT_TRUE(g.Enabled);
+    EXPECT_EQ(state.evolutions.e_P_bc, "0");
+    EXPECT_TRUE(messages.entries.empty());
+
+    // Rows 3 to 7 of an earlier point stay and count as given.
+    for (int row = 3; row <= 7; ++row)
+        state.evolutions.grille_un_point.SetCell(1, row, "1");
+    state.evolutions.grille_un_point.SetCell(1, 5, "0,8");
+    ASSERT_EQ(open("[General]\nbon_fichier=1\n[Un point]\nTS=25\nHR=30\n"), DocumentOpening::Opened);
+    EXPECT_EQ(g.Cell(1, 1), "25,00");
+    EXPECT_EQ(g.Cell(1, 2), "30");
+    EXPECT_EQ(g.Cell(1, 3), "1,00");
+    EXPECT_EQ(g.Cell(1, 5), "0,8000");
+}
