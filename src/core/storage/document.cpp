@@ -6,13 +6,6 @@ namespace brumelle {
 
 namespace {
 
-// Restores RepaintOnFlagChange even when a calculation throws, so the chart
-// never stops following its "dessiner" boxes.
-struct RepaintSwitchGuard {
-    bool &flag;
-    ~RepaintSwitchGuard() { flag = true; }
-};
-
 // The keys of the evolutions window, in the order the file holds them. The
 // defaults are the document's own: three of them differ from the boxes'
 // initial texts ("Melange" TS2 and HR2, "Vapeur" R_sortie).
@@ -84,9 +77,8 @@ DocumentOpening OpenDocument(const IniFile &file, ProgramState &state, Evolution
 
     // The boxes' handlers only store their flags while this is off; one
     // repaint at the end shows every ticked evolution.
-    state.RepaintOnFlagChange = false;
     {
-        RepaintSwitchGuard guard{state.RepaintOnFlagChange};
+        const RepaintSuspension quiet(state);
         ReadEvolutionInputs(file, state.evolutions, state.flags);
         // The sizing wizard's section "CTA" is read here, after "Vapeur".
 
