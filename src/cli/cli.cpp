@@ -2,6 +2,7 @@
 
 #include "calculators/evolutions.h"
 #include "chart/chart_settings.h"
+#include "chart/overlay.h"
 #include "chart/readout.h"
 #include "chart_image.h"
 #include "locale_separators.h"
@@ -21,12 +22,14 @@ namespace {
 
 const char *kUsage =
     "usage:\n"
-    "  brumelle-cli chart --plot WxH [--set KEY=VALUE]... [--locale NAME] -o FILE.png|FILE.svg|FILE.pdf\n"
+    "  brumelle-cli chart --plot WxH [--set KEY=VALUE]... [--document FILE.brm] [--locale NAME]\n"
+    "                     -o FILE.png|FILE.svg|FILE.pdf\n"
     "  brumelle-cli readout --plot WxH [--set KEY=VALUE]... [--locale NAME] X Y\n"
     "  brumelle-cli run FILE.brm [--locale NAME]\n"
     "KEY is a chart setting: TS.Maxi, R.Mini, HR.Montrer, TH.Couleur, Fenetre.Couleur, Patm, ...\n"
     "run opens a document, runs its calculations and prints the result grids and boxes;\n"
-    "the messages the program would show go to the error output.\n";
+    "chart --document draws, over the chart, every evolution the document ticks for drawing\n"
+    "at the document's pressure. The messages the program would show go to the error output.\n";
 
 // Largest plot side accepted, so a typo cannot ask for gigabytes.
 constexpr long long kMaxPlotSide = 20000;
@@ -38,6 +41,7 @@ struct Options {
     bool settingsGiven = false;
     std::optional<std::string> locale;
     std::optional<std::string> output;
+    std::optional<std::string> document;
     std::vector<std::string> positional;
 };
 
@@ -91,16 +95,13 @@ private:
     std::string &err_;
 };
 
-int runDocument(const Options &o, std::string &out, std::string &err)
+// Opens a document as the program does and runs its calculations; the
+// messages go to err. Returns the exit status when the run cannot go on.
+std::optional<int> openDocument(const Options &o, const std::string &path, ProgramState &state, std::string &err)
 {
-    if (o.plot || o.settingsGiven || o.output || o.positional.size() != 1)
-        return usage(err, "run needs the document FILE and takes no option but --locale");
-    const std::string &path = o.positional[0];
     IniFile file;
     if (!file.LoadFromFile(path))
         return usage(err, "cannot read '" + path + "'");
-
-    ProgramState state;
     LineMessages messages(err);
     Evolutions evolutions(state, messages, [] {}, separators(o));
     if (OpenDocument(file, state, evolutions, messages, [] {}) == DocumentOpening::NotRecognised)
@@ -108,6 +109,16 @@ int runDocument(const Options &o, std::string &out, std::string &err)
     // What the evolutions window shows when it is next opened: its activation
     // writes the headings and the pressure text of the document into row 8.
     evolutions.FormActivate();
+    return std::nullopt;
+}
+
+int runDocument(const Options &o, std::string &out, std::string &err)
+{
+    if (o.plot || o.settingsGiven || o.output || o.document || o.positional.size() != 1)
+        return usage(err, "run needs the document FILE and takes no option but --locale");
+    ProgramState state;
+    if (const auto status = openDocument(o, o.positional[0], state, err))
+        return *status;
 
     const EvolutionData &d = state.evolutions;
     const std::pair<const char *, const ResultGrid *> grids[] = {
@@ -167,6 +178,10 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
             if (!value(v))
                 return usage(err, "--locale needs a name such as fr_FR");
             o.locale = v;
+        } else if (a == "--document") {
+            if (!value(v))
+                return usage(err, "--document needs a file name");
+            o.document = v;
         } else if (a == "-o") {
             if (!value(v))
                 return usage(err, "-o needs a file name");
@@ -192,7 +207,23 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
         if (!(path.endsWith(".png", Qt::CaseInsensitive) || path.endsWith(".svg", Qt::CaseInsensitive) ||
               path.endsWith(".pdf", Qt::CaseInsensitive)))
             return usage(err, "the output file must end in .png, .svg or .pdf");
-        const QString problem = WriteChartFile(path, o.settings, w, h);
+        ProgramState state;
+        state.settings = o.settings;
+        std::function<void(Canvas &)> overlay;
+        if (o.document) {
+            if (const auto status = openDocument(o, *o.document, state, err))
+                return *status;
+            const NumberSeparators sep = separators(o);
+            overlay = [&state, sep, w = w, h = h](Canvas &c) {
+                ChartGeometry g;
+                g.PlotWidth = w;
+                g.PlotHeight = h;
+                g.settings = &state.settings;
+                DrawEvolutionOverlay(c, g, state, sep);
+            };
+        }
+        // The document's pressure draws the chart as well.
+        const QString problem = WriteChartFile(path, state.settings, w, h, overlay);
         if (!problem.isEmpty()) {
             err += "brumelle-cli: " + problem.toStdString() + "\n";
             return 1;
@@ -201,7 +232,7 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
     }
 
     // readout
-    if (o.output || o.positional.size() != 2)
+    if (o.output || o.document || o.positional.size() != 2)
         return usage(err, "readout needs the pixel X Y");
     const auto x = ReadInteger(o.positional[0]);
     const auto y = ReadInteger(o.positional[1]);

@@ -1,12 +1,17 @@
 #include "main_window.h"
 
+#include "chart/overlay.h"
 #include "chart/paint.h"
+#include "chart/zoom.h"
+#include "chart_printer.h"
+#include "clipboard.h"
 #include "chart/readout.h"
 #include "evolutions_window.h"
 #include "locale_separators.h"
 #include "qpainter_canvas.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -49,8 +54,10 @@ void ChartArea::mouseReleaseEvent(QMouseEvent *e)
 
 void ChartArea::resizeEvent(QResizeEvent *) { form_.FormResize(); }
 
-TForm1::TForm1(ProgramState &state, Messages &messages, QWidget *parent)
-    : QMainWindow(parent), state_(state), messages_(messages), separators_(SeparatorsOf(QLocale()))
+TForm1::TForm1(ProgramState &state, Messages &messages, Clipboard &clipboard, ChartPrinter &printer,
+               QWidget *parent)
+    : QMainWindow(parent), state_(state), messages_(messages), clipboard_(clipboard), printer_(printer),
+      separators_(SeparatorsOf(QLocale()))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Brumelle par Orvane"));
@@ -122,15 +129,16 @@ void TForm1::buildMenus()
     connect(Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
 }
 
-bool TForm1::event(QEvent *e)
+void TForm1::showEvent(QShowEvent *e)
 {
-    // Every other window is modal, so the main window becomes active once:
-    // at start-up.
-    if (e->type() == QEvent::WindowActivate && !activated_) {
+    // Every other window is modal, so the main window's activation happens
+    // once, at start-up; tying it to the first showing keeps it there even
+    // where the window system activates another window first.
+    if (!activated_) {
         activated_ = true;
         FormActivate();
     }
-    return QMainWindow::event(e);
+    QMainWindow::showEvent(e);
 }
 
 void TForm1::FormActivate()
@@ -162,36 +170,112 @@ void TForm1::FormPaint(QPainter &painter)
 {
     QPainterCanvas canvas(painter);
     const ChartGeometry g = Geometry();
-    PaintChart(canvas, state_.settings, g, state_.chartPoint, state_.zoom);
+    PaintChart(canvas, state_.settings, g, state_.chartPoint, state_.zoom,
+               [&](Canvas &c) { DrawEvolutionOverlay(c, g, state_, separators_); });
+}
+
+QImage TForm1::ClientImage(bool withStatusBar)
+{
+    const int statusHeight = withStatusBar && statusBar()->isVisible() ? statusBar()->height() : 0;
+    QImage image(chart_->width(), chart_->height() + statusHeight, QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    FormPaint(painter);
+    if (statusHeight > 0)
+        statusBar()->render(&painter, QPoint(0, chart_->height()));
+    return image;
 }
 
 void TForm1::FormResize() { chart_->update(); }
 
 void TForm1::FormMouseMove(int x, int y)
 {
-    if (state_.zoom.ZoomDragging)
+    if (state_.zoom.ZoomDragging) {
+        // The paint cycle draws the rectangle; no readout during a drag.
+        state_.zoom.ZoomX2 = x;
+        state_.zoom.ZoomY2 = y;
+        RepaintChart();
         return;
+    }
     if (!M_valeur_barre_etat->isChecked())
         return;
     const ChartGeometry g = Geometry();
     status_->setText(QString::fromStdString(CursorReadout(state_.settings, g, x, y, state_.chartPoint, separators_)));
 }
 
-void TForm1::FormMouseDown(int, int) {}
+void TForm1::FormMouseDown(int x, int y)
+{
+    if (!Zoom1->isChecked())
+        return;
+    ZoomState &z = state_.zoom;
+    z.ZoomDragging = true;
+    z.ZoomX1 = z.ZoomX2 = x;
+    z.ZoomY1 = z.ZoomY2 = y;
+}
 
-void TForm1::FormMouseUp(int, int) {}
+void TForm1::FormMouseUp(int x, int y)
+{
+    if (!state_.zoom.ZoomDragging)
+        return;
+    Zoom1->setChecked(false);
+    ApplyZoomRelease(state_.settings, state_.zoom, Geometry(), x, y);
+    RepaintChart();
+}
 
 void TForm1::M_valeur_barre_etatClick()
 {
     // The action already flipped its check state; the status text stays as it is.
 }
 
-void TForm1::Zoom1Click() {}
-void TForm1::M_100Click() {}
-void TForm1::m_copierClick() {}
-void TForm1::M_imprimerClick() {}
-void TForm1::M_EffacerClick() {}
-void TForm1::PrecisiondutraceClick() {}
+void TForm1::Zoom1Click()
+{
+    // The action has already flipped its check state. Switching the mode off
+    // also drops a drag that was under way.
+    if (!Zoom1->isChecked())
+        state_.zoom.ZoomDragging = false;
+    RepaintChart();
+}
+
+void TForm1::M_100Click()
+{
+    RestoreFullRanges(state_.settings);
+    RepaintChart();
+}
+
+void TForm1::m_copierClick()
+{
+    // The chart alone, with the plot geometry the window has.
+    clipboard_.SetImage(ClientImage(false));
+}
+
+void TForm1::M_imprimerClick() { printer_.Print(ClientImage(true)); }
+
+void TForm1::M_EffacerClick()
+{
+    {
+        const RepaintSuspension quiet(state_);
+        // Each untick clears its flag through the box's own handler.
+        if (evolutions_) {
+            for (QCheckBox *box : {evolutions_->Check_dessin_BC, evolutions_->Check_dessin_BFC,
+                                   evolutions_->Check_dessin_Lav, evolutions_->Check_dessin_vap,
+                                   evolutions_->Check_dessin_melange})
+                box->setChecked(false);
+        }
+        state_.flags.Check_dessin_CTA = false;
+        if (evolutions_)
+            evolutions_->Check_dessin_1point->setChecked(false);
+        else
+            state_.flags = DrawingFlags{};
+    }
+    RepaintChart();
+}
+
+void TForm1::PrecisiondutraceClick()
+{
+    // The graphic options dialog comes with the preferences; nothing to show yet.
+}
 void TForm1::M_1pointClick()
 {
     if (evolutions_)

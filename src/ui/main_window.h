@@ -12,6 +12,8 @@ class QMenu;
 
 namespace brumelle {
 
+class ChartPrinter;
+class Clipboard;
 class Messages;
 class TForm1;
 class TF_calcul_un_point;
@@ -38,13 +40,16 @@ private:
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    TForm1(ProgramState &state, Messages &messages, QWidget *parent = nullptr);
+    TForm1(ProgramState &state, Messages &messages, Clipboard &clipboard, ChartPrinter &printer,
+           QWidget *parent = nullptr);
 
     // Geometry of the plot for the current client area.
     ChartGeometry Geometry() const;
     // Immediate repaint of the chart (other windows ask for it).
     void RepaintChart();
     QString StatusText() const;
+    // The client area drawn by the paint cycle, with or without the status bar below it.
+    QImage ClientImage(bool withStatusBar);
     void SetSeparators(const NumberSeparators &sep) { separators_ = sep; }
 
     ChartArea *Chart() const { return chart_; }
@@ -90,7 +95,7 @@ public slots:
     void Quitter1Click();
 
 protected:
-    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -99,6 +104,8 @@ private:
 
     ProgramState &state_;
     Messages &messages_;
+    Clipboard &clipboard_;
+    ChartPrinter &printer_;
     NumberSeparators separators_;
     ChartArea *chart_ = nullptr;
     QLabel *status_ = nullptr;

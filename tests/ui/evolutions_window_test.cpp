@@ -1,5 +1,6 @@
 #include "clipboard.h"
 #include "evolutions_window.h"
+#include "support/fake_ui_ports.h"
 #include "support/recording_messages.h"
 
 #include <QAbstractItemModel>
@@ -17,18 +18,10 @@ using namespace brumelle;
 
 namespace {
 
-class FakeClipboard : public Clipboard {
-public:
-    QString text;
-    QImage image;
-    void SetText(const QString &t) override { text = t; }
-    void SetImage(const QImage &i) override { image = i; }
-};
-
 struct Fixture {
     ProgramState state;
     test::RecordingMessages messages;
-    FakeClipboard clipboard;
+    test::FakeClipboard clipboard;
     int repaints = 0;
     TF_calcul_un_point window{state, clipboard, [this] { ++repaints; }};
 

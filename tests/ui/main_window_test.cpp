@@ -1,4 +1,5 @@
 #include "main_window.h"
+#include "support/fake_ui_ports.h"
 #include "support/recording_messages.h"
 
 #include <QAction>
@@ -18,7 +19,9 @@ namespace {
 struct Fixture {
     ProgramState state;
     test::RecordingMessages messages;
-    TForm1 form{state, messages};
+    test::FakeClipboard clipboard;
+    test::FakePrinter printer;
+    TForm1 form{state, messages, clipboard, printer};
 
     // Shows the window with a plot of plotW × plotH pixels.
     explicit Fixture(int plotW = 730, int plotH = 542)
@@ -152,4 +155,19 @@ TEST(MainWindow, TinyWindowShowsNoReadoutAndDoesNotCrash)
     f.form.Chart()->repaint();
     f.moveTo(10, 10);
     EXPECT_TRUE(f.form.StatusText().isEmpty());
+}
+
+TEST(MainWindow, StartUpInitialisationRunsOnceOnly)
+{
+    Fixture f;
+    f.state.flags.Check_dessin_BC = true;
+    f.form.setWindowTitle("x.brm - Brumelle par Orvane");
+    // The window system activating the main window later (after a modal
+    // window closed) must not start the program over.
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&f.form, &activate);
+    f.form.hide();
+    f.form.show();
+    EXPECT_TRUE(f.state.flags.Check_dessin_BC);
+    EXPECT_EQ(f.form.windowTitle(), QStringLiteral("x.brm - Brumelle par Orvane"));
 }

@@ -1,0 +1,180 @@
+#include "chart_printer.h"
+#include "evolutions_window.h"
+#include "main_window.h"
+#include "support/fake_ui_ports.h"
+#include "support/recording_messages.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace brumelle;
+
+namespace {
+
+// The main window with a 730 × 542 plot and the evolutions window behind its menu.
+struct Fixture {
+    ProgramState state;
+    test::RecordingMessages messages;
+    test::FakeClipboard clipboard;
+    test::FakePrinter printer;
+    TForm1 form{state, messages, clipboard, printer};
+    int repaints = 0;
+    TF_calcul_un_point evolutions{state, clipboard, [this] {
+                                      ++repaints;
+                                      form.RepaintChart();
+                                  }};
+
+    Fixture()
+    {
+        evolutions.SetMessages(messages);
+        form.SetEvolutionsWindow(&evolutions);
+        form.show();
+        form.FormActivate();
+        QApplication::processEvents();
+        const QSize want(800, 582);
+        form.resize(form.size() + (want - form.Chart()->size()));
+        QApplication::processEvents();
+    }
+
+    void mouse(QEvent::Type type, int x, int y)
+    {
+        const Qt::MouseButton b = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(b);
+        QMouseEvent e(type, QPointF(x, y), form.Chart()->mapToGlobal(QPointF(x, y)), b, held, Qt::NoModifier);
+        QApplication::sendEvent(form.Chart(), &e);
+    }
+    void drag(int x1, int y1, int x2, int y2)
+    {
+        mouse(QEvent::MouseButtonPress, x1, y1);
+        mouse(QEvent::MouseMove, x2, y2);
+        mouse(QEvent::MouseButtonRelease, x2, y2);
+    }
+    QImage screen() { return form.ClientImage(false); }
+};
+
+} // namespace
+
+TEST(ViewCommands, ZoomByMouseThenBackTo100Percent)
+{
+    Fixture f;
+    f.form.Zoom1->trigger();
+    EXPECT_TRUE(f.form.Zoom1->isChecked());
+    f.mouse(QEvent::MouseButtonPress, 300, 200);
+    f.mouse(QEvent::MouseMove, 500, 400);
+    EXPECT_TRUE(f.state.zoom.ZoomDragging);
+    // The dotted rectangle is on screen while dragging: black on its top edge.
+    EXPECT_EQ(f.screen().pixelColor(400, 200), QColor(Qt::black));
+    const QString text = f.form.StatusText();
+    f.mouse(QEvent::MouseMove, 510, 410);
+    EXPECT_EQ(f.form.StatusText(), text); // no readout during a drag
+    f.mouse(QEvent::MouseButtonRelease, 510, 410);
+    EXPECT_FALSE(f.form.Zoom1->isChecked());
+    EXPECT_FALSE(f.state.zoom.ZoomDragging);
+    const ChartSettings &s = f.state.settings;
+    EXPECT_LT(s.TS.Maxi - s.TS.Mini, 65);
+    EXPECT_LT(s.R.Maxi - s.R.Mini, 30);
+    f.form.M_100->trigger();
+    EXPECT_EQ(s.TS.Mini, -15);
+    EXPECT_EQ(s.TS.Maxi, 50);
+    EXPECT_EQ(s.R.Mini, 0);
+    EXPECT_EQ(s.R.Maxi, 30);
+}
+
+TEST(ViewCommands, WholePlotDragGivesTheSameRanges)
+{
+    Fixture f;
+    f.form.Zoom1->trigger();
+    f.drag(20, 20, 750, 561);
+    EXPECT_EQ(f.state.settings.TS.Mini, -15);
+    EXPECT_EQ(f.state.settings.TS.Maxi, 50);
+    EXPECT_EQ(f.state.settings.R.Mini, 0);
+    EXPECT_EQ(f.state.settings.R.Maxi, 30);
+}
+
+TEST(ViewCommands, WithoutZoomModeTheMouseOnlyReadsOut)
+{
+    Fixture f;
+    f.drag(300, 200, 500, 400);
+    EXPECT_EQ(f.state.settings.TS.Maxi, 50);
+    EXPECT_FALSE(f.form.StatusText().isEmpty());
+}
+
+TEST(ViewCommands, CopyPutsTheChartWithoutStatusBarOnTheClipboard)
+{
+    Fixture f;
+    f.form.m_copier->trigger();
+    EXPECT_EQ(f.clipboard.image.size(), QSize(800, 582));
+    EXPECT_EQ(f.clipboard.image.pixelColor(750, 300), QColor(0, 128, 0)); // the humidity-ratio axis
+}
+
+TEST(ViewCommands, PrintSendsTheClientImageWithStatusBar)
+{
+    Fixture f;
+    f.printer.confirm = false;
+    f.form.M_imprimer->trigger();
+    EXPECT_EQ(f.printer.dialogs, 1);
+    EXPECT_TRUE(f.printer.printed.isNull());
+    f.printer.confirm = true;
+    f.form.M_imprimer->trigger();
+    EXPECT_EQ(f.printer.printed.size(), QSize(800, 582 + f.form.statusBar()->height()));
+}
+
+TEST(ViewCommands, PrintingIntoAPdfGivesOnePageHoldingTheChart)
+{
+    Fixture f;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("chart.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    PrintImageToFit(printer, f.form.ClientImage(true));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF"));
+    EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
+    EXPECT_TRUE(pdf.contains("/Subtype /Image"));
+}
+
+TEST(ViewCommands, TickedEvolutionIsDrawnAndEraseRepaintsOnce)
+{
+    Fixture f;
+    f.evolutions.show();
+    f.evolutions.B_calcul_BC->click();
+    f.evolutions.Check_dessin_BC->click();
+    f.evolutions.B_calcul_melange->click();
+    f.evolutions.Check_dessin_melange->click();
+    // Inlet of the heating coil: 20 °C, 7.27 g/kgas → a red disc there (looked at
+    // beside the red 20 °C line that runs through its centre).
+    const ChartGeometry g = f.form.Geometry();
+    const int x = g.PixelX(20) + 2, y = g.PixelY(0.00727L) + 1;
+    EXPECT_EQ(f.screen().pixelColor(x, y), QColor(255, 0, 0));
+
+    const int before = f.repaints;
+    f.form.M_EffacerClick();
+    EXPECT_EQ(f.repaints, before); // the boxes' handlers did not repaint one by one
+    EXPECT_TRUE(f.state.RepaintOnFlagChange);
+    EXPECT_FALSE(f.state.flags.Check_dessin_BC);
+    EXPECT_FALSE(f.state.flags.Check_dessin_melange);
+    EXPECT_FALSE(f.evolutions.Check_dessin_BC->isChecked());
+    EXPECT_NE(f.screen().pixelColor(x, y), QColor(255, 0, 0));
+    // The grids are not touched.
+    EXPECT_EQ(f.state.evolutions.grille_BC.Cell(1, 1), "20,00");
+}
+
+TEST(ViewCommands, QuitClosesTheMainWindow)
+{
+    Fixture f;
+    EXPECT_TRUE(f.form.isVisible());
+    f.form.Quitter1->trigger();
+    EXPECT_FALSE(f.form.isVisible());
+}
