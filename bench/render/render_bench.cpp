@@ -1,0 +1,60 @@
+// The full paint as the screen gets it: every family drawn through QPainter
+// into a 3840 × 2160 image (a maximised window on a large screen).
+#include "chart/paint.h"
+#include "qpainter_canvas.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace brumelle;
+
+ChartSettings Dense()
+{
+    ChartSettings s;
+    for (FamilySettings *f : {&s.TS, &s.R, &s.HR, &s.TH, &s.TR, &s.H, &s.V}) {
+        f->Montrer = 1;
+        f->Montrer_texte = 1;
+    }
+    return s;
+}
+
+void PaintImage(benchmark::State &state, const ChartSettings &s)
+{
+    QImage image(3840, 2160, QImage::Format_RGB32);
+    image.setDotsPerMeterX(3780);
+    image.setDotsPerMeterY(3780);
+    ChartGeometry g;
+    g.PlotWidth = 3770;
+    g.PlotHeight = 2102;
+    g.settings = &s;
+    MoistAirState scratch;
+    for (auto _ : state) {
+        QPainter painter(&image);
+        QPainterCanvas canvas(painter);
+        PaintChart(canvas, s, g, scratch, ZoomState{});
+    }
+}
+
+void BM_FullPaintDefaults(benchmark::State &state) { PaintImage(state, ChartSettings{}); }
+BENCHMARK(BM_FullPaintDefaults)->Unit(benchmark::kMillisecond);
+
+void BM_FullPaintEveryLineLabelled(benchmark::State &state) { PaintImage(state, Dense()); }
+BENCHMARK(BM_FullPaintEveryLineLabelled)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Text needs a GUI application; no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
