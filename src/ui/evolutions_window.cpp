@@ -178,7 +178,7 @@ QCheckBox *TF_calcul_un_point::drawBox(QWidget *page, const QRect &rect)
 void TF_calcul_un_point::buildPoint()
 {
     QWidget *p = F_calc_un_point;
-    grille_un_point = grid(p, m_un_point_, d_.grille_un_point, {110, 70}, {4, 4}, true);
+    grille_un_point = grid(p, m_un_point_, d_.grille_un_point, {96, 70}, {4, 4}, true);
     B_Calcul_point = button(p, QStringLiteral("Calcul"), QRect(200, 4, 85, 25));
     B_Nouveau_1point = button(p, QStringLiteral("Nouveau"), QRect(200, 34, 85, 25));
     B_copier_point = button(p, QStringLiteral("Copier"), QRect(200, 64, 85, 25));
@@ -222,22 +222,22 @@ void TF_calcul_un_point::buildHeating()
 
 void TF_calcul_un_point::buildMixing()
 {
+    // Six inputs: one column of boxes beside the widest grid, buttons under the grid.
     QWidget *p = F_Calc_melange;
-    const int w = (kLeftWidth - 2) / 2;
-    auto at = [&](int col, int row) { return QRect(4 + col * (w + 2), 4 + row * kGroupStep, w, kGroupHeight); };
-    E_TS1_mel = box(p, QStringLiteral("Température 1"), QString::fromStdString(d_.E_TS1_mel), at(0, 0));
-    E_HR1_mel = box(p, QStringLiteral("Hygrométrie 1"), QString::fromStdString(d_.E_HR1_mel), at(0, 1));
-    E_qm1_mel = box(p, QStringLiteral("Débit d'air 1 en kgas/s"), QString::fromStdString(d_.E_qm1_mel),
-                    QRect(4, 4 + 2 * kGroupStep, kLeftWidth, kGroupHeight));
-    E_TS2_mel = box(p, QStringLiteral("Température 2"), QString::fromStdString(d_.E_TS2_mel), at(1, 0));
-    E_HR2_mel = box(p, QStringLiteral("Hygrométrie 2"), QString::fromStdString(d_.E_HR2_mel), at(1, 1));
-    E_qm2_mel = box(p, QStringLiteral("Débit d'air 2 en kgas/s"), QString::fromStdString(d_.E_qm2_mel),
-                    QRect(4, 4 + 3 * kGroupStep, kLeftWidth, kGroupHeight));
     grille_melange = grid(p, m_melange_, d_.grille_melange, {96, 46, 46, 56}, {0, 0});
     grille_melange->move(392 - grille_melange->width() + 1, 4);
-    B_calcul_melange = button(p, QStringLiteral("Calcul"), QRect(4, 180, 70, 25));
-    B_copier_Melange = button(p, QStringLiteral("Copier"), QRect(80, 180, 70, 25));
-    Check_dessin_melange = drawBox(p, QRect(4, 212, 90, 20));
+    const int w = grille_melange->x() - 8;
+    auto at = [&](int row) { return QRect(4, 4 + row * kGroupStep, w, kGroupHeight); };
+    E_TS1_mel = box(p, QStringLiteral("Température 1"), QString::fromStdString(d_.E_TS1_mel), at(0));
+    E_HR1_mel = box(p, QStringLiteral("Hygrométrie 1"), QString::fromStdString(d_.E_HR1_mel), at(1));
+    E_qm1_mel = box(p, QStringLiteral("Débit d'air 1 en kgas/s"), QString::fromStdString(d_.E_qm1_mel), at(2));
+    E_TS2_mel = box(p, QStringLiteral("Température 2"), QString::fromStdString(d_.E_TS2_mel), at(3));
+    E_HR2_mel = box(p, QStringLiteral("Hygrométrie 2"), QString::fromStdString(d_.E_HR2_mel), at(4));
+    E_qm2_mel = box(p, QStringLiteral("Débit d'air 2 en kgas/s"), QString::fromStdString(d_.E_qm2_mel), at(5));
+    const int rx = grille_melange->x();
+    B_calcul_melange = button(p, QStringLiteral("Calcul"), QRect(rx, 170, 70, 25));
+    B_copier_Melange = button(p, QStringLiteral("Copier"), QRect(rx + 76, 170, 70, 25));
+    Check_dessin_melange = drawBox(p, QRect(rx, 202, 90, 20));
 }
 
 void TF_calcul_un_point::buildCooling()
