@@ -103,8 +103,7 @@ void Evolutions::B_calcul_BCClick()
         messages_.information(text);
         ClearGrid(grid);
         d_.e_P_bc.clear();
-        if (repaint_)
-            repaint_();
+        repaint_();
     };
 
     try {
@@ -143,7 +142,7 @@ void Evolutions::B_calcul_BCClick()
         return fail(kCannotCompute);
     }
 
-    if (state_.flags.Check_dessin_BC && repaint_)
+    if (state_.flags.Check_dessin_BC)
         repaint_();
 }
 
@@ -159,8 +158,7 @@ void Evolutions::B_calcul_BFCClick()
         d_.E_P_BFC.clear();
         d_.E_Efficacite_BFC.clear();
         d_.e_condensation_bfc.clear();
-        if (repaint_)
-            repaint_();
+        repaint_();
     };
     auto fail = [&](const char *text) {
         messages_.information(text);
@@ -228,7 +226,7 @@ void Evolutions::B_calcul_BFCClick()
         return fail(kCannotCompute);
     }
 
-    if (state_.flags.Check_dessin_BFC && repaint_)
+    if (state_.flags.Check_dessin_BFC)
         repaint_();
 }
 
@@ -244,8 +242,7 @@ void Evolutions::B_calcul_LavClick()
         ClearGrid(grid);
         d_.E_qm_eau_lav.clear();
         d_.E_efficacite_lav.clear();
-        if (repaint_)
-            repaint_();
+        repaint_();
     };
 
     try {
@@ -295,7 +292,7 @@ void Evolutions::B_calcul_LavClick()
         return fail(kCannotCompute);
     }
 
-    if (state_.flags.Check_dessin_Lav && repaint_)
+    if (state_.flags.Check_dessin_Lav)
         repaint_();
 }
 
@@ -310,8 +307,7 @@ void Evolutions::B_calcul_vapClick()
         messages_.information(text);
         ClearGrid(grid);
         d_.E_qm_eau_vap.clear();
-        if (repaint_)
-            repaint_();
+        repaint_();
     };
 
     try {
@@ -358,7 +354,7 @@ void Evolutions::B_calcul_vapClick()
         return fail(kCannotCompute);
     }
 
-    if (state_.flags.Check_dessin_vap && repaint_)
+    if (state_.flags.Check_dessin_vap)
         repaint_();
 }
 
@@ -372,8 +368,7 @@ void Evolutions::B_calcul_melangeClick()
     auto fail = [&](const char *text) {
         messages_.information(text);
         ClearGrid(grid);
-        if (repaint_)
-            repaint_();
+        repaint_();
     };
 
     try {
@@ -418,7 +413,7 @@ void Evolutions::B_calcul_melangeClick()
         return fail(kCannotCompute);
     }
 
-    if (state_.flags.Check_dessin_melange && repaint_)
+    if (state_.flags.Check_dessin_melange)
         repaint_();
 }
 

@@ -9,6 +9,9 @@ Evolutions::Evolutions(ProgramState &state, Messages &messages, std::function<vo
     : state_(state), d_(state.evolutions), messages_(messages), repaint_(std::move(repaintMainWindow)),
       sep_(std::move(separators))
 {
+    // Every path may ask for a repaint; a caller without a chart gets a no-op.
+    if (!repaint_)
+        repaint_ = [] {};
 }
 
 bool Evolutions::ReadPressure()
