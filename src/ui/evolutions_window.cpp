@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -34,6 +35,12 @@ MultiRowTabs::MultiRowTabs(int columns, QWidget *parent)
     buttons_->setExclusive(true);
     pages_->setFrameShape(QFrame::StyledPanel);
     connect(buttons_, &QButtonGroup::idClicked, this, [this](int id) { pages_->setCurrentIndex(id); });
+    // The keys of any tabbed dialog: Ctrl+Tab forward, Ctrl+Shift+Tab back.
+    auto *next = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), this);
+    connect(next, &QShortcut::activated, this, [this] { setCurrentIndex((currentIndex() + 1) % count()); });
+    auto *previous = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), this);
+    connect(previous, &QShortcut::activated, this,
+            [this] { setCurrentIndex((currentIndex() + count() - 1) % count()); });
 }
 
 void MultiRowTabs::addTab(QWidget *page, const QString &caption)

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTableView>
 
 #include <gtest/gtest.h>
@@ -206,4 +207,20 @@ TEST(EvolutionsWindow, BadFlowTextShowsTheConversionError)
     EXPECT_EQ(f.messages.entries[0].kind, "erreur");
     EXPECT_EQ(f.messages.entries[0].text, "'abc' n'est pas une valeur à virgule flottante correcte");
     EXPECT_EQ(f.window.E_valeur_arr->text(), "1");
+}
+
+TEST(EvolutionsWindow, TabsFollowTheirButtonsAndCtrlTab)
+{
+    Fixture f;
+    auto *tabs = f.window.Pages_calculs;
+    tabs->setCurrentIndex(3);
+    EXPECT_EQ(tabs->widget(tabs->currentIndex()), f.window.F_calc_Froid_avec);
+    // The page shown keeps its place when the window is shown again.
+    f.window.hide();
+    f.window.show();
+    EXPECT_EQ(tabs->currentIndex(), 3);
+    for (QShortcut *s : tabs->findChildren<QShortcut *>())
+        if (s->key() == QKeySequence(Qt::CTRL | Qt::Key_Tab))
+            emit s->activated();
+    EXPECT_EQ(tabs->currentIndex(), 4);
 }
