@@ -131,19 +131,37 @@ void TF_calcul_un_point::SetMessages(Messages &messages)
     core_ = std::make_unique<Evolutions>(state_, messages, repaint_, core_->Separators());
 }
 
-QLineEdit *TF_calcul_un_point::box(QWidget *page, const QString &caption, const QString &text, const QRect &rect,
-                                   bool readOnly)
+QLineEdit *TF_calcul_un_point::box(QWidget *page, const QString &caption, const QRect &rect, bool readOnly)
 {
     auto *group = new QGroupBox(caption, page);
     group->setGeometry(rect);
-    auto *edit = new QLineEdit(text, group);
+    auto *edit = new QLineEdit(group);
     edit->setGeometry(6, 16, rect.width() - 12, 20);
     edit->setReadOnly(readOnly);
     return edit;
 }
 
-QTableView *TF_calcul_un_point::grid(QWidget *page, ResultGridModel *&model, ResultGrid &data,
-                                     const QList<int> &widths, const QPoint &at, bool editable)
+QLineEdit *TF_calcul_un_point::input(QWidget *page, const QString &caption, std::string EvolutionData::*field,
+                                     const QRect &rect)
+{
+    QLineEdit *edit = box(page, caption, rect, false);
+    edit->setText(QString::fromStdString(d_.*field));
+    inputs_.push_back({edit, field});
+    return edit;
+}
+
+QLineEdit *TF_calcul_un_point::result(QWidget *page, const QString &caption, std::string EvolutionData::*field,
+                                      const QRect &rect)
+{
+    QLineEdit *edit = box(page, caption, rect, true);
+    results_.push_back({edit, field});
+    return edit;
+}
+
+QRect TF_calcul_un_point::leftSlot(int row) { return QRect(4, 4 + row * kGroupStep, kLeftWidth, kGroupHeight); }
+
+QTableView *TF_calcul_un_point::grid(QWidget *page, ResultGridModel *&model, ResultGrid &data, const QList<int> &widths,
+                                     const QPoint &at, bool editable)
 {
     auto *view = new QTableView(page);
     model = new ResultGridModel(data, editable, view);
@@ -193,11 +211,13 @@ void TF_calcul_un_point::buildPoint()
 
     E_valeur_dep = new QLineEdit(QString::fromStdString(d_.E_valeur_dep), p);
     E_valeur_dep->setGeometry(4, 172, 110, 22);
+    inputs_.push_back({E_valeur_dep, &EvolutionData::E_valeur_dep});
     C_unite_dep = new QComboBox(p);
     C_unite_dep->setGeometry(120, 172, 80, 22);
     E_valeur_arr = new QLineEdit(p);
     E_valeur_arr->setReadOnly(true);
     E_valeur_arr->setGeometry(4, 200, 110, 22);
+    results_.push_back({E_valeur_arr, &EvolutionData::E_valeur_arr});
     C_unite_arr = new QComboBox(p);
     C_unite_arr->setGeometry(120, 200, 80, 22);
     for (QComboBox *c : {C_unite_dep, C_unite_arr}) {
@@ -209,19 +229,14 @@ void TF_calcul_un_point::buildPoint()
 void TF_calcul_un_point::buildHeating()
 {
     QWidget *p = F_Calc_Chaud;
-    const int w = kLeftWidth;
-    E_TS_Entree_BC = box(p, QStringLiteral("Température entrée"), QString::fromStdString(d_.E_TS_Entree_BC),
-                         QRect(4, 4, w, kGroupHeight));
-    E_HR_Entree_BC = box(p, QStringLiteral("Hygrométrie entrée"), QString::fromStdString(d_.E_HR_Entree_BC),
-                         QRect(4, 4 + kGroupStep, w, kGroupHeight));
-    e_qm_bc = box(p, QStringLiteral("Débit d'air en kgas/s"), QString::fromStdString(d_.e_qm_bc),
-                  QRect(4, 4 + 2 * kGroupStep, w, kGroupHeight));
-    E_deltat_bc = box(p, QStringLiteral("Ecart de température"), QString::fromStdString(d_.E_deltat_bc),
-                      QRect(4, 4 + 3 * kGroupStep, w, kGroupHeight));
+    E_TS_Entree_BC = input(p, QStringLiteral("Température entrée"), &EvolutionData::E_TS_Entree_BC, leftSlot(0));
+    E_HR_Entree_BC = input(p, QStringLiteral("Hygrométrie entrée"), &EvolutionData::E_HR_Entree_BC, leftSlot(1));
+    e_qm_bc = input(p, QStringLiteral("Débit d'air en kgas/s"), &EvolutionData::e_qm_bc, leftSlot(2));
+    E_deltat_bc = input(p, QStringLiteral("Ecart de température"), &EvolutionData::E_deltat_bc, leftSlot(3));
     grille_BC = grid(p, m_BC_, d_.grille_BC, {96, 46, 46}, {0, 0});
     grille_BC->move(392 - grille_BC->width() + 1, 4);
-    e_P_bc = box(p, QStringLiteral("Puissance en Watts"), QString(),
-                 QRect(grille_BC->x(), 166, grille_BC->width(), kGroupHeight), true);
+    e_P_bc = result(p, QStringLiteral("Puissance en Watts"), &EvolutionData::e_P_bc,
+                    QRect(grille_BC->x(), 166, grille_BC->width(), kGroupHeight));
     B_calcul_BC = button(p, QStringLiteral("Calcul"), QRect(4, 180, 70, 25));
     B_copier_BC = button(p, QStringLiteral("Copier"), QRect(80, 180, 70, 25));
     Check_dessin_BC = drawBox(p, QRect(4, 212, 90, 20));
@@ -235,12 +250,12 @@ void TF_calcul_un_point::buildMixing()
     grille_melange->move(392 - grille_melange->width() + 1, 4);
     const int w = grille_melange->x() - 8;
     auto at = [&](int row) { return QRect(4, 4 + row * kGroupStep, w, kGroupHeight); };
-    E_TS1_mel = box(p, QStringLiteral("Température 1"), QString::fromStdString(d_.E_TS1_mel), at(0));
-    E_HR1_mel = box(p, QStringLiteral("Hygrométrie 1"), QString::fromStdString(d_.E_HR1_mel), at(1));
-    E_qm1_mel = box(p, QStringLiteral("Débit d'air 1 en kgas/s"), QString::fromStdString(d_.E_qm1_mel), at(2));
-    E_TS2_mel = box(p, QStringLiteral("Température 2"), QString::fromStdString(d_.E_TS2_mel), at(3));
-    E_HR2_mel = box(p, QStringLiteral("Hygrométrie 2"), QString::fromStdString(d_.E_HR2_mel), at(4));
-    E_qm2_mel = box(p, QStringLiteral("Débit d'air 2 en kgas/s"), QString::fromStdString(d_.E_qm2_mel), at(5));
+    E_TS1_mel = input(p, QStringLiteral("Température 1"), &EvolutionData::E_TS1_mel, at(0));
+    E_HR1_mel = input(p, QStringLiteral("Hygrométrie 1"), &EvolutionData::E_HR1_mel, at(1));
+    E_qm1_mel = input(p, QStringLiteral("Débit d'air 1 en kgas/s"), &EvolutionData::E_qm1_mel, at(2));
+    E_TS2_mel = input(p, QStringLiteral("Température 2"), &EvolutionData::E_TS2_mel, at(3));
+    E_HR2_mel = input(p, QStringLiteral("Hygrométrie 2"), &EvolutionData::E_HR2_mel, at(4));
+    E_qm2_mel = input(p, QStringLiteral("Débit d'air 2 en kgas/s"), &EvolutionData::E_qm2_mel, at(5));
     const int rx = grille_melange->x();
     B_calcul_melange = button(p, QStringLiteral("Calcul"), QRect(rx, 170, 70, 25));
     B_copier_Melange = button(p, QStringLiteral("Copier"), QRect(rx + 76, 170, 70, 25));
@@ -250,24 +265,20 @@ void TF_calcul_un_point::buildMixing()
 void TF_calcul_un_point::buildCooling()
 {
     QWidget *p = F_calc_Froid_avec;
-    E_TS_Entree_BFC = box(p, QStringLiteral("Température entrée"), QString::fromStdString(d_.E_TS_Entree_BFC),
-                          QRect(4, 4, kLeftWidth, kGroupHeight));
-    E_HR_Entree_BFC = box(p, QStringLiteral("Hygrométrie entrée"), QString::fromStdString(d_.E_HR_Entree_BFC),
-                          QRect(4, 4 + kGroupStep, kLeftWidth, kGroupHeight));
-    E_qm_BFC = box(p, QStringLiteral("Débit d'air en kgas/s"), QString::fromStdString(d_.E_qm_BFC),
-                   QRect(4, 4 + 2 * kGroupStep, kLeftWidth, kGroupHeight));
-    E_deltat_BFC = box(p, QStringLiteral("Ecart de température"), QString::fromStdString(d_.E_deltat_BFC),
-                       QRect(4, 4 + 3 * kGroupStep, kLeftWidth, kGroupHeight));
-    E_T_BFC = box(p, QStringLiteral("Température batterie"), QString::fromStdString(d_.E_T_BFC),
-                  QRect(4, 4 + 4 * kGroupStep, kLeftWidth, kGroupHeight));
+    E_TS_Entree_BFC = input(p, QStringLiteral("Température entrée"), &EvolutionData::E_TS_Entree_BFC, leftSlot(0));
+    E_HR_Entree_BFC = input(p, QStringLiteral("Hygrométrie entrée"), &EvolutionData::E_HR_Entree_BFC, leftSlot(1));
+    E_qm_BFC = input(p, QStringLiteral("Débit d'air en kgas/s"), &EvolutionData::E_qm_BFC, leftSlot(2));
+    E_deltat_BFC = input(p, QStringLiteral("Ecart de température"), &EvolutionData::E_deltat_BFC, leftSlot(3));
+    E_T_BFC = input(p, QStringLiteral("Température batterie"), &EvolutionData::E_T_BFC, leftSlot(4));
     grille_bfc = grid(p, m_bfc_, d_.grille_bfc, {96, 46, 46, 46}, {0, 0});
     grille_bfc->move(392 - grille_bfc->width() + 1, 4);
     const int rx = grille_bfc->x(), rw = grille_bfc->width();
-    E_P_BFC = box(p, QStringLiteral("Puissance en Watts"), QString(), QRect(rx, 166, rw / 2 - 1, kGroupHeight), true);
-    E_Efficacite_BFC = box(p, QStringLiteral("Efficacité batterie"), QString(),
-                           QRect(rx + rw / 2 + 1, 166, rw - rw / 2 - 1, kGroupHeight), true);
-    e_condensation_bfc =
-        box(p, QStringLiteral("Condensation ge/h"), QString(), QRect(rx, 166 + kGroupStep, rw, kGroupHeight), true);
+    E_P_BFC = result(p, QStringLiteral("Puissance en Watts"), &EvolutionData::E_P_BFC,
+                     QRect(rx, 166, rw / 2 - 1, kGroupHeight));
+    E_Efficacite_BFC = result(p, QStringLiteral("Efficacité batterie"), &EvolutionData::E_Efficacite_BFC,
+                              QRect(rx + rw / 2 + 1, 166, rw - rw / 2 - 1, kGroupHeight));
+    e_condensation_bfc = result(p, QStringLiteral("Condensation ge/h"), &EvolutionData::e_condensation_bfc,
+                                QRect(rx, 166 + kGroupStep, rw, kGroupHeight));
     B_calcul_BFC = button(p, QStringLiteral("Calcul"), QRect(4, 218, 70, 25));
     B_copier_BF = button(p, QStringLiteral("Copier"), QRect(80, 218, 70, 25));
     Check_dessin_BFC = drawBox(p, QRect(4, 248, 90, 20));
@@ -276,21 +287,17 @@ void TF_calcul_un_point::buildCooling()
 void TF_calcul_un_point::buildWasher()
 {
     QWidget *p = F_calc_laveur;
-    E_TS_Entree_Lav = box(p, QStringLiteral("Température entrée"), QString::fromStdString(d_.E_TS_Entree_Lav),
-                          QRect(4, 4, kLeftWidth, kGroupHeight));
-    E_HR_Entree_Lav = box(p, QStringLiteral("Hygrométrie entrée"), QString::fromStdString(d_.E_HR_Entree_Lav),
-                          QRect(4, 4 + kGroupStep, kLeftWidth, kGroupHeight));
-    E_qm_Lav = box(p, QStringLiteral("Débit d'air en kgas/s"), QString::fromStdString(d_.E_qm_Lav),
-                   QRect(4, 4 + 2 * kGroupStep, kLeftWidth, kGroupHeight));
-    E_R_sortie_lav = box(p, QStringLiteral("Poids d'eau sortie g/kgas"), QString::fromStdString(d_.E_R_sortie_lav),
-                         QRect(4, 4 + 3 * kGroupStep, kLeftWidth, kGroupHeight));
+    E_TS_Entree_Lav = input(p, QStringLiteral("Température entrée"), &EvolutionData::E_TS_Entree_Lav, leftSlot(0));
+    E_HR_Entree_Lav = input(p, QStringLiteral("Hygrométrie entrée"), &EvolutionData::E_HR_Entree_Lav, leftSlot(1));
+    E_qm_Lav = input(p, QStringLiteral("Débit d'air en kgas/s"), &EvolutionData::E_qm_Lav, leftSlot(2));
+    E_R_sortie_lav = input(p, QStringLiteral("Poids d'eau sortie g/kgas"), &EvolutionData::E_R_sortie_lav, leftSlot(3));
     grille_lav = grid(p, m_lav_, d_.grille_lav, {96, 46, 46, 46}, {0, 0});
     grille_lav->move(392 - grille_lav->width() + 1, 4);
     const int rx = grille_lav->x(), rw = grille_lav->width();
-    E_efficacite_lav =
-        box(p, QStringLiteral("Efficacité laveur"), QString(), QRect(rx, 166, rw / 2 - 1, kGroupHeight), true);
-    E_qm_eau_lav = box(p, QStringLiteral("Débit d'eau en g/h"), QString(),
-                       QRect(rx + rw / 2 + 1, 166, rw - rw / 2 - 1, kGroupHeight), true);
+    E_efficacite_lav = result(p, QStringLiteral("Efficacité laveur"), &EvolutionData::E_efficacite_lav,
+                              QRect(rx, 166, rw / 2 - 1, kGroupHeight));
+    E_qm_eau_lav = result(p, QStringLiteral("Débit d'eau en g/h"), &EvolutionData::E_qm_eau_lav,
+                          QRect(rx + rw / 2 + 1, 166, rw - rw / 2 - 1, kGroupHeight));
     B_calcul_Lav = button(p, QStringLiteral("Calcul"), QRect(4, 180, 70, 25));
     B_copier_laveur = button(p, QStringLiteral("Copier"), QRect(80, 180, 70, 25));
     Check_dessin_Lav = drawBox(p, QRect(4, 212, 90, 20));
@@ -299,18 +306,15 @@ void TF_calcul_un_point::buildWasher()
 void TF_calcul_un_point::buildSteam()
 {
     QWidget *p = F_Calc_vapeur;
-    E_TS_Entree_vap = box(p, QStringLiteral("Température entrée"), QString::fromStdString(d_.E_TS_Entree_vap),
-                          QRect(4, 4, kLeftWidth, kGroupHeight));
-    E_HR_Entree_vap = box(p, QStringLiteral("Hygrométrie entrée"), QString::fromStdString(d_.E_HR_Entree_vap),
-                          QRect(4, 4 + kGroupStep, kLeftWidth, kGroupHeight));
-    E_qm_vap = box(p, QStringLiteral("Débit d'air en kgas/s"), QString::fromStdString(d_.E_qm_vap),
-                   QRect(4, 4 + 2 * kGroupStep, kLeftWidth, kGroupHeight));
-    E_R_sortie_vap = box(p, QStringLiteral("Poids d'eau sortie g/kgas"), QString::fromStdString(d_.E_R_sortie_vap),
-                         QRect(4, 4 + 3 * kGroupStep, kLeftWidth, kGroupHeight));
+    E_TS_Entree_vap = input(p, QStringLiteral("Température entrée"), &EvolutionData::E_TS_Entree_vap, leftSlot(0));
+    E_HR_Entree_vap = input(p, QStringLiteral("Hygrométrie entrée"), &EvolutionData::E_HR_Entree_vap, leftSlot(1));
+    E_qm_vap = input(p, QStringLiteral("Débit d'air en kgas/s"), &EvolutionData::E_qm_vap, leftSlot(2));
+    E_R_sortie_vap = input(p, QStringLiteral("Poids d'eau sortie g/kgas"), &EvolutionData::E_R_sortie_vap, leftSlot(3));
     grille_vap = grid(p, m_vap_, d_.grille_vap, {96, 46, 46}, {0, 0});
     grille_vap->move(392 - grille_vap->width() + 1, 4);
     const int rx = grille_vap->x(), rw = grille_vap->width();
-    E_qm_eau_vap = box(p, QStringLiteral("Débit d'eau en g/h"), QString(), QRect(rx, 166, rw, kGroupHeight), true);
+    E_qm_eau_vap =
+        result(p, QStringLiteral("Débit d'eau en g/h"), &EvolutionData::E_qm_eau_vap, QRect(rx, 166, rw, kGroupHeight));
     radio_vap_theorique = new QRadioButton(QStringLiteral("Evolution théorique"), p);
     radio_vap_theorique->setGeometry(rx, 212, rw, 20);
     radio_vap_reelle = new QRadioButton(QStringLiteral("Evolution réelle"), p);
@@ -365,83 +369,31 @@ void TF_calcul_un_point::showEvent(QShowEvent *event)
 
 void TF_calcul_un_point::Collect()
 {
-    auto t = [](QLineEdit *e) { return e->text().toStdString(); };
-    d_.E_valeur_dep = t(E_valeur_dep);
+    for (const auto &[edit, field] : inputs_)
+        d_.*field = edit->text().toStdString();
     d_.C_unite_dep = C_unite_dep->currentIndex();
     d_.C_unite_arr = C_unite_arr->currentIndex();
-    d_.E_TS_Entree_BC = t(E_TS_Entree_BC);
-    d_.E_HR_Entree_BC = t(E_HR_Entree_BC);
-    d_.e_qm_bc = t(e_qm_bc);
-    d_.E_deltat_bc = t(E_deltat_bc);
-    d_.E_TS1_mel = t(E_TS1_mel);
-    d_.E_HR1_mel = t(E_HR1_mel);
-    d_.E_qm1_mel = t(E_qm1_mel);
-    d_.E_TS2_mel = t(E_TS2_mel);
-    d_.E_HR2_mel = t(E_HR2_mel);
-    d_.E_qm2_mel = t(E_qm2_mel);
-    d_.E_TS_Entree_BFC = t(E_TS_Entree_BFC);
-    d_.E_HR_Entree_BFC = t(E_HR_Entree_BFC);
-    d_.E_qm_BFC = t(E_qm_BFC);
-    d_.E_deltat_BFC = t(E_deltat_BFC);
-    d_.E_T_BFC = t(E_T_BFC);
-    d_.E_TS_Entree_Lav = t(E_TS_Entree_Lav);
-    d_.E_HR_Entree_Lav = t(E_HR_Entree_Lav);
-    d_.E_qm_Lav = t(E_qm_Lav);
-    d_.E_R_sortie_lav = t(E_R_sortie_lav);
-    d_.E_TS_Entree_vap = t(E_TS_Entree_vap);
-    d_.E_HR_Entree_vap = t(E_HR_Entree_vap);
-    d_.E_qm_vap = t(E_qm_vap);
-    d_.E_R_sortie_vap = t(E_R_sortie_vap);
     d_.radio_vap_theorique = radio_vap_theorique->isChecked();
 }
 
 void TF_calcul_un_point::Refresh()
 {
-    auto set = [](QLineEdit *e, const std::string &v) {
-        const QString q = QString::fromStdString(v);
-        if (e->text() != q)
-            e->setText(q);
-    };
-    set(E_valeur_dep, d_.E_valeur_dep);
-    set(E_valeur_arr, d_.E_valeur_arr);
+    for (const auto *list : {&inputs_, &results_})
+        for (const auto &[edit, field] : *list) {
+            const QString text = QString::fromStdString(d_.*field);
+            if (edit->text() != text)
+                edit->setText(text);
+        }
     C_unite_dep->setCurrentIndex(d_.C_unite_dep);
     C_unite_arr->setCurrentIndex(d_.C_unite_arr);
-    set(E_TS_Entree_BC, d_.E_TS_Entree_BC);
-    set(E_HR_Entree_BC, d_.E_HR_Entree_BC);
-    set(e_qm_bc, d_.e_qm_bc);
-    set(E_deltat_bc, d_.E_deltat_bc);
-    set(e_P_bc, d_.e_P_bc);
-    set(E_TS1_mel, d_.E_TS1_mel);
-    set(E_HR1_mel, d_.E_HR1_mel);
-    set(E_qm1_mel, d_.E_qm1_mel);
-    set(E_TS2_mel, d_.E_TS2_mel);
-    set(E_HR2_mel, d_.E_HR2_mel);
-    set(E_qm2_mel, d_.E_qm2_mel);
-    set(E_TS_Entree_BFC, d_.E_TS_Entree_BFC);
-    set(E_HR_Entree_BFC, d_.E_HR_Entree_BFC);
-    set(E_qm_BFC, d_.E_qm_BFC);
-    set(E_deltat_BFC, d_.E_deltat_BFC);
-    set(E_T_BFC, d_.E_T_BFC);
-    set(E_P_BFC, d_.E_P_BFC);
-    set(E_Efficacite_BFC, d_.E_Efficacite_BFC);
-    set(e_condensation_bfc, d_.e_condensation_bfc);
-    set(E_TS_Entree_Lav, d_.E_TS_Entree_Lav);
-    set(E_HR_Entree_Lav, d_.E_HR_Entree_Lav);
-    set(E_qm_Lav, d_.E_qm_Lav);
-    set(E_R_sortie_lav, d_.E_R_sortie_lav);
-    set(E_efficacite_lav, d_.E_efficacite_lav);
-    set(E_qm_eau_lav, d_.E_qm_eau_lav);
-    set(E_TS_Entree_vap, d_.E_TS_Entree_vap);
-    set(E_HR_Entree_vap, d_.E_HR_Entree_vap);
-    set(E_qm_vap, d_.E_qm_vap);
-    set(E_R_sortie_vap, d_.E_R_sortie_vap);
-    set(E_qm_eau_vap, d_.E_qm_eau_vap);
     (d_.radio_vap_theorique ? radio_vap_theorique : radio_vap_reelle)->setChecked(true);
     // The boxes show the flags; the program may have changed them (a document, the erase command).
-    const std::pair<QCheckBox *, bool> boxes[] = {
-        {Check_dessin_1point, state_.flags.Check_dessin_1point}, {Check_dessin_BC, state_.flags.Check_dessin_BC},
-        {Check_dessin_BFC, state_.flags.Check_dessin_BFC},       {Check_dessin_Lav, state_.flags.Check_dessin_Lav},
-        {Check_dessin_vap, state_.flags.Check_dessin_vap},       {Check_dessin_melange, state_.flags.Check_dessin_melange}};
+    const std::pair<QCheckBox *, bool> boxes[] = {{Check_dessin_1point, state_.flags.Check_dessin_1point},
+                                                  {Check_dessin_BC, state_.flags.Check_dessin_BC},
+                                                  {Check_dessin_BFC, state_.flags.Check_dessin_BFC},
+                                                  {Check_dessin_Lav, state_.flags.Check_dessin_Lav},
+                                                  {Check_dessin_vap, state_.flags.Check_dessin_vap},
+                                                  {Check_dessin_melange, state_.flags.Check_dessin_melange}};
     for (const auto &[b, on] : boxes) {
         const QSignalBlocker block(b);
         b->setChecked(on);
@@ -451,68 +403,26 @@ void TF_calcul_un_point::Refresh()
     grille_un_point->setEnabled(d_.grille_un_point.Enabled);
 }
 
-void TF_calcul_un_point::FormActivate()
+void TF_calcul_un_point::Run(void (Evolutions::*handler)())
 {
     Collect();
-    core_->FormActivate();
+    (core_.get()->*handler)();
     Refresh();
 }
 
-void TF_calcul_un_point::B_Calcul_pointClick()
-{
-    Collect();
-    core_->B_Calcul_pointClick();
-    Refresh();
-}
+void TF_calcul_un_point::FormActivate() { Run(&Evolutions::FormActivate); }
+void TF_calcul_un_point::B_Calcul_pointClick() { Run(&Evolutions::B_Calcul_pointClick); }
+void TF_calcul_un_point::B_calcul_BCClick() { Run(&Evolutions::B_calcul_BCClick); }
+void TF_calcul_un_point::B_calcul_BFCClick() { Run(&Evolutions::B_calcul_BFCClick); }
+void TF_calcul_un_point::B_calcul_LavClick() { Run(&Evolutions::B_calcul_LavClick); }
+void TF_calcul_un_point::B_calcul_vapClick() { Run(&Evolutions::B_calcul_vapClick); }
+void TF_calcul_un_point::B_calcul_melangeClick() { Run(&Evolutions::B_calcul_melangeClick); }
+void TF_calcul_un_point::C_unite_depChange() { Run(&Evolutions::C_unite_depChange); }
 
 void TF_calcul_un_point::B_Nouveau_1pointClick()
 {
-    Collect();
-    core_->B_Nouveau_1pointClick();
-    Refresh();
+    Run(&Evolutions::B_Nouveau_1pointClick);
     Check_dessin_1point->setChecked(false);
-}
-
-void TF_calcul_un_point::B_calcul_BCClick()
-{
-    Collect();
-    core_->B_calcul_BCClick();
-    Refresh();
-}
-
-void TF_calcul_un_point::B_calcul_BFCClick()
-{
-    Collect();
-    core_->B_calcul_BFCClick();
-    Refresh();
-}
-
-void TF_calcul_un_point::B_calcul_LavClick()
-{
-    Collect();
-    core_->B_calcul_LavClick();
-    Refresh();
-}
-
-void TF_calcul_un_point::B_calcul_vapClick()
-{
-    Collect();
-    core_->B_calcul_vapClick();
-    Refresh();
-}
-
-void TF_calcul_un_point::B_calcul_melangeClick()
-{
-    Collect();
-    core_->B_calcul_melangeClick();
-    Refresh();
-}
-
-void TF_calcul_un_point::C_unite_depChange()
-{
-    Collect();
-    core_->C_unite_depChange();
-    Refresh();
 }
 
 void TF_calcul_un_point::Copy(ResultGridModel *model)

@@ -8,6 +8,9 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <utility>
+#include <vector>
 
 class QButtonGroup;
 class QCheckBox;
@@ -136,8 +139,13 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QLineEdit *box(QWidget *page, const QString &caption, const QString &text, const QRect &rect,
-                   bool readOnly = false);
+    QLineEdit *box(QWidget *page, const QString &caption, const QRect &rect, bool readOnly);
+    // An input box shows its field and is copied back before every calculation;
+    // a result box only shows its field.
+    QLineEdit *input(QWidget *page, const QString &caption, std::string EvolutionData::*field, const QRect &rect);
+    QLineEdit *result(QWidget *page, const QString &caption, std::string EvolutionData::*field, const QRect &rect);
+    // The place of the n-th box of the left-hand column.
+    static QRect leftSlot(int row);
     QTableView *grid(QWidget *page, ResultGridModel *&model, ResultGrid &data, const QList<int> &widths,
                      const QPoint &at, bool editable = false);
     QPushButton *button(QWidget *page, const QString &caption, const QRect &rect);
@@ -151,6 +159,8 @@ private:
     void connectAll();
     // Copies every input box into the core's data before a calculation.
     void Collect();
+    // Collects the boxes, runs a calculation of the core and shows its results.
+    void Run(void (Evolutions::*handler)());
     void DrawingFlagClick(QCheckBox *box, bool DrawingFlags::*flag);
     void Copy(ResultGridModel *model);
 
@@ -160,6 +170,7 @@ private:
     std::function<void()> repaint_;
     QtMessages qtMessages_;
     std::unique_ptr<Evolutions> core_;
+    std::vector<std::pair<QLineEdit *, std::string EvolutionData::*>> inputs_, results_;
     ResultGridModel *m_un_point_ = nullptr, *m_BC_ = nullptr, *m_melange_ = nullptr, *m_bfc_ = nullptr,
                     *m_lav_ = nullptr, *m_vap_ = nullptr;
 };
