@@ -6,53 +6,61 @@ namespace brumelle {
 
 namespace {
 
-// The keys of the evolutions window, in the order the file holds them. The
-// defaults are the document's own: three of them differ from the boxes'
-// initial texts ("Melange" TS2 and HR2, "Vapeur" R_sortie).
+// One key of the evolutions window's sections: a box's text or a drawing box.
+struct EvolutionKey {
+    const char *section;
+    const char *key;
+    const char *fallback;                 // text default; nullptr for a drawing box
+    std::string EvolutionData::*text;     // the box, when it is a text
+    bool DrawingFlags::*flag;             // the drawing box, when it is a boolean
+};
+
+// In the order the file holds them. The defaults are the document's own:
+// three of them differ from the boxes' initial texts ("Melange" TS2 and HR2,
+// "Vapeur" R_sortie). The "Un point" cells are grid cells, handled apart.
+const EvolutionKey kEvolutionKeys[] = {
+    {"Batterie chaude", "TS", "20", &EvolutionData::E_TS_Entree_BC, nullptr},
+    {"Batterie chaude", "HR", "50", &EvolutionData::E_HR_Entree_BC, nullptr},
+    {"Batterie chaude", "qm", "1", &EvolutionData::e_qm_bc, nullptr},
+    {"Batterie chaude", "Delta_T", "10", &EvolutionData::E_deltat_bc, nullptr},
+    {"Batterie chaude", "dessin", nullptr, nullptr, &DrawingFlags::Check_dessin_BC},
+    {"Melange", "TS1", "20", &EvolutionData::E_TS1_mel, nullptr},
+    {"Melange", "HR1", "50", &EvolutionData::E_HR1_mel, nullptr},
+    {"Melange", "qm1", "1", &EvolutionData::E_qm1_mel, nullptr},
+    {"Melange", "TS2", "-11", &EvolutionData::E_TS2_mel, nullptr},
+    {"Melange", "HR2", "10", &EvolutionData::E_HR2_mel, nullptr},
+    {"Melange", "qm2", "1", &EvolutionData::E_qm2_mel, nullptr},
+    {"Melange", "dessin", nullptr, nullptr, &DrawingFlags::Check_dessin_melange},
+    {"Batterie froide", "TS", "20", &EvolutionData::E_TS_Entree_BFC, nullptr},
+    {"Batterie froide", "HR", "50", &EvolutionData::E_HR_Entree_BFC, nullptr},
+    {"Batterie froide", "qm", "1", &EvolutionData::E_qm_BFC, nullptr},
+    {"Batterie froide", "Delta_T", "10", &EvolutionData::E_deltat_BFC, nullptr},
+    {"Batterie froide", "TS_batterie", "9", &EvolutionData::E_T_BFC, nullptr},
+    {"Batterie froide", "dessin", nullptr, nullptr, &DrawingFlags::Check_dessin_BFC},
+    {"Laveur", "TS", "20", &EvolutionData::E_TS_Entree_Lav, nullptr},
+    {"Laveur", "HR", "50", &EvolutionData::E_HR_Entree_Lav, nullptr},
+    {"Laveur", "qm", "1", &EvolutionData::E_qm_Lav, nullptr},
+    {"Laveur", "R_sortie", "9", &EvolutionData::E_R_sortie_lav, nullptr},
+    {"Laveur", "dessin", nullptr, nullptr, &DrawingFlags::Check_dessin_Lav},
+    {"Vapeur", "TS", "20", &EvolutionData::E_TS_Entree_vap, nullptr},
+    {"Vapeur", "HR", "50", &EvolutionData::E_HR_Entree_vap, nullptr},
+    {"Vapeur", "qm", "1", &EvolutionData::E_qm_vap, nullptr},
+    {"Vapeur", "R_sortie", "9", &EvolutionData::E_R_sortie_vap, nullptr},
+    {"Vapeur", "dessin", nullptr, nullptr, &DrawingFlags::Check_dessin_vap},
+};
+
 void ReadEvolutionInputs(const IniFile &f, EvolutionData &d, DrawingFlags &flags)
 {
-    const char *s = "Un point";
-    d.grille_un_point.SetCell(1, 1, f.ReadString(s, "TS", "20"));
-    d.grille_un_point.SetCell(1, 2, f.ReadString(s, "HR", "50"));
-    flags.Check_dessin_1point = f.ReadBool(s, "dessin");
-
-    s = "Batterie chaude";
-    d.E_TS_Entree_BC = f.ReadString(s, "TS", "20");
-    d.E_HR_Entree_BC = f.ReadString(s, "HR", "50");
-    d.e_qm_bc = f.ReadString(s, "qm", "1");
-    d.E_deltat_bc = f.ReadString(s, "Delta_T", "10");
-    flags.Check_dessin_BC = f.ReadBool(s, "dessin");
-
-    s = "Melange";
-    d.E_TS1_mel = f.ReadString(s, "TS1", "20");
-    d.E_HR1_mel = f.ReadString(s, "HR1", "50");
-    d.E_qm1_mel = f.ReadString(s, "qm1", "1");
-    d.E_TS2_mel = f.ReadString(s, "TS2", "-11");
-    d.E_HR2_mel = f.ReadString(s, "HR2", "10");
-    d.E_qm2_mel = f.ReadString(s, "qm2", "1");
-    flags.Check_dessin_melange = f.ReadBool(s, "dessin");
-
-    s = "Batterie froide";
-    d.E_TS_Entree_BFC = f.ReadString(s, "TS", "20");
-    d.E_HR_Entree_BFC = f.ReadString(s, "HR", "50");
-    d.E_qm_BFC = f.ReadString(s, "qm", "1");
-    d.E_deltat_BFC = f.ReadString(s, "Delta_T", "10");
-    d.E_T_BFC = f.ReadString(s, "TS_batterie", "9");
-    flags.Check_dessin_BFC = f.ReadBool(s, "dessin");
-
-    s = "Laveur";
-    d.E_TS_Entree_Lav = f.ReadString(s, "TS", "20");
-    d.E_HR_Entree_Lav = f.ReadString(s, "HR", "50");
-    d.E_qm_Lav = f.ReadString(s, "qm", "1");
-    d.E_R_sortie_lav = f.ReadString(s, "R_sortie", "9");
-    flags.Check_dessin_Lav = f.ReadBool(s, "dessin");
-
-    s = "Vapeur";
-    d.E_TS_Entree_vap = f.ReadString(s, "TS", "20");
-    d.E_HR_Entree_vap = f.ReadString(s, "HR", "50");
-    d.E_qm_vap = f.ReadString(s, "qm", "1");
-    d.E_R_sortie_vap = f.ReadString(s, "R_sortie", "9");
-    flags.Check_dessin_vap = f.ReadBool(s, "dessin");
+    // Only the TS and HR cells of the single-point grid are restored.
+    d.grille_un_point.SetCell(1, 1, f.ReadString("Un point", "TS", "20"));
+    d.grille_un_point.SetCell(1, 2, f.ReadString("Un point", "HR", "50"));
+    flags.Check_dessin_1point = f.ReadBool("Un point", "dessin");
+    for (const EvolutionKey &k : kEvolutionKeys) {
+        if (k.text)
+            d.*k.text = f.ReadString(k.section, k.key, k.fallback);
+        else
+            flags.*k.flag = f.ReadBool(k.section, k.key);
+    }
 }
 
 } // namespace
