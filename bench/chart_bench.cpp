@@ -3,6 +3,7 @@
 #include "chart/paint.h"
 #include "chart/readout.h"
 #include "support/recording_canvas.h"
+#include "dense_settings.h"
 
 #include <benchmark/benchmark.h>
 
@@ -20,16 +21,6 @@ ChartGeometry LargePlot(const ChartSettings &s)
     return g;
 }
 
-ChartSettings Dense()
-{
-    ChartSettings s;
-    for (FamilySettings *f : {&s.TS, &s.R, &s.HR, &s.TH, &s.TR, &s.H, &s.V}) {
-        f->Montrer = 1;
-        f->Montrer_texte = 1;
-    }
-    return s;
-}
-
 void Paint(benchmark::State &state, const ChartSettings &s)
 {
     const ChartGeometry g = LargePlot(s);
@@ -42,13 +33,13 @@ void Paint(benchmark::State &state, const ChartSettings &s)
 void BM_PaintDefaults(benchmark::State &state) { Paint(state, ChartSettings{}); }
 BENCHMARK(BM_PaintDefaults)->Unit(benchmark::kMillisecond);
 
-void BM_PaintEveryLineLabelled(benchmark::State &state) { Paint(state, Dense()); }
+void BM_PaintEveryLineLabelled(benchmark::State &state) { Paint(state, bench::DenseSettings()); }
 BENCHMARK(BM_PaintEveryLineLabelled)->Unit(benchmark::kMillisecond);
 
 // The enthalpy and volume lines alone, end row by bisection (0) or row by row (1).
 void BM_EnthalpyAndVolumeLines(benchmark::State &state)
 {
-    const ChartSettings s = Dense();
+    const ChartSettings s = bench::DenseSettings();
     const ChartGeometry g = LargePlot(s);
     test::NullCanvas canvas;
     MoistAirState scratch;

@@ -1,7 +1,9 @@
 // The full paint as the screen gets it: every family drawn through QPainter
 // into a 3840 × 2160 image (a maximised window on a large screen).
 #include "chart/paint.h"
+#include "chart_image.h"
 #include "qpainter_canvas.h"
+#include "dense_settings.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -13,21 +15,9 @@ namespace {
 
 using namespace brumelle;
 
-ChartSettings Dense()
-{
-    ChartSettings s;
-    for (FamilySettings *f : {&s.TS, &s.R, &s.HR, &s.TH, &s.TR, &s.H, &s.V}) {
-        f->Montrer = 1;
-        f->Montrer_texte = 1;
-    }
-    return s;
-}
-
 void PaintImage(benchmark::State &state, const ChartSettings &s)
 {
-    QImage image(3840, 2160, QImage::Format_RGB32);
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
+    QImage image = NewChartImage(3840, 2160);
     ChartGeometry g;
     g.PlotWidth = 3770;
     g.PlotHeight = 2102;
@@ -43,7 +33,7 @@ void PaintImage(benchmark::State &state, const ChartSettings &s)
 void BM_FullPaintDefaults(benchmark::State &state) { PaintImage(state, ChartSettings{}); }
 BENCHMARK(BM_FullPaintDefaults)->Unit(benchmark::kMillisecond);
 
-void BM_FullPaintEveryLineLabelled(benchmark::State &state) { PaintImage(state, Dense()); }
+void BM_FullPaintEveryLineLabelled(benchmark::State &state) { PaintImage(state, bench::DenseSettings()); }
 BENCHMARK(BM_FullPaintEveryLineLabelled)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -12,7 +12,7 @@ namespace brumelle {
 
 namespace {
 
-constexpr int kDotsPerMeter96 = 3780; // 96 dpi, so 8-point text is about 13 pixels high
+constexpr int kDotsPerMeter96 = 3780; // 96 dpi
 
 void paintInto(QPainter &painter, const ChartSettings &settings, int plotWidth, int plotHeight,
                const std::function<void(Canvas &)> &overlay)
@@ -28,13 +28,19 @@ void paintInto(QPainter &painter, const ChartSettings &settings, int plotWidth, 
 
 } // namespace
 
-QImage RenderChartImage(const ChartSettings &settings, int plotWidth, int plotHeight,
-                        const std::function<void(Canvas &)> &overlay)
+QImage NewChartImage(int width, int height)
 {
-    QImage image(plotWidth + 70, plotHeight + 40, QImage::Format_RGB32);
+    QImage image(width, height, QImage::Format_RGB32);
     image.setDotsPerMeterX(kDotsPerMeter96);
     image.setDotsPerMeterY(kDotsPerMeter96);
     image.fill(Qt::white);
+    return image;
+}
+
+QImage RenderChartImage(const ChartSettings &settings, int plotWidth, int plotHeight,
+                        const std::function<void(Canvas &)> &overlay)
+{
+    QImage image = NewChartImage(plotWidth + 70, plotHeight + 40);
     QPainter painter(&image);
     paintInto(painter, settings, plotWidth, plotHeight, overlay);
     return image;

@@ -8,6 +8,10 @@
 
 namespace brumelle {
 
+// An image to draw the chart into: 96 dpi, so 8-point labels are about 13
+// pixels high as the label offsets expect; filled white.
+QImage NewChartImage(int width, int height);
+
 // The paint cycle for a plot of plotWidth × plotHeight pixels, drawn into an
 // image of (plotWidth + 70) × (plotHeight + 40) pixels at 96 dpi.
 QImage RenderChartImage(const ChartSettings &settings, int plotWidth, int plotHeight,

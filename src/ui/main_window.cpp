@@ -3,6 +3,7 @@
 #include "chart/overlay.h"
 #include "chart/paint.h"
 #include "chart/zoom.h"
+#include "chart_image.h"
 #include "chart_printer.h"
 #include "clipboard.h"
 #include "chart/readout.h"
@@ -177,10 +178,7 @@ void TForm1::FormPaint(QPainter &painter)
 QImage TForm1::ClientImage(bool withStatusBar)
 {
     const int statusHeight = withStatusBar && statusBar()->isVisible() ? statusBar()->height() : 0;
-    QImage image(chart_->width(), chart_->height() + statusHeight, QImage::Format_RGB32);
-    image.setDotsPerMeterX(3780);
-    image.setDotsPerMeterY(3780);
-    image.fill(Qt::white);
+    QImage image = NewChartImage(chart_->width(), chart_->height() + statusHeight);
     QPainter painter(&image);
     FormPaint(painter);
     if (statusHeight > 0)
