@@ -1,6 +1,4 @@
-#include "main_window.h"
-#include "support/fake_ui_ports.h"
-#include "support/recording_messages.h"
+#include "main_window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,31 +14,7 @@ using namespace brumelle;
 
 namespace {
 
-struct Fixture {
-    ProgramState state;
-    test::RecordingMessages messages;
-    test::FakeClipboard clipboard;
-    test::FakePrinter printer;
-    TForm1 form{state, messages, clipboard, printer};
-
-    // Shows the window with a plot of plotW × plotH pixels.
-    explicit Fixture(int plotW = 730, int plotH = 542)
-    {
-        form.show();
-        form.FormActivate();
-        QApplication::processEvents();
-        const QSize want(plotW + 70, plotH + 40);
-        form.resize(form.size() + (want - form.Chart()->size()));
-        QApplication::processEvents();
-    }
-
-    void moveTo(int x, int y)
-    {
-        QMouseEvent e(QEvent::MouseMove, QPointF(x, y), form.Chart()->mapToGlobal(QPointF(x, y)), Qt::NoButton,
-                      Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(form.Chart(), &e);
-    }
-};
+using Fixture = test::MainWindowFixture;
 
 struct Item {
     QString text;

@@ -1,8 +1,5 @@
 #include "chart_printer.h"
-#include "evolutions_window.h"
-#include "main_window.h"
-#include "support/fake_ui_ports.h"
-#include "support/recording_messages.h"
+#include "main_window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,50 +15,7 @@
 
 using namespace brumelle;
 
-namespace {
-
-// The main window with a 730 × 542 plot and the evolutions window behind its menu.
-struct Fixture {
-    ProgramState state;
-    test::RecordingMessages messages;
-    test::FakeClipboard clipboard;
-    test::FakePrinter printer;
-    TForm1 form{state, messages, clipboard, printer};
-    int repaints = 0;
-    TF_calcul_un_point evolutions{state, clipboard, [this] {
-                                      ++repaints;
-                                      form.RepaintChart();
-                                  }};
-
-    Fixture()
-    {
-        evolutions.SetMessages(messages);
-        form.SetEvolutionsWindow(&evolutions);
-        form.show();
-        form.FormActivate();
-        QApplication::processEvents();
-        const QSize want(800, 582);
-        form.resize(form.size() + (want - form.Chart()->size()));
-        QApplication::processEvents();
-    }
-
-    void mouse(QEvent::Type type, int x, int y)
-    {
-        const Qt::MouseButton b = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(b);
-        QMouseEvent e(type, QPointF(x, y), form.Chart()->mapToGlobal(QPointF(x, y)), b, held, Qt::NoModifier);
-        QApplication::sendEvent(form.Chart(), &e);
-    }
-    void drag(int x1, int y1, int x2, int y2)
-    {
-        mouse(QEvent::MouseButtonPress, x1, y1);
-        mouse(QEvent::MouseMove, x2, y2);
-        mouse(QEvent::MouseButtonRelease, x2, y2);
-    }
-    QImage screen() { return form.ClientImage(false); }
-};
-
-} // namespace
+using Fixture = test::MainWindowFixture;
 
 TEST(ViewCommands, ZoomByMouseThenBackTo100Percent)
 {
