@@ -243,6 +243,51 @@ RowHit SaturationRow(ChartPainter::RowSearch mode, const ChartGeometry &g, uint3
     return h;
 }
 
+// End points of one line of constant enthalpy or volume: it starts on the
+// bottom edge (on the right edge when its bottom lies beyond TS.Maxi) and ends
+// at the first row beyond saturation (moved onto the left edge when that lies
+// left of TS.Mini). No result: the line and its label are left out; no start
+// pixel: only the label is drawn.
+struct EdgeLine {
+    std::optional<int32_t> x0, y0;
+    int32_t x1 = 0, y1 = 0;
+};
+
+template <class DryBulbAt, class HumidityAt>
+std::optional<EdgeLine> BottomToSaturation(ChartPainter::RowSearch mode, const ChartGeometry &g,
+                                           const ChartSettings &s, bool t1FallsWithR, const DryBulbAt &dryBulbAt,
+                                           const HumidityAt &humidityAt, RowGuess &guess)
+{
+    const int32_t tsMini = s.TS.Mini, tsMaxi = s.TS.Maxi;
+    long double t0, r0;
+    RowHit end;
+    try {
+        r0 = s.R.Mini / 1000.0L;
+        t0 = dryBulbAt(r0);
+        if (t0 > tsMaxi) {
+            t0 = tsMaxi;
+            r0 = humidityAt(tsMaxi);
+        }
+        end = SaturationRow(mode, g, s.Patm, t1FallsWithR, dryBulbAt, guess);
+        if (end.t < tsMini) {
+            end.t = tsMini;
+            end.r = humidityAt(tsMini);
+        }
+    } catch (const ComputeFault &) {
+        return std::nullopt;
+    }
+    const auto x1 = TryX(g, end.t), y1 = TryY(g, end.r);
+    if (!x1 || !y1)
+        return std::nullopt;
+    return EdgeLine{TryX(g, t0), TryY(g, r0), *x1, *y1};
+}
+
+void DrawEdgeLine(Canvas &c, const EdgeLine &l)
+{
+    if (l.x0 && l.y0)
+        Line(c, *l.x0, *l.y0, l.x1, l.y1);
+}
+
 // Saturation pressures of the plot's columns, computed once per paint for
 // all the relative-humidity curves. Very wide plots are not cached.
 class ColumnPressures {
@@ -585,36 +630,18 @@ void ChartPainter::DrawEnthalpyLines()
             continue;
         Pen(c_, f);
         const long double h = static_cast<long double>(v);
-        long double t0, r0;
-        RowHit end;
-        try {
-            r0 = s_.R.Mini / 1000.0L;
-            t0 = DryBulbFromEnthalpy(h, r0);
-            if (t0 > tsMaxi) {
-                t0 = tsMaxi;
-                r0 = HumidityRatioFromEnthalpy(h, tsMaxi);
-            }
-            // t1 falls as R rises while 2501 × 1.006 + 1.83 h > 0.
-            end = SaturationRow(rowSearch_, g_, s_.Patm, h > -1374.0L,
-                                [h](long double r) { return DryBulbFromEnthalpy(h, r); }, guess);
-            if (end.t < tsMini) {
-                end.t = tsMini;
-                end.r = HumidityRatioFromEnthalpy(h, tsMini);
-            }
-        } catch (const ComputeFault &) {
+        // t1 falls as R rises while 2501 × 1.006 + 1.83 h > 0.
+        const auto line = BottomToSaturation(
+            rowSearch_, g_, s_, h > -1374.0L, [h](long double r) { return DryBulbFromEnthalpy(h, r); },
+            [h](long double t) { return HumidityRatioFromEnthalpy(h, t); }, guess);
+        if (!line)
             continue;
-        }
-        const auto x0 = TryX(g_, t0), y0 = TryY(g_, r0);
-        const auto x1 = TryX(g_, end.t), y1 = TryY(g_, end.r);
-        if (!x1 || !y1)
-            continue;
-        if (x0 && y0)
-            Line(c_, *x0, *y0, *x1, *y1);
+        DrawEdgeLine(c_, *line);
         if (Multiple(v, f.Montrer_texte)) {
-            if (*y1 > 20)
-                Label(c_, s_, f, *x1 - 15, *y1 - 15, Text(v, " kJ/kgas"));
+            if (line->y1 > 20)
+                Label(c_, s_, f, line->x1 - 15, line->y1 - 15, Text(v, " kJ/kgas"));
             else
-                Label(c_, s_, f, *x1, *y1 + 15, Text(v, " kJ/kgas"));
+                Label(c_, s_, f, line->x1, line->y1 + 15, Text(v, " kJ/kgas"));
         }
     }
 }
@@ -644,34 +671,16 @@ void ChartPainter::DrawVolumeLines()
             continue;
         Pen(c_, f);
         const long double vol = v / 100.0L;
-        long double t0, r0;
-        RowHit end;
-        try {
-            r0 = s_.R.Mini / 1000.0L;
-            t0 = DryBulbFromVolume(vol, r0, patm);
-            if (t0 > tsMaxi) {
-                t0 = tsMaxi;
-                r0 = HumidityRatioFromVolume(vol, tsMaxi, patm);
-            }
-            // t1 falls as R rises for a positive volume.
-            end = SaturationRow(rowSearch_, g_, patm, v > 0,
-                                [vol, patm](long double r) { return DryBulbFromVolume(vol, r, patm); }, guess);
-            if (end.t < tsMini) {
-                end.t = tsMini;
-                end.r = HumidityRatioFromVolume(vol, tsMini, patm);
-            }
-        } catch (const ComputeFault &) {
+        // t1 falls as R rises for a positive volume.
+        const auto line = BottomToSaturation(
+            rowSearch_, g_, s_, v > 0, [vol, patm](long double r) { return DryBulbFromVolume(vol, r, patm); },
+            [vol, patm](long double t) { return HumidityRatioFromVolume(vol, t, patm); }, guess);
+        if (!line)
             continue;
-        }
-        const auto x0 = TryX(g_, t0), y0 = TryY(g_, r0);
-        const auto x1 = TryX(g_, end.t), y1 = TryY(g_, end.r);
-        if (!x1 || !y1)
-            continue;
-        if (x0 && y0)
-            Line(c_, *x0, *y0, *x1, *y1);
+        DrawEdgeLine(c_, *line);
         // Built by concatenation: 100 reads "0,100".
         if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, *x1, *y1, "0," + Text(v, " m3/kgas"));
+            Label(c_, s_, f, line->x1, line->y1, "0," + Text(v, " m3/kgas"));
     }
 }
 
