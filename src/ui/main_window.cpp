@@ -68,8 +68,9 @@ TForm1::TForm1(ProgramState &state, Messages &messages, Clipboard &clipboard, Ch
     status_ = new QLabel(this);
     status_->setObjectName(QStringLiteral("status"));
     status_->setTextFormat(Qt::PlainText);
-    statusBar()->addWidget(status_, 1);
-    statusBar()->setSizeGripEnabled(false);
+    statusBar_ = statusBar();
+    statusBar_->addWidget(status_, 1);
+    statusBar_->setSizeGripEnabled(false);
     buildMenus();
     resize(800, 600);
 }
@@ -157,7 +158,7 @@ void TForm1::FormActivate()
 ChartGeometry TForm1::Geometry() const
 {
     // The status bar's height is taken off whether or not the bar is shown.
-    const QStatusBar *sb = const_cast<TForm1 *>(this)->statusBar();
+    const QStatusBar *sb = statusBar_;
     const int sbHeight = sb->isVisible() ? sb->height() : sb->sizeHint().height();
     const int clientHeight = chart_->height() + (sb->isVisible() ? sb->height() : 0);
     return ChartGeometry::ForClient(chart_->width(), clientHeight, sbHeight, state_.settings);
@@ -177,12 +178,12 @@ void TForm1::FormPaint(QPainter &painter)
 
 QImage TForm1::ClientImage(bool withStatusBar)
 {
-    const int statusHeight = withStatusBar && statusBar()->isVisible() ? statusBar()->height() : 0;
+    const int statusHeight = withStatusBar && statusBar_->isVisible() ? statusBar_->height() : 0;
     QImage image = NewChartImage(chart_->width(), chart_->height() + statusHeight);
     QPainter painter(&image);
     FormPaint(painter);
     if (statusHeight > 0)
-        statusBar()->render(&painter, QPoint(0, chart_->height()));
+        statusBar_->render(&painter, QPoint(0, chart_->height()));
     return image;
 }
 

@@ -9,6 +9,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QStatusBar;
 
 namespace brumelle {
 
@@ -109,6 +110,7 @@ private:
     NumberSeparators separators_;
     ChartArea *chart_ = nullptr;
     QLabel *status_ = nullptr;
+    QStatusBar *statusBar_ = nullptr;
     bool activated_ = false;
     TF_calcul_un_point *evolutions_ = nullptr;
 };
