@@ -1,6 +1,6 @@
 #include "cli.h"
 
-#include "calculators/evolutions.h"
+#include "calculations.h"
 #include "chart/chart_settings.h"
 #include "chart/overlay.h"
 #include "chart/readout.h"
@@ -27,7 +27,8 @@ const char *kUsage =
     "  brumelle-cli readout --plot WxH [--set KEY=VALUE]... [--locale NAME] X Y\n"
     "  brumelle-cli run FILE.brm [--locale NAME]\n"
     "KEY is a chart setting: TS.Maxi, R.Mini, HR.Montrer, TH.Couleur, Fenetre.Couleur, Patm, ...\n"
-    "run opens a document, runs its calculations and prints the result grids and boxes;\n"
+    "run opens a document, runs its calculations and the AHU sizing and prints the result\n"
+    "grids, boxes and the two AHU modes;\n"
     "chart --document draws, over the chart, every evolution the document ticks for drawing\n"
     "at the document's pressure. The messages the program would show go to the error output.\n";
 
@@ -103,12 +104,12 @@ std::optional<int> openDocument(const Options &o, const std::string &path, Progr
     if (!file.LoadFromFile(path))
         return usage(err, "cannot read '" + path + "'");
     LineMessages messages(err);
-    Evolutions evolutions(state, messages, [] {}, separators(o));
-    if (OpenDocument(file, state, evolutions, messages, [] {}) == DocumentOpening::NotRecognised)
+    Calculations calculations(state, messages, [] {}, separators(o));
+    if (OpenDocument(file, state, calculations, messages, [] {}) == DocumentOpening::NotRecognised)
         return 1;
     // What the evolutions window shows when it is next opened: its activation
     // writes the headings and the pressure text of the document into row 8.
-    evolutions.FormActivate();
+    calculations.evolutions().FormActivate();
     return std::nullopt;
 }
 
@@ -144,6 +145,17 @@ int runDocument(const Options &o, std::string &out, std::string &err)
     };
     for (const auto &[name, text] : boxes)
         out += std::string(name) + "=" + *text + "\n";
+
+    // The sizing's grid: always its ten rows, each as wide as the grid is.
+    const ResultGrid &g = state.ahu.grille_resultats;
+    out += "[grille_resultats]\n";
+    for (int row = 0; row < 10; ++row) {
+        for (int col = 0; col < g.ColCount(); ++col)
+            out += (col > 0 ? "\t" : "") + (row < g.RowCount() ? g.Cell(col, row) : std::string());
+        out += "\n";
+    }
+    out += "FreshAirMode=" + std::to_string(state.ahu.FreshAirMode) + "\n";
+    out += "TreatmentMode=" + std::to_string(state.ahu.TreatmentMode) + "\n";
     return 0;
 }
 
@@ -219,7 +231,7 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
                 g.PlotWidth = w;
                 g.PlotHeight = h;
                 g.settings = &state.settings;
-                DrawEvolutionOverlay(c, g, state, sep);
+                DrawEvolutionOverlay(c, g, OverlayOf(state), state.settings.Fenetre.Couleur, sep);
             };
         }
         // The document's pressure draws the chart as well.

@@ -1,40 +1,40 @@
 #pragma once
 #include "calculators/evolutions.h"
 #include "chart/chart_settings.h"
-#include "chart/paint.h"
+#include "chart/overlay.h"
+#include "chart/zoom.h"
+#include "model/drawing_flags.h"
 #include "model/moist_air.h"
+#include "sizing/ahu_sizing.h"
 
 #include <string>
 
 namespace brumelle {
 
-// One boolean per "dessiner" box, set only by that box's click handler.
-struct DrawingFlags {
-    bool Check_dessin_1point = false;
-    bool Check_dessin_BC = false;
-    bool Check_dessin_BFC = false;
-    bool Check_dessin_Lav = false;
-    bool Check_dessin_vap = false;
-    bool Check_dessin_melange = false;
-    bool Check_dessin_CTA = false;
-};
-
 // Everything the windows share for the whole run. Owned by the application
 // and passed by reference, so every test builds its own.
 struct ProgramState {
     ChartSettings settings;
-    MoistAirState chartPoint;      // the chart window's working point (scratch of every paint)
+    MoistAirState chartPoint;      // the chart window's working point (paint, readout, AHU sizing)
     MoistAirState EvolutionState;  // the evolutions window's working point
     DrawingFlags flags;
     bool RepaintOnFlagChange = true;
-    int FreshAirMode = 0;
-    int TreatmentMode = 0;
     // Text of the pressure box every calculation reads; the options dialog owns it later.
     std::string pressureText = "101325";
     ZoomState zoom;
     // Boxes and result grids of the evolutions window.
     EvolutionData evolutions;
+    // Boxes, radio buttons, result grid and modes of the sizing wizard.
+    AhuData ahu;
 };
+
+// What the overlay draws from, as the state holds it now.
+inline OverlayInput OverlayOf(const ProgramState &s)
+{
+    const EvolutionData &e = s.evolutions;
+    return {&s.flags,     &e.grille_un_point, &e.grille_BC,  &e.grille_bfc,        &e.grille_lav,
+            &e.grille_vap, &e.grille_melange,  &s.ahu.grille_resultats, s.ahu.FreshAirMode, s.ahu.TreatmentMode};
+}
 
 // Switches RepaintOnFlagChange off for a scope and back on at its end, even
 // when a calculation in between throws: the chart must never stay deaf to

@@ -90,17 +90,16 @@ QRect MultiRowTabs::pageRect() const { return pages_->contentsRect(); }
 
 // ---- TF_calcul_un_point
 
-TF_calcul_un_point::TF_calcul_un_point(ProgramState &state, Clipboard &clipboard,
+TF_calcul_un_point::TF_calcul_un_point(ProgramState &state, Evolutions &core, Clipboard &clipboard,
                                        std::function<void()> repaintMainWindow, QWidget *parent)
     : QDialog(parent), state_(state), d_(state.evolutions), clipboard_(clipboard),
-      repaint_(std::move(repaintMainWindow)), qtMessages_(this)
+      repaint_(std::move(repaintMainWindow)), core_(core)
 {
     setObjectName(QStringLiteral("F_calcul_un_point"));
     setWindowTitle(QStringLiteral("Calcul d'un point"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
     setFont(ChartFont());
     setFixedSize(397, 337);
-    core_ = std::make_unique<Evolutions>(state_, qtMessages_, repaint_, SeparatorsOf(QLocale()));
 
     Pages_calculs = new MultiRowTabs(3, this);
     Pages_calculs->setObjectName(QStringLiteral("Pages_calculs"));
@@ -124,11 +123,6 @@ TF_calcul_un_point::TF_calcul_un_point(ProgramState &state, Clipboard &clipboard
     buildWasher();
     buildSteam();
     connectAll();
-}
-
-void TF_calcul_un_point::SetMessages(Messages &messages)
-{
-    core_ = std::make_unique<Evolutions>(state_, messages, repaint_, core_->Separators());
 }
 
 QLineEdit *TF_calcul_un_point::box(QWidget *page, const QString &caption, const QRect &rect, bool readOnly)
@@ -400,13 +394,13 @@ void TF_calcul_un_point::Refresh()
     }
     for (ResultGridModel *m : {m_un_point_, m_BC_, m_melange_, m_bfc_, m_lav_, m_vap_})
         m->Refresh();
-    grille_un_point->setEnabled(d_.grille_un_point.Enabled);
+    // A locked grid takes no typing but stays readable: the model refuses edits.
 }
 
 void TF_calcul_un_point::Run(void (Evolutions::*handler)())
 {
     Collect();
-    (core_.get()->*handler)();
+    (core_.*handler)();
     Refresh();
 }
 

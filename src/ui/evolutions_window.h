@@ -1,7 +1,6 @@
 #pragma once
 #include "calculators/evolutions.h"
 #include "program_state.h"
-#include "qt_messages.h"
 #include "result_grid_model.h"
 
 #include <QDialog>
@@ -55,12 +54,12 @@ private:
 class TF_calcul_un_point : public QDialog {
     Q_OBJECT
 public:
-    TF_calcul_un_point(ProgramState &state, Clipboard &clipboard, std::function<void()> repaintMainWindow,
-                       QWidget *parent = nullptr);
+    // `core` runs the calculations and shows their messages; the window only
+    // shows its data.
+    TF_calcul_un_point(ProgramState &state, Evolutions &core, Clipboard &clipboard,
+                       std::function<void()> repaintMainWindow, QWidget *parent = nullptr);
 
-    // The calculations, with the messages they show (tests replace them).
-    void SetMessages(Messages &messages);
-    Evolutions &Core() { return *core_; }
+    Evolutions &Core() { return core_; }
 
     MultiRowTabs *Pages_calculs = nullptr;
     QWidget *F_calc_un_point = nullptr, *F_Calc_Chaud = nullptr, *F_Calc_melange = nullptr,
@@ -168,8 +167,7 @@ private:
     EvolutionData &d_;
     Clipboard &clipboard_;
     std::function<void()> repaint_;
-    QtMessages qtMessages_;
-    std::unique_ptr<Evolutions> core_;
+    Evolutions &core_;
     std::vector<std::pair<QLineEdit *, std::string EvolutionData::*>> inputs_, results_;
     ResultGridModel *m_un_point_ = nullptr, *m_BC_ = nullptr, *m_melange_ = nullptr, *m_bfc_ = nullptr,
                     *m_lav_ = nullptr, *m_vap_ = nullptr;

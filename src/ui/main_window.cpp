@@ -8,6 +8,7 @@
 #include "clipboard.h"
 #include "chart/readout.h"
 #include "evolutions_window.h"
+#include "sizing_wizard.h"
 #include "locale_separators.h"
 #include "qpainter_canvas.h"
 
@@ -151,7 +152,7 @@ void TForm1::FormActivate()
     state_.zoom.ZoomFloorTS = state_.settings.TS.Mini;
     state_.flags = DrawingFlags{};
     state_.RepaintOnFlagChange = true;
-    state_.TreatmentMode = 0;
+    state_.ahu.TreatmentMode = 0;
     RepaintChart();
 }
 
@@ -173,7 +174,9 @@ void TForm1::FormPaint(QPainter &painter)
     QPainterCanvas canvas(painter);
     const ChartGeometry g = Geometry();
     PaintChart(canvas, state_.settings, g, state_.chartPoint, state_.zoom,
-               [&](Canvas &c) { DrawEvolutionOverlay(c, g, state_, separators_); });
+               [&](Canvas &c) {
+                   DrawEvolutionOverlay(c, g, OverlayOf(state_), state_.settings.Fenetre.Couleur, separators_);
+               });
 }
 
 QImage TForm1::ClientImage(bool withStatusBar)
@@ -262,7 +265,10 @@ void TForm1::M_EffacerClick()
                                    evolutions_->Check_dessin_melange})
                 box->setChecked(false);
         }
-        state_.flags.Check_dessin_CTA = false;
+        if (sizing_)
+            sizing_->Check_dessin_CTA->setChecked(false);
+        else
+            state_.flags.Check_dessin_CTA = false;
         if (evolutions_)
             evolutions_->Check_dessin_1point->setChecked(false);
         else
@@ -280,7 +286,11 @@ void TForm1::M_1pointClick()
     if (evolutions_)
         evolutions_->exec();
 }
-void TForm1::M_Dim_CTAClick() {}
+void TForm1::M_Dim_CTAClick()
+{
+    if (sizing_)
+        sizing_->exec();
+}
 
 void TForm1::Quitter1Click() { close(); }
 

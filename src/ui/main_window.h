@@ -18,6 +18,7 @@ class Clipboard;
 class Messages;
 class TForm1;
 class TF_calcul_un_point;
+class TF_dimensionnement;
 
 // The chart: the client area above the status bar. Every event goes to the
 // main window's handlers.
@@ -56,6 +57,7 @@ public:
     ChartArea *Chart() const { return chart_; }
     // The windows the menus show, created after this one.
     void SetEvolutionsWindow(TF_calcul_un_point *w) { evolutions_ = w; }
+    void SetSizingWizard(TF_dimensionnement *w) { sizing_ = w; }
 
     // Menu items, named as the program names them.
     QAction *M_ouvrir = nullptr;
@@ -113,6 +115,7 @@ private:
     QStatusBar *statusBar_ = nullptr;
     bool activated_ = false;
     TF_calcul_un_point *evolutions_ = nullptr;
+    TF_dimensionnement *sizing_ = nullptr;
 };
 
 } // namespace brumelle

@@ -10,9 +10,27 @@ namespace {
 
 QString title() { return QStringLiteral("Brumelle"); }
 
+// The program's texts break lines with a carriage return alone, which a
+// label would not show as a break.
+QString Shown(const std::string &text)
+{
+    QString t = QString::fromStdString(text);
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return t;
+}
+
+// Over the modal window in use when there is one, so the box never hides
+// behind the dialog whose calculation shows it.
+QWidget *Owner(QWidget *parent)
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    return modal ? modal : parent;
+}
+
 void show(QWidget *parent, QMessageBox::Icon icon, const QString &caption, const std::string &text)
 {
-    QMessageBox box(icon, caption, QString::fromStdString(text), QMessageBox::Ok, parent);
+    QMessageBox box(icon, caption, Shown(text), QMessageBox::Ok, Owner(parent));
     box.exec();
 }
 
@@ -26,8 +44,8 @@ void QtMessages::error(const std::string &text) { show(parent_, QMessageBox::Cri
 
 bool QtMessages::confirm(const std::string &text)
 {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"), QString::fromStdString(text),
-                    QMessageBox::NoButton, parent_);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"), Shown(text), QMessageBox::NoButton,
+                    Owner(parent_));
     QPushButton *yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
     box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
     box.exec();

@@ -1,5 +1,5 @@
 #pragma once
-#include "calculators/result_grid.h"
+#include "model/result_grid.h"
 
 #include <QAbstractTableModel>
 

@@ -90,7 +90,8 @@ TEST_F(CliRun, PrintsEveryGridThenEveryBox)
     // The messages, in the order the calculations showed them.
     EXPECT_EQ(r.err, "message: La température de sortie de la batterie froide n'est pas cohérente, le calcul est "
                      "arrêté \n"
-                     "information: Une des valeurs entrées n'est pas reconnue par le programme\n");
+                     "information: Une des valeurs entrées n'est pas reconnue par le programme\n"
+                     "information: Aucun mode d'air neuf n'est choisi, le calcul est arrêté\n");
 }
 
 TEST_F(CliRun, PressureOfTheDocument)
@@ -100,7 +101,7 @@ TEST_F(CliRun, PressureOfTheDocument)
     ASSERT_EQ(a.status, 0) << a.err;
     EXPECT_NE(section(a.out, "grille_vap").find("Pression Atm Pa\t95000\t95000\n"), std::string::npos);
     EXPECT_NE(a.out.find("\ne_P_bc=10,"), std::string::npos);
-    EXPECT_EQ(a.err, "");
+    EXPECT_EQ(a.err, "information: Aucun mode d'air neuf n'est choisi, le calcul est arrêté\n");
 
     // Not a whole number: the error box, with its full stop, and nothing computed.
     const RunResult b = run({"run", write("q.brm", "[General]\nbon_fichier=1\nP=abc\n")});
@@ -108,6 +109,26 @@ TEST_F(CliRun, PressureOfTheDocument)
     EXPECT_EQ(b.err, "erreur: 'abc' n'est pas une valeur entière correcte.\n");
     EXPECT_NE(b.out.find("\ne_P_bc=\n"), std::string::npos);
     EXPECT_NE(section(b.out, "grille_BC").find("Pression Atm Pa\tabc\tabc\n"), std::string::npos);
+}
+
+TEST_F(CliRun, SizesTheUnitOfTheCtaSection)
+{
+    const RunResult r = run({"run", write("c.brm", "[General]\nbon_fichier=1\n[CTA]\nVapeur=1\nMelange=1\n"),
+                             "--locale", "fr_FR"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const size_t start = r.out.find("\n[grille_resultats]\n");
+    ASSERT_NE(start, std::string::npos);
+    const std::string tail = r.out.substr(start + 20);
+    std::vector<std::string> lines;
+    for (size_t from = 0, nl; (nl = tail.find('\n', from)) != std::string::npos; from = nl + 1)
+        lines.push_back(tail.substr(from, nl - from));
+    ASSERT_EQ(lines.size(), 12u) << "ten rows, then the two modes";
+    EXPECT_EQ(lines[0], "Points\tIntérieur\tSoufflage\tExtérieur\tMélange\tCaractéristiques\tdes matériels");
+    EXPECT_EQ(lines[1].substr(lines[1].rfind("Puissance BC")), "Puissance BC\t4,00 [kW]");
+    EXPECT_EQ(lines[9], "Texte\t1\t2\t3\t4\t\t");
+    EXPECT_EQ(lines[10], "FreshAirMode=3");
+    EXPECT_EQ(lines[11], "TreatmentMode=2");
 }
 
 TEST_F(CliRun, ExitStatus)

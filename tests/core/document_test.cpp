@@ -1,5 +1,8 @@
 #include "storage/document.h"
 
+#include "calculations.h"
+#include "sizing/sizing_messages.h"
+
 #include "support/recording_messages.h"
 
 #include <gtest/gtest.h>
@@ -19,16 +22,17 @@ protected:
     int calculatorRepaintsWhileSwitchOn = 0;
     int finalRepaints = 0;
     bool switchOnAtFinalRepaint = false;
-    Evolutions evolutions{state, messages,
-                          [this] {
-                              ++calculatorRepaints;
-                              calculatorRepaintsWhileSwitchOn += state.RepaintOnFlagChange;
-                          },
-                          NumberSeparators{}};
+    Calculations calculations{state, messages,
+                              [this] {
+                                  ++calculatorRepaints;
+                                  calculatorRepaintsWhileSwitchOn += state.RepaintOnFlagChange;
+                              },
+                              NumberSeparators{}};
+    Evolutions &evolutions = calculations.evolutions();
 
     DocumentOpening open(const std::string &bytes)
     {
-        return OpenDocument(IniFile::FromBytes(bytes), state, evolutions, messages, [this] {
+        return OpenDocument(IniFile::FromBytes(bytes), state, calculations, messages, [this] {
             ++finalRepaints;
             switchOnAtFinalRepaint = state.RepaintOnFlagChange;
         });
@@ -71,8 +75,13 @@ TEST_F(Document, OnlyGeneralGivesTheDocumentDefaultsAndRunsEverything)
     EXPECT_EQ(d.E_T_BFC, "9");
     EXPECT_FALSE(state.flags.Check_dessin_BC);
 
-    // Every calculation ran on those inputs, without a message.
-    EXPECT_TRUE(messages.entries.empty()) << messages.entries.front().text;
+    // Every calculation ran on those inputs; the sizing, with every radio
+    // button of the wizard unchecked, stops at its fresh-air stage.
+    const AhuData &a = state.ahu;
+    EXPECT_EQ(a.E_Charge_sens, "-4");
+    EXPECT_EQ(a.E_TS_ext, "-11");
+    EXPECT_FALSE(a.R_Vap || a.R_Lav || a.R_tout_AN || a.R_Echange_plaques || a.R_melange);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kNoFreshAirMode});
     EXPECT_EQ(d.grille_un_point.Cell(1, 6), "13,82");
     EXPECT_EQ(d.e_P_bc, "10" + kGroup + "193");
     EXPECT_EQ(d.E_P_BFC, "10" + kGroup + "502");
@@ -145,7 +154,7 @@ TEST_F(Document, OnlyTheTemperatureAndHumidityCellsOfThePointAreRestored)
         EXPECT_EQ(g.Cell(1, row), "") << row;
     EXPECT_TRUE(g.Enabled);
     EXPECT_EQ(state.evolutions.e_P_bc, "0");
-    EXPECT_TRUE(messages.entries.empty());
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{kNoFreshAirMode}) << "no radio button in the file";
 
     // Rows 3 to 7 of an earlier point stay and count as given.
     for (int row = 3; row <= 7; ++row)
@@ -156,4 +165,35 @@ TEST_F(Document, OnlyTheTemperatureAndHumidityCellsOfThePointAreRestored)
     EXPECT_EQ(g.Cell(1, 2), "30");
     EXPECT_EQ(g.Cell(1, 3), "1,00");
     EXPECT_EQ(g.Cell(1, 5), "0,8000");
+}
+
+TEST_F(Document, CtaSectionRestoresTheWizardAndSizesTheUnit)
+{
+    struct Case {
+        const char *radios;
+        bool vap, lav, toutAN, echangeur, melange;
+    };
+    // Within a group the later key read as true wins.
+    const Case cases[] = {
+        {"Vapeur=1\nLaveur=1\nTAN=1\nMelange=1\n", false, true, false, false, true},
+        {"Vapeur=1\nEchangeur=1\n", true, false, false, true, false},
+        {"Laveur=1\nTAN=1\nMelange=0\n", false, true, true, false, false},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.radios);
+        messages.entries.clear();
+        ASSERT_EQ(open(std::string("[General]\nbon_fichier=1\n[CTA]\nQ_sensible=-3,5\n") + c.radios + "dessin=1\n"),
+                  DocumentOpening::Opened);
+        const AhuData &a = state.ahu;
+        EXPECT_EQ(a.E_Charge_sens, "-3,5");
+        EXPECT_EQ(a.E_T_Surface, "8");
+        EXPECT_EQ((std::vector<bool>{a.R_Vap, a.R_Lav, a.R_tout_AN, a.R_Echange_plaques, a.R_melange}),
+                  (std::vector<bool>{c.vap, c.lav, c.toutAN, c.echangeur, c.melange}));
+        // Selecting a fresh-air button ran the enabling rule.
+        EXPECT_EQ(a.E_QM_AN_Enabled, c.melange);
+        EXPECT_EQ(a.E_eff_echangeur_Enabled, c.echangeur);
+        EXPECT_TRUE(state.flags.Check_dessin_CTA);
+        EXPECT_TRUE(messages.entries.empty()) << messages.entries.front().text;
+        EXPECT_EQ(a.grille_resultats.Cell(1, 0), "Intérieur") << "the sizing ran";
+    }
 }

@@ -84,11 +84,11 @@ struct Overlay {
 
     ChartGeometry Geometry() const { return ChartGeometry::ForClient(800, 600, 18, state.settings); }
 
-    RecordingCanvas Draw(const ResultGrid *cta = nullptr) const
+    RecordingCanvas Draw() const
     {
         RecordingCanvas c;
         c.penStyle = PenStyle::Dash; // the overlay keeps whatever style it finds
-        DrawEvolutionOverlay(c, Geometry(), state, French(), cta);
+        DrawEvolutionOverlay(c, Geometry(), OverlayOf(state), state.settings.Fenetre.Couleur, French());
         return c;
     }
 };
@@ -273,24 +273,26 @@ TEST(AhuOverlay, DrawnLastWhenTickedAndGiven)
     o.state.flags.Check_dessin_BC = true;
     Put(o.state.evolutions.grille_BC, 1, D);
     Put(o.state.evolutions.grille_BC, 2, E);
-    ResultGrid grid = AhuGrid({A, B, C, F});
-    o.state.FreshAirMode = 2;
-    o.state.TreatmentMode = 1; // P3-P4-P2
-
-    EXPECT_EQ(Kinds(o.Draw(&grid)), "MLEE") << "flag off";
     o.state.flags.Check_dessin_CTA = true;
-    EXPECT_EQ(Kinds(o.Draw()), "MLEE") << "no grid yet";
-    RecordingCanvas c = o.Draw(&grid);
+    EXPECT_EQ(Kinds(o.Draw()), "MLEE") << "no sizing yet";
+    ResultGrid &grid = o.state.ahu.grille_resultats;
+    grid = AhuGrid({A, B, C, F});
+    o.state.ahu.FreshAirMode = 2;
+    o.state.ahu.TreatmentMode = 1; // P3-P4-P2
+    o.state.flags.Check_dessin_CTA = false;
+    EXPECT_EQ(Kinds(o.Draw()), "MLEE") << "flag off";
+    o.state.flags.Check_dessin_CTA = true;
+    RecordingCanvas c = o.Draw();
     EXPECT_EQ(Kinds(c), "MLEE" "MLL" "ETETETET");
     EXPECT_EQ(c.of(CanvasOp::Text).front().brushColor, o.state.settings.Fenetre.Couleur);
 
-    o.state.TreatmentMode = 0; // start-up value: markers and labels only
-    EXPECT_EQ(Kinds(o.Draw(&grid)), "MLEE" "ETETETET");
+    o.state.ahu.TreatmentMode = 0; // start-up value: markers and labels only
+    EXPECT_EQ(Kinds(o.Draw()), "MLEE" "ETETETET");
 
     grid.SetCell(4, 3, "n/a");
-    EXPECT_EQ(Kinds(o.Draw(&grid)), "MLEE") << "a point that is not a number";
+    EXPECT_EQ(Kinds(o.Draw()), "MLEE") << "a point that is not a number";
     grid.SetCell(1, 1, "");
-    EXPECT_EQ(Kinds(o.Draw(&grid)), "MLEE") << "empty grid";
+    EXPECT_EQ(Kinds(o.Draw()), "MLEE") << "empty grid";
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "calculators/result_grid.h"
+#include "model/result_grid.h"
 
 #include <gtest/gtest.h>
 
@@ -30,4 +30,20 @@ TEST(ResultGrid, ClipboardTextUsesTabsAndABareCarriageReturn)
     g.SetCell(0, 1, "T° Seche °C");
     g.SetCell(2, 1, "30,00");
     EXPECT_EQ(GridClipboardText(g), "Points\tEntrée\tSortie\rT° Seche °C\t\t30,00\r");
+}
+
+TEST(ResultGrid, ColumnCountChangesKeepTheCellsAndWidthsOfKeptColumns)
+{
+    ResultGrid g(3, 2);
+    g.SetCell(2, 1, "kept");
+    g.SetColWidth(2, 80);
+    g.SetColCount(5);
+    EXPECT_EQ(g.Cell(2, 1), "kept");
+    EXPECT_EQ(g.ColWidth(2), 80);
+    EXPECT_EQ(g.Cell(4, 1), "");
+    EXPECT_EQ(g.ColWidth(4), 0);
+    g.SetColCount(2);
+    g.SetColCount(3);
+    EXPECT_EQ(g.Cell(2, 1), ""); // a dropped column comes back empty
+    EXPECT_EQ(g.ColWidth(2), 80); // but keeps its width
 }

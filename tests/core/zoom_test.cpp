@@ -163,7 +163,7 @@ TEST(ZoomRelease, ExtremeZoomStillPaintsWithinPixelRange)
         MoistAirState scratch;
         NumberSeparators sep;
         PaintChart(c, state.settings, g, scratch, ZoomState{},
-                   [&](Canvas &canvas) { DrawEvolutionOverlay(canvas, g, state, sep); });
+                   [&](Canvas &canvas) { DrawEvolutionOverlay(canvas, g, OverlayOf(state), state.settings.Fenetre.Couleur, sep); });
         ASSERT_FALSE(c.ops.empty());
         for (const auto &o : c.ops)
             for (int32_t v : {o.x1, o.y1, o.x2, o.y2})

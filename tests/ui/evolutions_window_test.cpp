@@ -1,4 +1,6 @@
+#include "calculations.h"
 #include "clipboard.h"
+#include "locale_separators.h"
 #include "evolutions_window.h"
 #include "support/fake_ui_ports.h"
 #include "support/recording_messages.h"
@@ -24,13 +26,10 @@ struct Fixture {
     test::RecordingMessages messages;
     test::FakeClipboard clipboard;
     int repaints = 0;
-    TF_calcul_un_point window{state, clipboard, [this] { ++repaints; }};
+    Calculations calculations{state, messages, [this] { ++repaints; }, SeparatorsOf(QLocale())};
+    TF_calcul_un_point window{state, calculations.evolutions(), clipboard, [this] { ++repaints; }};
 
-    Fixture()
-    {
-        window.SetMessages(messages);
-        window.show();
-    }
+    Fixture() { window.show(); }
     static QString cell(QTableView *grid, int col, int row)
     {
         return grid->model()->index(row, col).data().toString();
@@ -133,11 +132,13 @@ TEST(EvolutionsWindow, SinglePointTypedSolvedLockedAndRenewed)
     m->setData(m->index(2, 1), "50");
     w.B_Calcul_point->click();
     EXPECT_EQ(Fixture::cell(w.grille_un_point, 1, 6), "13,82");
-    EXPECT_FALSE(w.grille_un_point->isEnabled());
+    // Locked: no typing, but readable (not greyed out).
+    EXPECT_TRUE(w.grille_un_point->isEnabled());
+    EXPECT_FALSE(m->flags(m->index(1, 1)) & Qt::ItemIsEditable);
     w.Check_dessin_1point->setChecked(true);
     EXPECT_TRUE(f.state.flags.Check_dessin_1point);
     w.B_Nouveau_1point->click();
-    EXPECT_TRUE(w.grille_un_point->isEnabled());
+    EXPECT_TRUE(m->flags(m->index(1, 1)) & Qt::ItemIsEditable);
     EXPECT_EQ(Fixture::cell(w.grille_un_point, 1, 1), "");
     EXPECT_FALSE(w.Check_dessin_1point->isChecked());
     EXPECT_FALSE(f.state.flags.Check_dessin_1point);

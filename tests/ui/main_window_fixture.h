@@ -1,6 +1,9 @@
 #pragma once
+#include "calculations.h"
 #include "evolutions_window.h"
+#include "locale_separators.h"
 #include "main_window.h"
+#include "sizing_wizard.h"
 #include "support/fake_ui_ports.h"
 #include "support/recording_messages.h"
 
@@ -17,16 +20,19 @@ struct MainWindowFixture {
     FakeClipboard clipboard;
     FakePrinter printer;
     TForm1 form{state, messages, clipboard, printer};
-    int repaints = 0; // repaints the evolutions window asked for
-    TF_calcul_un_point evolutions{state, clipboard, [this] {
-                                      ++repaints;
-                                      form.RepaintChart();
-                                  }};
+    int repaints = 0; // repaints the calculations and the other windows asked for
+    std::function<void()> repaint = [this] {
+        ++repaints;
+        form.RepaintChart();
+    };
+    Calculations calculations{state, messages, repaint, SeparatorsOf(QLocale())};
+    TF_calcul_un_point evolutions{state, calculations.evolutions(), clipboard, repaint};
+    TF_dimensionnement sizing{state, calculations.sizing(), clipboard, repaint};
 
     explicit MainWindowFixture(int plotW = 730, int plotH = 542)
     {
-        evolutions.SetMessages(messages);
         form.SetEvolutionsWindow(&evolutions);
+        form.SetSizingWizard(&sizing);
         form.show();
         form.FormActivate();
         QApplication::processEvents();

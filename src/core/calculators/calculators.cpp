@@ -5,6 +5,8 @@
 // box is ticked, asks the main window to repaint.
 #include "evolutions.h"
 
+#include "calculation_steps.h"
+
 #include "model/fault.h"
 #include "program_state.h"
 
@@ -38,9 +40,6 @@ const char *const kMixHumidity2 =
     "L'hygrométrie du point 2 est en dehors des plages du diagramme, le calcul est arrêté";
 const char *const kMixAirflow1 = "Le débit massique 1 est inférieur à 0, le calcul est arrêté";
 const char *const kMixAirflow2 = "Le débit massique 2 est inférieur à 0, le calcul est arrêté";
-// A computation that faults (division by zero, log of a non-positive number,
-// overflow, a search that does not end).
-const char *const kCannotCompute = "Le programme ne peut pas calculer avec ces valeurs";
 
 constexpr long double kSteamEnthalpyKJKg = 2684.0L;
 constexpr long double kSaturationStepK = 0.001L;
@@ -48,20 +47,6 @@ constexpr long double kSaturationStepK = 0.001L;
 // Written so that a NaN fails them.
 bool InChartTemperature(long double tsC) { return tsC >= -50.0L && tsC <= 50.0L; }
 bool InPercent(long double hrPct) { return hrPct >= 0.0L && hrPct <= 100.0L; }
-
-// The point known by its dry bulb and relative humidity, in the program's order.
-void PointFromTsHr(MoistAirState &p, long double tsC, long double hrPct, uint32_t patmPa)
-{
-    p.TS = tsC;
-    p.HR = hrPct;
-    p.Pvs = SaturationPressure(p.TS);
-    p.Pv = p.Pvs * p.HR / 100.0L;
-    p.R = HumidityRatioFromPv(p.Pv, patmPa);
-    p.H = Enthalpy(p.TS, p.R);
-    p.V = SpecificVolume(p.TS, p.R, patmPa);
-    DewPointFromPv(p);
-    WetBulbFromPv(p, patmPa, PvPrecision::Double);
-}
 
 long double HumidityOf(const MoistAirState &p) { return checked::div(p.Pv * 100.0L, p.Pvs, "relative humidity"); }
 
@@ -99,12 +84,7 @@ void Evolutions::B_calcul_BCClick()
     const uint32_t patm = state_.settings.Patm;
     MoistAirState &p = state_.EvolutionState;
     ResultGrid &grid = d_.grille_BC;
-    auto fail = [&](const char *text) {
-        messages_.information(text);
-        ClearGrid(grid);
-        d_.e_P_bc.clear();
-        repaint_();
-    };
+    auto fail = [&](const char *text) { StopCalculation(messages_, text, grid, {&d_.e_P_bc}, repaint_); };
 
     try {
         const long double ts = BoxNumber(d_.E_TS_Entree_BC);
@@ -124,11 +104,7 @@ void Evolutions::B_calcul_BCClick()
             return fail(kHeatingDeltaT);
 
         // Sensible heating: the humidity ratio does not change.
-        p.Pvs = SaturationPressure(p.TS);
-        p.Pv = PvFromHumidityRatio(p.R, patm);
-        p.HR = HumidityOf(p);
-        p.H = Enthalpy(p.TS, p.R);
-        FinishPoint(p, patm);
+        PointFromTsR(p, p.TS, p.R, patm);
         const long double hOut = p.H;
         WritePoint(grid, 2, p);
 
@@ -153,13 +129,7 @@ void Evolutions::B_calcul_BFCClick()
     const uint32_t patm = state_.settings.Patm;
     MoistAirState &p = state_.EvolutionState;
     ResultGrid &grid = d_.grille_bfc;
-    auto failPath = [&]() {
-        ClearGrid(grid);
-        d_.E_P_BFC.clear();
-        d_.E_Efficacite_BFC.clear();
-        d_.e_condensation_bfc.clear();
-        repaint_();
-    };
+    auto failPath = [&]() { EmptyResults(grid, {&d_.E_P_BFC, &d_.E_Efficacite_BFC, &d_.e_condensation_bfc}, repaint_); };
     auto fail = [&](const char *text) {
         messages_.information(text);
         failPath();
@@ -238,11 +208,7 @@ void Evolutions::B_calcul_LavClick()
     MoistAirState &p = state_.EvolutionState;
     ResultGrid &grid = d_.grille_lav;
     auto fail = [&](const char *text) {
-        messages_.information(text);
-        ClearGrid(grid);
-        d_.E_qm_eau_lav.clear();
-        d_.E_efficacite_lav.clear();
-        repaint_();
+        StopCalculation(messages_, text, grid, {&d_.E_qm_eau_lav, &d_.E_efficacite_lav}, repaint_);
     };
 
     try {
@@ -303,12 +269,7 @@ void Evolutions::B_calcul_vapClick()
     const uint32_t patm = state_.settings.Patm;
     MoistAirState &p = state_.EvolutionState;
     ResultGrid &grid = d_.grille_vap;
-    auto fail = [&](const char *text) {
-        messages_.information(text);
-        ClearGrid(grid);
-        d_.E_qm_eau_vap.clear();
-        repaint_();
-    };
+    auto fail = [&](const char *text) { StopCalculation(messages_, text, grid, {&d_.E_qm_eau_vap}, repaint_); };
 
     try {
         const long double ts = BoxNumber(d_.E_TS_Entree_vap);
@@ -365,11 +326,7 @@ void Evolutions::B_calcul_melangeClick()
     const uint32_t patm = state_.settings.Patm;
     MoistAirState &p = state_.EvolutionState;
     ResultGrid &grid = d_.grille_melange;
-    auto fail = [&](const char *text) {
-        messages_.information(text);
-        ClearGrid(grid);
-        repaint_();
-    };
+    auto fail = [&](const char *text) { StopCalculation(messages_, text, grid, {}, repaint_); };
 
     try {
         long double ts = BoxNumber(d_.E_TS1_mel);
@@ -400,14 +357,10 @@ void Evolutions::B_calcul_melangeClick()
         if (!(qm2 >= 0.0L))
             return fail(kMixAirflow2);
 
-        // Flow-weighted means; two zero flows leave nothing to mix.
-        p.H = checked::div(qm1 * h1 + qm2 * h2, qm1 + qm2, "mixture enthalpy");
-        p.R = checked::div(qm1 * r1 + qm2 * r2, qm1 + qm2, "mixture humidity ratio");
-        p.TS = DryBulbFromEnthalpy(p.H, p.R);
-        p.Pvs = SaturationPressure(p.TS);
-        p.Pv = PvFromHumidityRatio(p.R, patm);
-        p.HR = HumidityOf(p); // no range check: a fog mixture shows above 100
-        FinishPoint(p, patm);
+        // Flow-weighted means; two zero flows leave nothing to mix. No range
+        // check on the result: a fog mixture shows above 100 %.
+        PointFromHR(p, checked::div(qm1 * h1 + qm2 * h2, qm1 + qm2, "mixture enthalpy"),
+                    checked::div(qm1 * r1 + qm2 * r2, qm1 + qm2, "mixture humidity ratio"), patm);
         WritePoint(grid, 3, p);
     } catch (const ComputeFault &) {
         return fail(kCannotCompute);

@@ -1,8 +1,9 @@
 #pragma once
+#include "calculation_steps.h"
 #include "model/messages.h"
 #include "model/moist_air.h"
 #include "model/number_format.h"
-#include "result_grid.h"
+#include "model/result_grid.h"
 
 #include <functional>
 #include <string>
@@ -80,10 +81,8 @@ private:
     // Reads the pressure text into ChartSettings.Patm. A text that is not a
     // whole number shows the error box and returns false; 0 or less takes 101325.
     bool ReadPressure();
-    // Writes TS, HR, R (g/kgas), H, V, TH, TR of a point into rows 1 to 7 of a column.
-    void WritePoint(ResultGrid &grid, int col, const MoistAirState &p) const;
-    // A box's number: ParseNumber of its text, or 0 when it is empty.
-    long double BoxNumber(const std::string &text);
+    void WritePoint(ResultGrid &grid, int col, const MoistAirState &p) const { WritePointColumn(grid, col, p, sep_); }
+    long double BoxNumber(const std::string &text) { return brumelle::BoxNumber(text, messages_); }
     std::string Fixed(long double v, int decimals) const { return FormatFixed(v, decimals, sep_); }
 
     // --- Single point (point_solver.cpp) ---

@@ -2,6 +2,8 @@
 // grille_un_point complete the point by a rule-driven fixed-point search.
 #include "evolutions.h"
 
+#include "calculation_steps.h"
+
 #include "model/fault.h"
 #include "program_state.h"
 
@@ -27,7 +29,6 @@ const std::array<std::pair<int, int>, 13> kSolvablePairs = {{
 }};
 
 constexpr int kMaxPasses = 1000;
-constexpr const char *kCannotCompute = "Le programme ne peut pas calculer avec ces valeurs";
 
 // Bounds included; a NaN is out of every range.
 bool InRange(long double v, long double lo, long double hi) { return v >= lo && v <= hi; }
@@ -141,10 +142,8 @@ bool Evolutions::CheckGivenPair(int col) const
 
 void Evolutions::RefusePoint(const std::string &message)
 {
-    messages_.information(message);
-    ClearGrid(d_.grille_un_point);
     d_.grille_un_point.Enabled = true;
-    repaint_();
+    StopCalculation(messages_, message, d_.grille_un_point, {}, repaint_);
 }
 
 void Evolutions::B_Calcul_pointClick()

@@ -1,7 +1,5 @@
 #include "overlay.h"
 
-#include "program_state.h"
-
 #include <cstddef>
 #include <optional>
 
@@ -76,7 +74,7 @@ void DrawPath(Canvas &c, const AhuPath &path, const std::vector<Pixel> &points)
 // points it reads (each one marked) and the path joining them.
 struct EvolutionDrawing {
     bool DrawingFlags::*flag;
-    ResultGrid EvolutionData::*grid;
+    const ResultGrid *OverlayInput::*grid;
     int points;
     AhuPath path;
 };
@@ -86,12 +84,12 @@ const std::vector<EvolutionDrawing> &EvolutionDrawings()
     // The cooling coil and the washer join inlet and end point, the mixing
     // joins the two entering airs; the remaining point is marked only.
     static const std::vector<EvolutionDrawing> table = {
-        {&DrawingFlags::Check_dessin_1point, &EvolutionData::grille_un_point, 1, {}},
-        {&DrawingFlags::Check_dessin_BC, &EvolutionData::grille_BC, 2, {1, 2}},
-        {&DrawingFlags::Check_dessin_BFC, &EvolutionData::grille_bfc, 3, {1, 3}},
-        {&DrawingFlags::Check_dessin_Lav, &EvolutionData::grille_lav, 3, {1, 3}},
-        {&DrawingFlags::Check_dessin_vap, &EvolutionData::grille_vap, 2, {1, 2}},
-        {&DrawingFlags::Check_dessin_melange, &EvolutionData::grille_melange, 3, {1, 2}},
+        {&DrawingFlags::Check_dessin_1point, &OverlayInput::grille_un_point, 1, {}},
+        {&DrawingFlags::Check_dessin_BC, &OverlayInput::grille_BC, 2, {1, 2}},
+        {&DrawingFlags::Check_dessin_BFC, &OverlayInput::grille_bfc, 3, {1, 3}},
+        {&DrawingFlags::Check_dessin_Lav, &OverlayInput::grille_lav, 3, {1, 3}},
+        {&DrawingFlags::Check_dessin_vap, &OverlayInput::grille_vap, 2, {1, 2}},
+        {&DrawingFlags::Check_dessin_melange, &OverlayInput::grille_melange, 3, {1, 2}},
     };
     return table;
 }
@@ -144,14 +142,14 @@ void DrawAhuOverlay(Canvas &canvas, const ChartGeometry &geometry, const ResultG
     }
 }
 
-void DrawEvolutionOverlay(Canvas &canvas, const ChartGeometry &geometry, const ProgramState &state,
-                          const NumberSeparators &sep, const ResultGrid *grille_resultats)
+void DrawEvolutionOverlay(Canvas &canvas, const ChartGeometry &geometry, const OverlayInput &input,
+                          int32_t windowColor, const NumberSeparators &sep)
 {
     if (!Mappable(geometry))
         return;
     for (const EvolutionDrawing &e : EvolutionDrawings()) {
-        const ResultGrid &grid = state.evolutions.*e.grid;
-        if (!(state.flags.*e.flag) || !HasContent(grid))
+        const ResultGrid &grid = *(input.*e.grid);
+        if (!(input.flags->*e.flag) || !HasContent(grid))
             continue;
         const auto points = ReadPoints(grid, e.points, geometry, sep);
         if (!points)
@@ -161,9 +159,9 @@ void DrawEvolutionOverlay(Canvas &canvas, const ChartGeometry &geometry, const P
         for (const Pixel &p : *points)
             Marker(canvas, p);
     }
-    if (state.flags.Check_dessin_CTA && grille_resultats)
-        DrawAhuOverlay(canvas, geometry, *grille_resultats, state.FreshAirMode, state.TreatmentMode,
-                       state.settings.Fenetre.Couleur, sep);
+    if (input.flags->Check_dessin_CTA)
+        DrawAhuOverlay(canvas, geometry, *input.grille_resultats, input.FreshAirMode, input.TreatmentMode,
+                       windowColor, sep);
 }
 
 } // namespace brumelle

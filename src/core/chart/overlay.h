@@ -1,7 +1,8 @@
 #pragma once
-#include "calculators/result_grid.h"
+#include "model/result_grid.h"
 #include "canvas.h"
 #include "geometry.h"
+#include "model/drawing_flags.h"
 #include "model/number_format.h"
 
 #include <cstdint>
@@ -9,16 +10,23 @@
 
 namespace brumelle {
 
-struct ProgramState;
+// What the overlay draws from: the drawing flags, the seven result grids and
+// the two modes the AHU sizing leaves for its air path.
+struct OverlayInput {
+    const DrawingFlags *flags;
+    const ResultGrid *grille_un_point, *grille_BC, *grille_bfc, *grille_lav, *grille_vap, *grille_melange;
+    const ResultGrid *grille_resultats;
+    int FreshAirMode, TreatmentMode;
+};
 
 // Draws, over the chart, every evolution whose "dessiner" box is ticked, from
 // its result grid: single point, heating coil, cooling coil, air washer, steam
-// humidifier, mixing, then the air-handling unit when `grille_resultats` is
-// given. An evolution whose grid has an empty cell (1, 1), a cell that is not
-// a number, or a point too far out to draw is left out. Grid numbers are read
-// with the locale's decimal separator.
-void DrawEvolutionOverlay(Canvas &canvas, const ChartGeometry &geometry, const ProgramState &state,
-                          const NumberSeparators &sep, const ResultGrid *grille_resultats = nullptr);
+// humidifier, mixing, then the air-handling unit. An evolution whose grid has
+// an empty cell (1, 1), a cell that is not a number, or a point too far out to
+// draw is left out. Grid numbers are read with the locale's decimal
+// separator; `windowColor` is the background of the AHU's labels.
+void DrawEvolutionOverlay(Canvas &canvas, const ChartGeometry &geometry, const OverlayInput &input,
+                          int32_t windowColor, const NumberSeparators &sep);
 
 // A path through grid points (1-based): move to the first, line to each next.
 using AhuPath = std::vector<int>;

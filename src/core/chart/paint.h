@@ -3,18 +3,12 @@
 #include "chart_settings.h"
 #include "geometry.h"
 #include "model/moist_air.h"
+#include "zoom.h"
 
 #include <cstdint>
 #include <functional>
 
 namespace brumelle {
-
-// Zoom rectangle being dragged over the chart, in client pixels.
-struct ZoomState {
-    bool ZoomDragging = false;
-    int32_t ZoomX1 = 0, ZoomY1 = 0, ZoomX2 = 0, ZoomY2 = 0;
-    int32_t ZoomFloorTS = -15; // lowest dry bulb the zoom may set, °C
-};
 
 // Draws the seven line families. Each works from the settings at every call
 // and uses `scratch` as its working point.

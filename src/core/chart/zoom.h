@@ -1,11 +1,17 @@
 #pragma once
 #include "chart_settings.h"
 #include "geometry.h"
-#include "paint.h"
 
 #include <cstdint>
 
 namespace brumelle {
+
+// Zoom rectangle being dragged over the chart, in client pixels.
+struct ZoomState {
+    bool ZoomDragging = false;
+    int32_t ZoomX1 = 0, ZoomY1 = 0, ZoomX2 = 0, ZoomY2 = 0;
+    int32_t ZoomFloorTS = -15; // lowest dry bulb the zoom may set, °C
+};
 
 // Every bound the zoom sets stays within ±this many °C or g/kgas: the mouse
 // is grabbed during a drag, so the release can lie anywhere on the screen.

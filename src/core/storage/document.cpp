@@ -1,6 +1,10 @@
 #include "document.h"
 
-#include "model/number_format.h"
+#include "calculations.h"
+#include "model/pressure.h"
+
+#include <iterator>
+#include <utility>
 
 namespace brumelle {
 
@@ -49,6 +53,42 @@ const EvolutionKey kEvolutionKeys[] = {
     {"Vapeur", "dessin", nullptr, nullptr, &DrawingFlags::Check_dessin_vap},
 };
 
+// The sizing wizard's text boxes, in file order.
+const std::pair<const char *, std::string AhuData::*> kAhuTextKeys[] = {
+    {"Q_sensible", &AhuData::E_Charge_sens},      {"Q_latent", &AhuData::E_charge_lat},
+    {"TS_local", &AhuData::E_TS_loc},             {"HR_local", &AhuData::E_HR_loc},
+    {"TS_exterieur", &AhuData::E_TS_ext},         {"HR_exterieur", &AhuData::E_HR_ext},
+    {"TS_soufflage", &AhuData::E_TS_sou},         {"TS_surface_BF", &AhuData::E_T_Surface},
+    {"qm_AN", &AhuData::E_QM_AN},                 {"Efficacite_echangeur", &AhuData::E_eff_echangeur},
+};
+const char *const kAhuTextDefaults[] = {"-4", "0", "20", "50", "-11", "90", "35", "8", "0", "50"};
+
+// Its radio buttons, in file order.
+const std::pair<const char *, AhuRadio> kAhuRadioKeys[] = {
+    {"Vapeur", AhuRadio::Vap},          {"Laveur", AhuRadio::Lav},        {"TAN", AhuRadio::tout_AN},
+    {"Echangeur", AhuRadio::Echange_plaques}, {"Melange", AhuRadio::melange},
+};
+
+void ReadAhuInputs(const IniFile &f, AhuData &d, DrawingFlags &flags)
+{
+    for (size_t i = 0; i < std::size(kAhuTextKeys); ++i)
+        d.*kAhuTextKeys[i].second = f.ReadString("CTA", kAhuTextKeys[i].first, kAhuTextDefaults[i]);
+    // As the buttons do: selecting one clears the rest of its group (so the
+    // later key wins) and, for the fresh-air group, runs the enabling rule;
+    // clearing one runs nothing.
+    for (const auto &[key, button] : kAhuRadioKeys) {
+        bool &checked = RadioState(d, button);
+        if (!f.ReadBool("CTA", key)) {
+            checked = false;
+        } else if (!checked) {
+            SelectRadio(d, button);
+            if (button != AhuRadio::Vap && button != AhuRadio::Lav)
+                ApplyFreshAirEnabling(d);
+        }
+    }
+    flags.Check_dessin_CTA = f.ReadBool("CTA", "dessin");
+}
+
 void ReadEvolutionInputs(const IniFile &f, EvolutionData &d, DrawingFlags &flags)
 {
     // Only the TS and HR cells of the single-point grid are restored.
@@ -65,8 +105,8 @@ void ReadEvolutionInputs(const IniFile &f, EvolutionData &d, DrawingFlags &flags
 
 } // namespace
 
-DocumentOpening OpenDocument(const IniFile &file, ProgramState &state, Evolutions &evolutions, Messages &messages,
-                             const std::function<void()> &repaintMainWindow)
+DocumentOpening OpenDocument(const IniFile &file, ProgramState &state, Calculations &calculations,
+                             Messages &messages, const std::function<void()> &repaintMainWindow)
 {
     if (!file.ReadBool("General", "bon_fichier")) {
         messages.message(kNotADocument);
@@ -75,29 +115,18 @@ DocumentOpening OpenDocument(const IniFile &file, ProgramState &state, Evolution
 
     // The pressure box takes the text even when it is not a whole number.
     state.pressureText = file.ReadString("General", "P", "101325");
-    const auto patm = ReadInteger(state.pressureText);
-    if (!patm) {
-        messages.error("'" + state.pressureText + "' n'est pas une valeur entière correcte");
+    const auto patm = ReadPressureText(state.pressureText, messages);
+    if (!patm)
         return DocumentOpening::Stopped;
-    }
-    // As every calculation does: the equations divide by the pressure.
-    state.settings.Patm = *patm > 0 ? static_cast<uint32_t>(*patm) : 101325u;
+    state.settings.Patm = *patm;
 
     // The boxes' handlers only store their flags while this is off; one
     // repaint at the end shows every ticked evolution.
     {
         const RepaintSuspension quiet(state);
         ReadEvolutionInputs(file, state.evolutions, state.flags);
-        // The sizing wizard's section "CTA" is read here, after "Vapeur".
-
-        if (!state.evolutions.grille_un_point.Cell(1, 1).empty())
-            evolutions.B_Calcul_pointClick();
-        evolutions.B_calcul_melangeClick();
-        evolutions.B_calcul_BCClick();
-        evolutions.B_calcul_BFCClick();
-        evolutions.B_calcul_LavClick();
-        evolutions.B_calcul_vapClick();
-        // The AHU sizing runs here, after the five calculators.
+        ReadAhuInputs(file, state.ahu, state.flags);
+        calculations.RerunAfterOpening();
     }
     if (repaintMainWindow)
         repaintMainWindow();

@@ -1,5 +1,4 @@
 #pragma once
-#include "calculators/evolutions.h"
 #include "model/messages.h"
 #include "program_state.h"
 #include "storage/ini_file.h"
@@ -7,6 +6,8 @@
 #include <functional>
 
 namespace brumelle {
+
+class Calculations;
 
 constexpr const char *kNotADocument = "Le fichier n'est pas reconnu par le Brumelle";
 
@@ -18,10 +19,11 @@ enum class DocumentOpening {
 };
 
 // Opens a document read into `file` as the "Ouvrir..." command does after its
-// dialog: restores the pressure, the inputs of the evolutions window and the
-// "dessiner" flags, re-runs every calculation, then repaints the main window
-// once. The caller sets the main window's caption unless NotRecognised.
-DocumentOpening OpenDocument(const IniFile &file, ProgramState &state, Evolutions &evolutions, Messages &messages,
-                             const std::function<void()> &repaintMainWindow);
+// dialog: restores the pressure, the inputs of the evolutions window and of
+// the sizing wizard and the "dessiner" flags, re-runs every calculation, then
+// repaints the main window once. The caller sets the main window's caption
+// unless NotRecognised.
+DocumentOpening OpenDocument(const IniFile &file, ProgramState &state, Calculations &calculations,
+                             Messages &messages, const std::function<void()> &repaintMainWindow);
 
 } // namespace brumelle

@@ -9,7 +9,8 @@ namespace brumelle {
 class ResultGrid {
 public:
     explicit ResultGrid(int colCount = 2, int rowCount = 9)
-        : cols_(colCount), rows_(rowCount), cells_(static_cast<size_t>(colCount * rowCount))
+        : cols_(colCount), rows_(rowCount), cells_(static_cast<size_t>(colCount * rowCount)),
+          widths_(static_cast<size_t>(colCount), 0)
     {
     }
 
@@ -18,6 +19,14 @@ public:
     const std::string &Cell(int col, int row) const { return cells_[index(col, row)]; }
     void SetCell(int col, int row, const std::string &text) { cells_[index(col, row)] = text; }
 
+    // Changes the number of columns: the cells of the columns kept stay as
+    // they are, new columns start empty (as a string grid does).
+    void SetColCount(int colCount);
+
+    // Width of a column in pixels; 0 when the window's own width applies.
+    int ColWidth(int col) const { return widths_[static_cast<size_t>(col)]; }
+    void SetColWidth(int col, int widthPx) { widths_[static_cast<size_t>(col)] = widthPx; }
+
     // Locked grids take no typing (the single-point grid after a solve).
     bool Enabled = true;
 
@@ -25,6 +34,7 @@ private:
     size_t index(int col, int row) const { return static_cast<size_t>(row * cols_ + col); }
     int cols_, rows_;
     std::vector<std::string> cells_;
+    std::vector<int> widths_;
 };
 
 // Empties every cell of row >= 1 and column >= 1; headings stay.

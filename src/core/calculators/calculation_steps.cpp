@@ -1,0 +1,90 @@
+#include "calculation_steps.h"
+
+#include "model/fault.h"
+
+namespace brumelle {
+
+namespace {
+
+// TS, R, Pvs and Pv of p are set.
+void FinishFromPv(MoistAirState &p, uint32_t patmPa)
+{
+    p.HR = checked::div(p.Pv * 100.0L, p.Pvs, "relative humidity");
+    p.V = SpecificVolume(p.TS, p.R, patmPa);
+    DewPointFromPv(p);
+    WetBulbFromPv(p, patmPa, PvPrecision::Double);
+}
+
+} // namespace
+
+long double BoxNumber(const std::string &text, Messages &messages)
+{
+    return text.empty() ? 0.0L : ParseNumber(text, messages);
+}
+
+void PointFromTsHr(MoistAirState &p, long double tsC, long double hrPct, uint32_t patmPa)
+{
+    p.TS = tsC;
+    p.HR = hrPct;
+    p.Pvs = SaturationPressure(p.TS);
+    p.Pv = p.Pvs * p.HR / 100.0L;
+    p.R = HumidityRatioFromPv(p.Pv, patmPa);
+    p.H = Enthalpy(p.TS, p.R);
+    p.V = SpecificVolume(p.TS, p.R, patmPa);
+    DewPointFromPv(p);
+    WetBulbFromPv(p, patmPa, PvPrecision::Double);
+}
+
+void PointFromTsR(MoistAirState &p, long double tsC, long double rKgKg, uint32_t patmPa)
+{
+    p.TS = tsC;
+    p.R = rKgKg;
+    p.Pvs = SaturationPressure(p.TS);
+    p.Pv = PvFromHumidityRatio(p.R, patmPa);
+    p.H = Enthalpy(p.TS, p.R);
+    FinishFromPv(p, patmPa);
+}
+
+void PointFromHR(MoistAirState &p, long double hKJ, long double rKgKg, uint32_t patmPa)
+{
+    p.H = hKJ;
+    p.R = rKgKg;
+    p.TS = DryBulbFromEnthalpy(p.H, p.R);
+    p.Pvs = SaturationPressure(p.TS);
+    p.Pv = PvFromHumidityRatio(p.R, patmPa);
+    FinishFromPv(p, patmPa);
+}
+
+void WritePointColumn(ResultGrid &grid, int col, const MoistAirState &p, const NumberSeparators &sep)
+{
+    grid.SetCell(col, 1, FormatFixed(p.TS, 2, sep));
+    grid.SetCell(col, 2, FormatFixed(p.HR, 0, sep));
+    grid.SetCell(col, 3, FormatFixed(p.R * 1000.0L, 2, sep));
+    grid.SetCell(col, 4, FormatFixed(p.H, 2, sep));
+    grid.SetCell(col, 5, FormatFixed(p.V, 4, sep));
+    grid.SetCell(col, 6, FormatFixed(p.TH, 2, sep));
+    grid.SetCell(col, 7, FormatFixed(p.TR, 2, sep));
+}
+
+void EmptyResults(ResultGrid &grid, std::initializer_list<std::string *> resultBoxes,
+                  const std::function<void()> &repaint, bool emptyColumnHeadings)
+{
+    ClearGrid(grid);
+    if (emptyColumnHeadings)
+        for (int col = 1; col < grid.ColCount(); ++col)
+            grid.SetCell(col, 0, "");
+    for (std::string *box : resultBoxes)
+        box->clear();
+    if (repaint)
+        repaint();
+}
+
+void StopCalculation(Messages &messages, const std::string &message, ResultGrid &grid,
+                     std::initializer_list<std::string *> resultBoxes, const std::function<void()> &repaint,
+                     bool emptyColumnHeadings)
+{
+    messages.information(message);
+    EmptyResults(grid, resultBoxes, repaint, emptyColumnHeadings);
+}
+
+} // namespace brumelle

@@ -1,0 +1,20 @@
+#pragma once
+#include "messages.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace brumelle {
+
+// Standard atmosphere, Pa: stands in for a pressure of 0 or less, which
+// every equation would divide by.
+constexpr uint32_t kStandardPressurePa = 101325;
+
+// The pressure box's text as every calculation and the document opening read
+// it: a text that is not a whole number shows "'%s' n'est pas une valeur
+// entière correcte" in the error box and gives nothing; 0 or less gives the
+// standard atmosphere.
+std::optional<uint32_t> ReadPressureText(const std::string &text, Messages &messages);
+
+} // namespace brumelle

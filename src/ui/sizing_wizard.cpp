@@ -1,0 +1,289 @@
+#include "sizing_wizard.h"
+
+#include "calc_edit.h"
+#include "clipboard.h"
+#include "page_manager.h"
+#include "qpainter_canvas.h"
+#include "sizing/ahu_sizing.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QStackedWidget>
+#include <QTableView>
+
+namespace brumelle {
+
+namespace {
+constexpr int kWidth = 386, kHeight = 335;
+constexpr int kPanelHeight = 41;
+constexpr int kRowHeight = 17;
+constexpr int kLabelX = 8, kBoxX = 216, kBoxWidth = 150, kBoxHeight = 21;
+} // namespace
+
+TF_dimensionnement::TF_dimensionnement(ProgramState &state, AhuSizing &core, Clipboard &clipboard,
+                                       std::function<void()> repaintMainWindow, QWidget *parent)
+    : QDialog(parent), state_(state), d_(state.ahu), core_(core), clipboard_(clipboard),
+      repaint_(std::move(repaintMainWindow))
+{
+    setObjectName(QStringLiteral("F_dimensionnement"));
+    setWindowTitle(QStringLiteral("Dimensionnement du matériel"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    setFont(ChartFont());
+    setFixedSize(kWidth, kHeight);
+
+    Notebook1 = new QStackedWidget(this);
+    Notebook1->setObjectName(QStringLiteral("Notebook1"));
+    Notebook1->setGeometry(0, 0, kWidth, kHeight - kPanelHeight);
+    buildCharges(page("Charges", QStringLiteral("Charges du local")));
+    buildClimate(page("Conditions climatiques", QStringLiteral("Conditions climatiques")));
+    buildPreferences(page("Préférences", QStringLiteral("Préférences du matériel")));
+    buildResult(page("Résultat", QStringLiteral("Résultats")));
+    // The window first opens on the page the notebook is created with.
+    Notebook1->setCurrentIndex(2);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, kHeight - kPanelHeight, kWidth, kPanelHeight);
+    B_back = new QPushButton(QStringLiteral("< Précedent"), Panel1);
+    B_back->setGeometry(kWidth - 2 * 92 - 6, 8, 88, 25);
+    B_avant = new QPushButton(QStringLiteral("Suivant >"), Panel1);
+    B_avant->setGeometry(kWidth - 92 - 6, 8, 88, 25);
+    B_back->setAutoDefault(false);
+    B_avant->setAutoDefault(false);
+    B_avant->setDefault(true); // Enter moves on, as in any wizard
+
+    PageManager1 = new TPageManager(this);
+    PageManager1->SetPageOwner(Notebook1);
+    PageManager1->SetNextBtn(B_avant);
+    PageManager1->SetPriorBtn(B_back);
+    PageManager1->SetStartPage = false;
+    PageProxy1 = PageManager1->AddProxy(QStringLiteral("Charges"));
+    PageProxy2 = PageManager1->AddProxy(QStringLiteral("Conditions climatiques"));
+    PageProxy3 = PageManager1->AddProxy(QStringLiteral("Préférences"));
+    PageProxy4 = PageManager1->AddProxy(QStringLiteral("Résultat"));
+    PageProxy3->OnShow = [this](bool next) { PageProxy3Show(next); };
+    PageProxy4->OnShow = [this](bool next) { PageProxy4Show(next); };
+    PageManager1->Loaded();
+
+    connect(Check_dessin_CTA, &QCheckBox::toggled, this, [this] { Check_dessin_CTAClick(); });
+    connect(B_copier_CTA, &QPushButton::clicked, this, [this] { B_copier_CTAClick(); });
+    Refresh();
+}
+
+QWidget *TF_dimensionnement::page(const char *name, const QString &heading)
+{
+    auto *p = new QWidget;
+    p->setObjectName(QString::fromUtf8(name));
+    auto *title = new QLabel(heading, p);
+    title->setObjectName(QStringLiteral("heading"));
+    QFont f = ChartFont();
+    f.setBold(true);
+    f.setPointSize(11);
+    title->setFont(f);
+    title->setStyleSheet(QStringLiteral("color: #008000"));
+    title->setGeometry(kLabelX, 6, kWidth - 2 * kLabelX, 24);
+    Notebook1->addWidget(p);
+    return p;
+}
+
+QLineEdit *TF_dimensionnement::input(QWidget *page, const QString &label, const QString &hint,
+                                     std::string AhuData::*field, int y, int labelLines)
+{
+    const int labelHeight = 15 * labelLines;
+    auto *l = new QLabel(label, page);
+    l->setGeometry(kLabelX, y + (kBoxHeight - labelHeight) / 2, kBoxX - kLabelX - 6, labelHeight);
+    auto *edit = new QLineEdit(page);
+    edit->setGeometry(kBoxX, y, kBoxWidth, kBoxHeight);
+    edit->setToolTip(hint);
+    l->setBuddy(edit);
+    // What the user types goes straight into the record; the sizing reads it there.
+    connect(edit, &QLineEdit::textEdited, this,
+            [this, field](const QString &text) { d_.*field = text.toStdString(); });
+    inputs_.push_back({edit, field});
+    return edit;
+}
+
+QRadioButton *TF_dimensionnement::radio(QGroupBox *group, const QString &caption, AhuRadio button, int y)
+{
+    auto *r = new QRadioButton(caption, group);
+    r->setGeometry(10, y, group->width() - 16, 20);
+    radios_.push_back({r, button});
+    return r;
+}
+
+void TF_dimensionnement::buildCharges(QWidget *p)
+{
+    E_Charge_sens = input(p, QStringLiteral("Charges sensibles en kW"),
+                          QStringLiteral("Zone de saisie pour les charges\nsensibles en kW"),
+                          &AhuData::E_Charge_sens, 44);
+    E_charge_lat = input(p, QStringLiteral("Charges latentes en kge/s"),
+                         QStringLiteral("Zone de saisie pour les charges\nlatentes en kge/s"), &AhuData::E_charge_lat,
+                         78);
+    auto *help = new QLabel(QStringLiteral("Pour convertir les charges latentes en kge/s, vous pouvez\n"
+                                           "diviser la puissance latente (en kW) dégagé par le process\n"
+                                           "ou les occupants, par 2501."),
+                            p);
+    help->setObjectName(QStringLiteral("explication"));
+    help->setFrameShape(QFrame::StyledPanel);
+    help->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    help->setGeometry(kLabelX, 118, kWidth - 2 * kLabelX, 52);
+    help->setContentsMargins(4, 2, 4, 2);
+    auto *l = new QLabel(QStringLiteral("Calculatrice"), p);
+    l->setGeometry(kLabelX, 190, kBoxX - kLabelX - 6, kBoxHeight);
+    CalcEdit1 = new TCalcEdit(p);
+    CalcEdit1->setObjectName(QStringLiteral("CalcEdit1"));
+    CalcEdit1->setGeometry(kBoxX, 190, kBoxWidth, kBoxHeight);
+    CalcEdit1->setToolTip(QStringLiteral("Calculatrice"));
+    l->setBuddy(CalcEdit1);
+}
+
+void TF_dimensionnement::buildClimate(QWidget *p)
+{
+    E_TS_loc = input(p, QStringLiteral("Température sèche du local"),
+                     QStringLiteral("Zone de saisie pour la température\nsèche du local"), &AhuData::E_TS_loc, 44);
+    E_HR_loc = input(p, QStringLiteral("Hygrométrie du local"),
+                     QStringLiteral("Zone de saisie pour l'hygrométrie\ndu local"), &AhuData::E_HR_loc, 78);
+    E_TS_ext = input(p, QStringLiteral("Température sèche extérieure"),
+                     QStringLiteral("Zone de saisie pour la température\nsèche extérieure"), &AhuData::E_TS_ext, 112);
+    E_HR_ext = input(p, QStringLiteral("Hygrométrie extérieure"),
+                     QStringLiteral("Zone de saisie pour l'hygrométrie\nextérieure"), &AhuData::E_HR_ext, 146);
+    E_TS_sou = input(p, QStringLiteral("Température sèche du soufflage"),
+                     QStringLiteral("Zone de saisie pour la température\nsèche du soufflage"), &AhuData::E_TS_sou, 180);
+}
+
+void TF_dimensionnement::buildPreferences(QWidget *p)
+{
+    E_T_Surface = input(p, QStringLiteral("Température de surface\nde la batterie froide"),
+                        QStringLiteral("Zone de saisie pour la température\nde surface de la batterie froide"),
+                        &AhuData::E_T_Surface, 40, 2);
+    E_QM_AN = input(p, QStringLiteral("Débit d'air neuf\nminimum en kgas/s"),
+                    QStringLiteral("Zone de saisie pour le débit d'air\nneuf, en cas de mélange."), &AhuData::E_QM_AN,
+                    78, 2);
+    E_eff_echangeur = input(p, QStringLiteral("Efficacité de \nl'échangeur"),
+                            QStringLiteral("Zone de saisie pour l'efficacité\nde l'échangeur à plaques"),
+                            &AhuData::E_eff_echangeur, 116, 2);
+
+    auto *humid = new QGroupBox(QStringLiteral("Humidificateur"), p);
+    humid->setGeometry(kLabelX, 152, 170, 72);
+    R_Vap = radio(humid, QStringLiteral("Vapeur"), AhuRadio::Vap, 20);
+    R_Lav = radio(humid, QStringLiteral("Laveur d'air"), AhuRadio::Lav, 44);
+    auto *fresh = new QGroupBox(QStringLiteral("Air neuf"), p);
+    fresh->setGeometry(kLabelX + 178, 152, kWidth - 2 * kLabelX - 178, 92);
+    R_tout_AN = radio(fresh, QStringLiteral("Tout air neuf"), AhuRadio::tout_AN, 20);
+    R_Echange_plaques = radio(fresh, QStringLiteral("Echangeur à plaques"), AhuRadio::Echange_plaques, 44);
+    R_melange = radio(fresh, QStringLiteral("Mélange"), AhuRadio::melange, 68);
+
+    connect(R_Vap, &QRadioButton::clicked, this, [this] { SelectRadio(d_, AhuRadio::Vap); });
+    connect(R_Lav, &QRadioButton::clicked, this, [this] { SelectRadio(d_, AhuRadio::Lav); });
+    connect(R_Echange_plaques, &QRadioButton::clicked, this, [this] { R_Echange_plaquesClick(); });
+    connect(R_tout_AN, &QRadioButton::clicked, this, [this] { R_tout_ANClick(); });
+    connect(R_melange, &QRadioButton::clicked, this, [this] { R_melangeClick(); });
+}
+
+void TF_dimensionnement::buildResult(QWidget *p)
+{
+    grille_resultats = new QTableView(p);
+    grille_resultats->setObjectName(QStringLiteral("grille_resultats"));
+    model_ = new ResultGridModel(d_.grille_resultats, true, grille_resultats);
+    grille_resultats->setModel(model_);
+    grille_resultats->horizontalHeader()->hide();
+    grille_resultats->verticalHeader()->hide();
+    grille_resultats->verticalHeader()->setMinimumSectionSize(kRowHeight);
+    grille_resultats->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    grille_resultats->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grille_resultats->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grille_resultats->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grille_resultats->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    grille_resultats->setSelectionMode(QAbstractItemView::SingleSelection);
+    grille_resultats->setWordWrap(false);
+    grille_resultats->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                      QAbstractItemView::AnyKeyPressed);
+    const int frame = 2 * grille_resultats->frameWidth();
+    const int scrollBar = grille_resultats->horizontalScrollBar()->sizeHint().height();
+    grille_resultats->setGeometry(4, 34, kWidth - 8, 10 * kRowHeight + frame + scrollBar);
+
+    const int below = grille_resultats->geometry().bottom() + 10;
+    Check_dessin_CTA = new QCheckBox(QStringLiteral("Dessiner"), p);
+    Check_dessin_CTA->setGeometry(kLabelX, below + 2, 120, 20);
+    B_copier_CTA = new QPushButton(QStringLiteral("Copier"), p);
+    B_copier_CTA->setGeometry(kWidth - 92 - 6, below, 88, 25);
+    B_copier_CTA->setAutoDefault(false);
+}
+
+void TF_dimensionnement::showEvent(QShowEvent *event)
+{
+    // A document may have changed the record while the window was hidden.
+    Refresh();
+    QDialog::showEvent(event);
+}
+
+void TF_dimensionnement::Refresh()
+{
+    for (const auto &[edit, field] : inputs_) {
+        const QString text = QString::fromStdString(d_.*field);
+        if (edit->text() != text)
+            edit->setText(text);
+    }
+    // A group may hold no checked button (a document can say so), which an
+    // exclusive group would refuse.
+    for (const auto &[button, which] : radios_) {
+        button->setAutoExclusive(false);
+        button->setChecked(RadioState(d_, which));
+        button->setAutoExclusive(true);
+    }
+    E_QM_AN->setEnabled(d_.E_QM_AN_Enabled);
+    E_eff_echangeur->setEnabled(d_.E_eff_echangeur_Enabled);
+    {
+        const QSignalBlocker block(Check_dessin_CTA);
+        Check_dessin_CTA->setChecked(state_.flags.Check_dessin_CTA);
+    }
+    model_->Refresh();
+    const ResultGrid &g = d_.grille_resultats;
+    for (int col = 0; col < g.ColCount(); ++col)
+        grille_resultats->setColumnWidth(col, g.ColWidth(col) > 0 ? g.ColWidth(col) : kAhuDesignWidths[0]);
+}
+
+void TF_dimensionnement::EnablingRule()
+{
+    ApplyFreshAirEnabling(d_);
+    E_QM_AN->setEnabled(d_.E_QM_AN_Enabled);
+    E_eff_echangeur->setEnabled(d_.E_eff_echangeur_Enabled);
+}
+
+void TF_dimensionnement::PageProxy3Show(bool) { EnablingRule(); }
+
+void TF_dimensionnement::PageProxy4Show(bool)
+{
+    core_.ComputeAhuSizing();
+    Refresh();
+}
+
+void TF_dimensionnement::FreshAirClick(AhuRadio button)
+{
+    SelectRadio(d_, button);
+    EnablingRule();
+}
+
+void TF_dimensionnement::R_Echange_plaquesClick() { FreshAirClick(AhuRadio::Echange_plaques); }
+void TF_dimensionnement::R_tout_ANClick() { FreshAirClick(AhuRadio::tout_AN); }
+void TF_dimensionnement::R_melangeClick() { FreshAirClick(AhuRadio::melange); }
+
+void TF_dimensionnement::Check_dessin_CTAClick()
+{
+    state_.flags.Check_dessin_CTA = Check_dessin_CTA->isChecked();
+    if (state_.RepaintOnFlagChange && repaint_)
+        repaint_();
+}
+
+void TF_dimensionnement::B_copier_CTAClick()
+{
+    clipboard_.SetText(QString::fromStdString(GridClipboardText(d_.grille_resultats)));
+}
+
+} // namespace brumelle

@@ -1,0 +1,98 @@
+#pragma once
+#include "program_state.h"
+#include "result_grid_model.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTableView;
+class QWidget;
+
+namespace brumelle {
+
+class AhuSizing;
+class Clipboard;
+class TCalcEdit;
+class TPageManager;
+class TPageProxy;
+
+// "Dimensionnement du matériel": four pages without tabs driven by the page
+// manager; showing the last page sizes the unit. Created once, hidden, shown
+// modally; it reopens on the page it was left on. The boxes write into the
+// program-wide record as the user types, and show it again at every showing.
+class TF_dimensionnement : public QDialog {
+    Q_OBJECT
+public:
+    TF_dimensionnement(ProgramState &state, AhuSizing &core, Clipboard &clipboard,
+                       std::function<void()> repaintMainWindow, QWidget *parent = nullptr);
+
+    QStackedWidget *Notebook1 = nullptr;
+    QWidget *Panel1 = nullptr;
+    TPageManager *PageManager1 = nullptr;
+    TPageProxy *PageProxy1 = nullptr, *PageProxy2 = nullptr, *PageProxy3 = nullptr, *PageProxy4 = nullptr;
+    QPushButton *B_back = nullptr, *B_avant = nullptr;
+
+    // Charges
+    QLineEdit *E_Charge_sens = nullptr, *E_charge_lat = nullptr;
+    TCalcEdit *CalcEdit1 = nullptr;
+    // Conditions climatiques
+    QLineEdit *E_TS_loc = nullptr, *E_HR_loc = nullptr, *E_TS_ext = nullptr, *E_HR_ext = nullptr,
+              *E_TS_sou = nullptr;
+    // Préférences
+    QLineEdit *E_T_Surface = nullptr, *E_QM_AN = nullptr, *E_eff_echangeur = nullptr;
+    QRadioButton *R_Vap = nullptr, *R_Lav = nullptr, *R_tout_AN = nullptr, *R_Echange_plaques = nullptr,
+                 *R_melange = nullptr;
+    // Résultat
+    QTableView *grille_resultats = nullptr;
+    QCheckBox *Check_dessin_CTA = nullptr;
+    QPushButton *B_copier_CTA = nullptr;
+
+    // Shows the record again: texts, radio buttons, enabled boxes, grid, tick.
+    void Refresh();
+
+    // Handlers.
+    void PageProxy3Show(bool next);
+    void PageProxy4Show(bool next);
+    void R_Echange_plaquesClick();
+    void R_tout_ANClick();
+    void R_melangeClick();
+    void Check_dessin_CTAClick();
+    void B_copier_CTAClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QWidget *page(const char *name, const QString &heading);
+    QLineEdit *input(QWidget *page, const QString &label, const QString &hint, std::string AhuData::*field, int y,
+                     int labelLines = 1);
+    QRadioButton *radio(QGroupBox *group, const QString &caption, AhuRadio button, int y);
+    void buildCharges(QWidget *p);
+    void buildClimate(QWidget *p);
+    void buildPreferences(QWidget *p);
+    void buildResult(QWidget *p);
+    void FreshAirClick(AhuRadio button);
+    void EnablingRule();
+
+    ProgramState &state_;
+    AhuData &d_;
+    AhuSizing &core_;
+    Clipboard &clipboard_;
+    std::function<void()> repaint_;
+    ResultGridModel *model_ = nullptr;
+    std::vector<std::pair<QLineEdit *, std::string AhuData::*>> inputs_;
+    std::vector<std::pair<QRadioButton *, AhuRadio>> radios_;
+};
+
+} // namespace brumelle
