@@ -2,6 +2,7 @@
 
 #include <QFrame>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
@@ -106,6 +107,30 @@ TCalcEdit::TCalcEdit(QWidget *parent)
             grid->addWidget(b, r, c);
         }
     setFocusProxy(edit_);
+    panel_->installEventFilter(this);
+}
+
+bool TCalcEdit::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != panel_ || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const QString text = key->text();
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || text == QLatin1String("=")) {
+        Press(QStringLiteral("="));
+        panel_->hide();
+    } else if (key->key() == Qt::Key_Escape) {
+        panel_->hide();
+    } else if (key->key() == Qt::Key_Delete || text.compare(QLatin1String("c"), Qt::CaseInsensitive) == 0) {
+        Press(QStringLiteral("C"));
+    } else if (text == QLatin1String(".") || text == QLatin1String(",")) {
+        Press(QLocale().decimalPoint());
+    } else if (text.size() == 1 && (text.front().isDigit() || QStringLiteral("+-*/").contains(text))) {
+        Press(text);
+    } else {
+        return QWidget::eventFilter(watched, event);
+    }
+    return true;
 }
 
 void TCalcEdit::resizeEvent(QResizeEvent *)

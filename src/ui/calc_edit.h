@@ -43,6 +43,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    // Keys typed while the calculator is open press its buttons.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QLineEdit *edit_;

@@ -44,6 +44,13 @@ bool ResultGridModel::setData(const QModelIndex &index, const QVariant &value, i
     return true;
 }
 
+QVariant ResultGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Vertical && role == Qt::DisplayRole && section >= 0 && section < grid_.RowCount())
+        return QString::fromStdString(grid_.Cell(0, section));
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
 Qt::ItemFlags ResultGridModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())

@@ -17,12 +17,15 @@
 #include <QStackedWidget>
 #include <QTableView>
 
+#include <algorithm>
+
 namespace brumelle {
 
 namespace {
 constexpr int kWidth = 386, kHeight = 335;
 constexpr int kPanelHeight = 41;
 constexpr int kRowHeight = 17;
+constexpr int kDefaultColWidth = 90;
 constexpr int kLabelX = 8, kBoxX = 216, kBoxWidth = 150, kBoxHeight = 21;
 } // namespace
 
@@ -193,7 +196,14 @@ void TF_dimensionnement::buildResult(QWidget *p)
     model_ = new ResultGridModel(d_.grille_resultats, true, grille_resultats);
     grille_resultats->setModel(model_);
     grille_resultats->horizontalHeader()->hide();
-    grille_resultats->verticalHeader()->hide();
+    // The headings column stays in place while the points scroll sideways:
+    // the vertical header shows it and column 0 itself is hidden.
+    QHeaderView *rows = grille_resultats->verticalHeader();
+    rows->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: rgb(212, 208, 200); "
+                                       "padding-left: 3px; border: none; border-right: 1px solid #a0a0a0; "
+                                       "border-bottom: 1px solid #d8d8d8; }"));
     grille_resultats->verticalHeader()->setMinimumSectionSize(kRowHeight);
     grille_resultats->verticalHeader()->setDefaultSectionSize(kRowHeight);
     grille_resultats->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
@@ -244,9 +254,15 @@ void TF_dimensionnement::Refresh()
         Check_dessin_CTA->setChecked(state_.flags.Check_dessin_CTA);
     }
     model_->Refresh();
+    // The grid's own widths, widened where today's fonts would cut a heading
+    // or a value; the horizontal scroll bar reaches the rest.
     const ResultGrid &g = d_.grille_resultats;
-    for (int col = 0; col < g.ColCount(); ++col)
-        grille_resultats->setColumnWidth(col, g.ColWidth(col) > 0 ? g.ColWidth(col) : kAhuDesignWidths[0]);
+    const QAbstractItemView *view = grille_resultats; // where the width hint is public
+    grille_resultats->setColumnHidden(0, true);
+    for (int col = 1; col < g.ColCount(); ++col) {
+        const int width = g.ColWidth(col) > 0 ? g.ColWidth(col) : kDefaultColWidth;
+        grille_resultats->setColumnWidth(col, std::max(width, view->sizeHintForColumn(col)));
+    }
 }
 
 void TF_dimensionnement::EnablingRule()
