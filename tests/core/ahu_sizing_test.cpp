@@ -364,6 +364,63 @@ TEST_F(AhuSizingTest, InletAlreadyAtTheSupplyNeedsNoEquipment)
         EXPECT_EQ(g.Cell(5, row) + g.Cell(6, row), "") << row;
 }
 
+// The equipment block's labels and the treatment columns, case by case.
+TEST_F(AhuSizingTest, EquipmentByCase)
+{
+    struct Case {
+        const char *name;
+        std::vector<std::pair<std::string AhuData::*, const char *>> inputs;
+        AhuRadio fresh, humidifier;
+        std::vector<std::string> labels;
+        const char *treatmentColumn; // heading of column 4 or 5, "" for none
+        int treatmentMode;
+    };
+    const Case cases[] = {
+        {"dry cooling then steam",
+         {{&AhuData::E_eff_echangeur, "100"}, {&AhuData::E_TS_sou, "15"}},
+         AhuRadio::Echange_plaques,
+         AhuRadio::Vap,
+         {"Puissance BFS", "Débit Vapeur", "Qm soufflage", "Qv soufflage", "Qv air neuf"},
+         "Sortie BFS",
+         1},
+        {"steam alone",
+         {{&AhuData::E_eff_echangeur, "100"}, {&AhuData::E_TS_sou, "20"}},
+         AhuRadio::Echange_plaques,
+         AhuRadio::Vap,
+         {"Débit Vapeur", "Qm soufflage", "Qv soufflage", "Qv air neuf"},
+         "",
+         2},
+        {"dry cooling then washer",
+         {{&AhuData::E_Charge_sens, "4"}, {&AhuData::E_TS_loc, "24"}, {&AhuData::E_TS_sou, "20"},
+          {&AhuData::E_TS_ext, "40"}, {&AhuData::E_HR_ext, "10"}},
+         AhuRadio::tout_AN,
+         AhuRadio::Lav,
+         {"Puissance BFS", "Débit Laveur", "Qm soufflage", "Qv soufflage", "Qv air neuf"},
+         "Sortie BFS",
+         1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        ProgramState fresh;
+        state = fresh;
+        for (const auto &[box, text] : c.inputs)
+            d.*box = text;
+        Select(c.fresh, c.humidifier);
+        Run();
+        EXPECT_TRUE(messages.entries.empty()) << messages.texts().front();
+        std::vector<std::string> labels;
+        for (const std::string &line : Block())
+            labels.push_back(line.substr(0, line.find('=')));
+        EXPECT_EQ(labels, c.labels);
+        const int k = c.fresh == AhuRadio::Echange_plaques ? 5 : 4;
+        EXPECT_EQ(g.ColCount(), k + (*c.treatmentColumn ? 3 : 2));
+        if (*c.treatmentColumn) {
+            EXPECT_EQ(g.Cell(k, 0), c.treatmentColumn);
+        }
+        EXPECT_EQ(d.TreatmentMode, c.treatmentMode);
+    }
+}
+
 TEST(AhuWizardRules, RadioGroupsAndFreshAirEnabling)
 {
     AhuData d;

@@ -42,61 +42,51 @@ void AhuSizing::WriteBlock(int col, const Block &rows)
     }
 }
 
+void AhuSizing::Humidify(const char *waterLabel, bool coil, bool heating)
+{
+    const Point &in = inlet_;
+    Block rows;
+    if (coil) {
+        const long double hOut = state_.chartPoint.H; // the coil outlet just computed
+        rows.push_back({heating ? "Puissance BC" : "Puissance BFS",
+                        Power(heating ? (hOut - in.H) * Qm_ : (in.H - hOut) * Qm_)});
+    }
+    const long double waterKgH = checked::finite((rSou_ - in.R) * Qm_ * 3600.0L, "water flow");
+    rows.push_back({waterLabel, FormatFixed(waterKgH, 2, sep_) + " [kge/h]"});
+    AppendFlows(rows);
+    SetColCount(k_ + (coil ? 3 : 2));
+    if (coil)
+        WritePoint(k_, heating ? "Sortie BC" : "Sortie BFS", Keep());
+    WriteBlock(coil ? k_ + 1 : k_, rows);
+}
+
 void AhuSizing::Treatment()
 {
     MoistAirState &p = state_.chartPoint;
     const Point &in = inlet_;
     const long double qm = Qm_;
-    auto water = [&] {
-        return FormatFixed(checked::finite((rSou_ - in.R) * qm * 3600.0L, "water flow"), 2, sep_) + " [kge/h]";
-    };
 
     if (in.R < rSou_) {
         // Humidification.
         if (!d_.R_Lav && !d_.R_Vap)
             throw StopRun{kNoHumidifier};
         if (d_.R_Lav) {
-            // The washer humidifies at constant enthalpy up to the supply point.
-            if (in.H != hSou_) {
-                d_.TreatmentMode = 1;
-                const bool heating = in.H < hSou_;
+            // The washer humidifies at constant enthalpy: a coil first brings
+            // the inlet to the supply's enthalpy.
+            const bool coil = in.H != hSou_;
+            d_.TreatmentMode = coil ? 1 : 2;
+            if (coil)
                 PointFromHR(p, hSou_, in.R, patm_);
-                Block rows = {{heating ? "Puissance BC" : "Puissance BFS",
-                               Power(heating ? (hSou_ - in.H) * qm : (in.H - hSou_) * qm)},
-                              {"Débit Laveur", water()}};
-                AppendFlows(rows);
-                SetColCount(k_ + 3);
-                WritePoint(k_, heating ? "Sortie BC" : "Sortie BFS", Keep());
-                WriteBlock(k_ + 1, rows);
-            } else {
-                d_.TreatmentMode = 2;
-                Block rows = {{"Débit Laveur", water()}};
-                AppendFlows(rows);
-                SetColCount(k_ + 2);
-                WriteBlock(k_, rows);
-            }
+            Humidify("Débit Laveur", coil, in.H < hSou_);
         }
         if (d_.R_Vap) {
-            // Steam humidifies at constant dry bulb up to the supply point.
-            if (in.TS != tsSoufflage_) {
-                d_.TreatmentMode = 1;
-                const bool heating = in.TS < tsSoufflage_;
+            // Steam humidifies at constant dry bulb: a coil first brings the
+            // inlet to the supply's temperature.
+            const bool coil = in.TS != tsSoufflage_;
+            d_.TreatmentMode = coil ? 1 : 2;
+            if (coil)
                 PointFromTsR(p, tsSoufflage_, in.R, patm_);
-                const long double hOut = p.H;
-                Block rows = {{heating ? "Puissance BC" : "Puissance BFS",
-                               Power(heating ? (hOut - in.H) * qm : (in.H - hOut) * qm)},
-                              {"Débit Vapeur", water()}};
-                AppendFlows(rows);
-                SetColCount(k_ + 3);
-                WritePoint(k_, heating ? "Sortie BC" : "Sortie BFS", Keep());
-                WriteBlock(k_ + 1, rows);
-            } else {
-                d_.TreatmentMode = 2;
-                Block rows = {{"Débit Vapeur", water()}};
-                AppendFlows(rows);
-                SetColCount(k_ + 2);
-                WriteBlock(k_, rows);
-            }
+            Humidify("Débit Vapeur", coil, in.TS < tsSoufflage_);
         }
     } else if (in.R == rSou_) {
         // Same humidity: one dry coil, or nothing at all to do.

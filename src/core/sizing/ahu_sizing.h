@@ -87,6 +87,9 @@ private:
     void Run();
     void FreshAirStage();
     void Treatment();
+    // The humidifier's block, after the coil outlet in the working point when
+    // `coil`: heating or dry cooling up to the humidifier's line.
+    void Humidify(const char *waterLabel, bool coil, bool heating);
     void Dehumidification();
     void ComputeSurface(long double tsSurfaceC);
 
