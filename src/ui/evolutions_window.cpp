@@ -394,7 +394,6 @@ void TF_calcul_un_point::Refresh()
     }
     for (ResultGridModel *m : {m_un_point_, m_BC_, m_melange_, m_bfc_, m_lav_, m_vap_})
         m->Refresh();
-    // A locked grid takes no typing but stays readable: the model refuses edits.
 }
 
 void TF_calcul_un_point::Run(void (Evolutions::*handler)())

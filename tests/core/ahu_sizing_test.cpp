@@ -258,6 +258,12 @@ TEST_F(AhuSizingTest, StopsAndFaults)
          3,
          7,
          kAhuSearchMaxSteps + 1},
+        {"inlet at the coil surface",
+         {{&AhuData::E_Charge_sens, "10"}, {&AhuData::E_TS_loc, "26"}, {&AhuData::E_TS_sou, "16"},
+          {&AhuData::E_TS_ext, "25"}, {&AhuData::E_HR_ext, "100"}, {&AhuData::E_T_Surface, "25"}},
+         {AhuRadio::tout_AN, AhuRadio::Vap},
+         kCannotCompute,
+         2},
         {"surface lowering without end",
          {{&AhuData::E_HR_loc, "0"}, {&AhuData::E_TS_sou, "15"}, {&AhuData::E_TS_ext, "30"}, {&AhuData::E_HR_ext, "50"}},
          {AhuRadio::tout_AN, AhuRadio::Vap},
@@ -287,6 +293,51 @@ TEST_F(AhuSizingTest, StopsAndFaults)
         EXPECT_EQ(d.TreatmentMode, c.treatmentMode);
         // The preheating ends at its bound rather than never.
         EXPECT_EQ(sizing.LastSearchSteps().preheating, c.preheatingSteps);
+    }
+}
+
+// Each 0.01 K search gives up at its bound with the fault message: the
+// documented summer cases, given one step fewer than they need.
+TEST_F(AhuSizingTest, SearchesStopAtTheirBound)
+{
+    struct Case {
+        const char *name;
+        std::vector<std::pair<std::string AhuData::*, const char *>> inputs;
+        long AhuSizing::SearchSteps::*steps;
+        long needed; // steps the search takes without a bound
+    };
+    const Case cases[] = {
+        {"raising",
+         {{&AhuData::E_Charge_sens, "10"}, {&AhuData::E_charge_lat, "0,001"}, {&AhuData::E_TS_loc, "26"},
+          {&AhuData::E_TS_ext, "32"}, {&AhuData::E_HR_ext, "40"}, {&AhuData::E_TS_sou, "16"}},
+         &AhuSizing::SearchSteps::surfaceRaising,
+         429},
+        {"lowering",
+         {{&AhuData::E_Charge_sens, "5"}, {&AhuData::E_charge_lat, "0,0005"}, {&AhuData::E_TS_loc, "24"},
+          {&AhuData::E_TS_ext, "30"}, {&AhuData::E_HR_ext, "50"}, {&AhuData::E_TS_sou, "17"},
+          {&AhuData::E_T_Surface, "14"}},
+         &AhuSizing::SearchSteps::surfaceLowering,
+         270},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        for (long bound : {c.needed, c.needed - 1}) {
+            ProgramState fresh;
+            state = fresh;
+            messages.entries.clear();
+            repaints = 0;
+            for (const auto &[box, text] : c.inputs)
+                d.*box = text;
+            SelectRadio(d, AhuRadio::tout_AN);
+            sizing.SetSearchBound(bound);
+            Run();
+            if (bound == c.needed) {
+                EXPECT_EQ(sizing.LastSearchSteps().*c.steps, c.needed);
+                EXPECT_EQ(messages.entries.size(), 1u) << "the adjustment's own message";
+            } else {
+                ExpectStopped(kCannotCompute);
+            }
+        }
     }
 }
 

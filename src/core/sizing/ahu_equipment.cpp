@@ -126,7 +126,7 @@ void AhuSizing::Dehumidification()
     long double eBF = efficiency();
     // A colder surface dries more, so the same outlet needs less of the way.
     while (eBF >= kEfficiencyLimit) {
-        if (++steps_.surfaceLowering > kAhuSearchMaxSteps)
+        if (++steps_.surfaceLowering > searchBound_)
             throw ComputeFault("surface lowering: no end");
         ComputeSurface(tsSurface_ - kSurfaceStepK);
         eBF = efficiency();
@@ -143,7 +143,7 @@ void AhuSizing::Dehumidification()
         long double tsOut = p.TS;
         do {
             d_.TreatmentMode = 3;
-            if (++steps_.surfaceRaising > kAhuSearchMaxSteps)
+            if (++steps_.surfaceRaising > searchBound_)
                 throw ComputeFault("surface raising: no end");
             ComputeSurface(tsSurface_ + kSurfaceStepK);
             eBF = efficiency();

@@ -249,7 +249,7 @@ void AhuSizing::FreshAirStage()
             const long double rP = outdoor_.R;
             long double hrM = p.HR;
             do {
-                if (++steps_.preheating > kAhuSearchMaxSteps)
+                if (++steps_.preheating > searchBound_)
                     throw ComputeFault("preheating search: no end");
                 tsP += 0.01L;
                 std::tie(hM, rM) = mix(Enthalpy(tsP, rP), rP);

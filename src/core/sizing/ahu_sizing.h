@@ -71,6 +71,10 @@ public:
 
     void ComputeAhuSizing();
 
+    // Steps after which each search counts as endless (kAhuSearchMaxSteps
+    // unless a test wants to reach the bound sooner).
+    void SetSearchBound(long steps) { searchBound_ = steps; }
+
     // Steps taken by the last run's searches, for the benchmarks and tests.
     struct SearchSteps {
         long preheating = 0, surfaceLowering = 0, surfaceRaising = 0;
@@ -108,6 +112,7 @@ private:
     std::function<void()> repaint_;
     NumberSeparators sep_;
     SearchSteps steps_;
+    long searchBound_ = kAhuSearchMaxSteps;
 
     // Values of the run in progress.
     uint32_t patm_ = 0;
