@@ -46,8 +46,10 @@ bool ResultGridModel::setData(const QModelIndex &index, const QVariant &value, i
 
 QVariant ResultGridModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Vertical && role == Qt::DisplayRole && section >= 0 && section < grid_.RowCount())
+    if (role == Qt::DisplayRole && orientation == Qt::Vertical && section >= 0 && section < grid_.RowCount())
         return QString::fromStdString(grid_.Cell(0, section));
+    if (role == Qt::DisplayRole && orientation == Qt::Horizontal && section >= 0 && section < grid_.ColCount())
+        return QString::fromStdString(grid_.Cell(section, 0));
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

@@ -17,8 +17,8 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role) override;
-    // A vertical header shows column 0, so a view can keep the row headings
-    // in place while it scrolls sideways.
+    // Headers show column 0 (vertical) and row 0 (horizontal), so a view can
+    // keep the headings in place while it scrolls and resize its columns.
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 

@@ -195,18 +195,29 @@ void TF_dimensionnement::buildResult(QWidget *p)
     grille_resultats->setObjectName(QStringLiteral("grille_resultats"));
     model_ = new ResultGridModel(d_.grille_resultats, true, grille_resultats);
     grille_resultats->setModel(model_);
-    grille_resultats->horizontalHeader()->hide();
-    // The headings column stays in place while the points scroll sideways:
-    // the vertical header shows it and column 0 itself is hidden.
+    // The fixed row and column of the grid are the view's headers: the
+    // headings column stays in place while the points scroll sideways, and
+    // columns are resized by dragging the heading row's borders. Row 0 and
+    // column 0 themselves are hidden (Refresh), and the corner shows "Points".
+    const QString style = QStringLiteral("QHeaderView::section { background-color: rgb(212, 208, 200); "
+                                         "padding-left: 3px; border: none; border-right: 1px solid #a0a0a0; "
+                                         "border-bottom: 1px solid #a0a0a0; }");
     QHeaderView *rows = grille_resultats->verticalHeader();
     rows->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setStyleSheet(QStringLiteral("QHeaderView::section { background-color: rgb(212, 208, 200); "
-                                       "padding-left: 3px; border: none; border-right: 1px solid #a0a0a0; "
-                                       "border-bottom: 1px solid #d8d8d8; }"));
-    grille_resultats->verticalHeader()->setMinimumSectionSize(kRowHeight);
-    grille_resultats->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    grille_resultats->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    rows->setMinimumSectionSize(kRowHeight);
+    rows->setDefaultSectionSize(kRowHeight);
+    rows->setStyleSheet(style);
+    QHeaderView *columns = grille_resultats->horizontalHeader();
+    columns->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    columns->setSectionResizeMode(QHeaderView::Interactive);
+    columns->setFixedHeight(kRowHeight);
+    columns->setStyleSheet(style);
+    grille_resultats->setCornerButtonEnabled(false);
+    corner_ = new QLabel(grille_resultats);
+    corner_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    corner_->setStyleSheet(QStringLiteral("background-color: rgb(212, 208, 200); padding-left: 3px; "
+                                          "border-right: 1px solid #a0a0a0; border-bottom: 1px solid #a0a0a0;"));
     grille_resultats->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grille_resultats->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grille_resultats->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
@@ -259,10 +270,17 @@ void TF_dimensionnement::Refresh()
     const ResultGrid &g = d_.grille_resultats;
     const QAbstractItemView *view = grille_resultats; // where the width hint is public
     grille_resultats->setColumnHidden(0, true);
+    grille_resultats->setRowHidden(0, true);
+    QHeaderView *columns = grille_resultats->horizontalHeader();
     for (int col = 1; col < g.ColCount(); ++col) {
         const int width = g.ColWidth(col) > 0 ? g.ColWidth(col) : kDefaultColWidth;
-        grille_resultats->setColumnWidth(col, std::max(width, view->sizeHintForColumn(col)));
+        grille_resultats->setColumnWidth(
+            col, std::max({width, view->sizeHintForColumn(col), columns->sectionSizeHint(col)}));
     }
+    const QHeaderView *rows = grille_resultats->verticalHeader();
+    corner_->setText(QString::fromStdString(g.Cell(0, 0)));
+    corner_->setGeometry(grille_resultats->frameWidth(), grille_resultats->frameWidth(), rows->sizeHint().width(),
+                         columns->height());
 }
 
 void TF_dimensionnement::EnablingRule()

@@ -91,6 +91,7 @@ private:
     Clipboard &clipboard_;
     std::function<void()> repaint_;
     ResultGridModel *model_ = nullptr;
+    QLabel *corner_ = nullptr;
     std::vector<std::pair<QLineEdit *, std::string AhuData::*>> inputs_;
     std::vector<std::pair<QRadioButton *, AhuRadio>> radios_;
 };
