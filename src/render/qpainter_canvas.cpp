@@ -10,6 +10,8 @@ QColor ToQColor(int32_t c)
     return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
 }
 
+int32_t FromQColor(const QColor &c) { return c.red() | (c.green() << 8) | (c.blue() << 16); }
+
 QFont ChartFont()
 {
     // Arial's metrics, which the label offsets were made for; any sans serif otherwise.

@@ -10,6 +10,7 @@ class QPainter;
 namespace brumelle {
 
 QColor ToQColor(int32_t rgbLowRed);
+int32_t FromQColor(const QColor &colour); // its inverse
 
 // The chart's label font: 8-point sans serif, text about 13 pixels high.
 QFont ChartFont();

@@ -29,11 +29,4 @@ public:
     virtual void Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) = 0;
 };
 
-// Applies a line style code; any other code leaves the style as it was.
-inline void ApplyLineStyle(Canvas &c, int32_t code)
-{
-    if (code >= 0 && code <= 4)
-        c.SetPenStyle(static_cast<PenStyle>(code));
-}
-
 } // namespace brumelle

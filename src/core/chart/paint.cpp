@@ -1,5 +1,7 @@
 #include "paint.h"
 
+#include "line_styles.h"
+
 #include "model/fault.h"
 
 #include <algorithm>
@@ -39,7 +41,9 @@ std::string Text(int64_t v, const char *unit) { return std::to_string(v) + unit;
 void Pen(Canvas &c, const FamilySettings &f)
 {
     c.SetPenColor(f.Couleur);
-    ApplyLineStyle(c, f.Lignes);
+    // A code outside the five styles leaves the pen as the previous family left it.
+    if (const auto pen = LineStylePen(f.Lignes))
+        c.SetPenStyle(*pen);
 }
 
 void Label(Canvas &c, const ChartSettings &s, const FamilySettings &f, int32_t x, int32_t y,

@@ -2,16 +2,29 @@
 
 #include "number_format.h"
 
+#include <cstdint>
+
 namespace brumelle {
 
 std::optional<uint32_t> ReadPressureText(const std::string &text, Messages &messages)
 {
     const auto v = ReadInteger(text);
-    if (!v) {
+    if (!v || *v < INT32_MIN || *v > INT32_MAX) {
         messages.error("'" + text + "' n'est pas une valeur entière correcte");
         return std::nullopt;
     }
     return *v > 0 ? static_cast<uint32_t>(*v) : kStandardPressurePa;
+}
+
+std::optional<uint32_t> ParsePressureBox(const std::string &text, Messages &messages)
+{
+    std::string kept;
+    for (auto it = text.rbegin(); it != text.rend(); ++it) {
+        const char c = *it == '.' ? ',' : *it;
+        if ((c >= '0' && c <= '9') || c == ',' || c == '-' || c == '\b')
+            kept.insert(kept.begin(), c);
+    }
+    return ReadPressureText(kept, messages);
 }
 
 } // namespace brumelle

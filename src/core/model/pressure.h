@@ -15,6 +15,15 @@ constexpr uint32_t kStandardPressurePa = 101325;
 // it: a text that is not a whole number shows "'%s' n'est pas une valeur
 // entière correcte" in the error box and gives nothing; 0 or less gives the
 // standard atmosphere.
+// A whole number beyond the 32-bit range counts as not a whole number, as
+// the integer conversion refuses it.
 std::optional<uint32_t> ReadPressureText(const std::string &text, Messages &messages);
+
+// The options dialog's reading of its pressure box: walking from the last
+// character to the first, "." becomes ","; digits, ",", "-" and the
+// backspace character are kept and every other character is dropped. What
+// remains is read as ReadPressureText reads it (the error names the
+// filtered text).
+std::optional<uint32_t> ParsePressureBox(const std::string &text, Messages &messages);
 
 } // namespace brumelle

@@ -2,6 +2,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
+#include <random>
+#include <system_error>
 
 namespace brumelle {
 
@@ -391,12 +394,38 @@ std::string IniFile::ToBytes() const
 
 bool IniFile::SaveToFile(const std::string &path) const
 {
-    std::FILE *fp = std::fopen(path.c_str(), "wb");
+    // Written beside the file, then put in its place in one step: a failure
+    // at any point leaves the old file whole.
+    static std::mt19937_64 random{std::random_device{}()};
+    const std::string temp = path + ".~" + std::to_string(random() % 1000000000u);
+    std::FILE *fp = std::fopen(temp.c_str(), "wb");
     if (!fp)
         return false;
     const std::string bytes = ToBytes();
     const bool written = std::fwrite(bytes.data(), 1, bytes.size(), fp) == bytes.size();
-    return std::fclose(fp) == 0 && written;
+    const bool closed = std::fclose(fp) == 0;
+    if (!written || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool UpdateIniFile(const std::string &path, const std::function<void(IniFile &)> &edit, Messages &messages)
+{
+    std::error_code ec;
+    const bool exists = std::filesystem::exists(path, ec);
+    IniFile file;
+    // A file that is there but cannot be read must not be replaced by its edit alone.
+    const bool loaded = file.LoadFromFile(path) || (!exists && !ec);
+    if (loaded)
+        edit(file);
+    if (!loaded || !file.SaveToFile(path)) {
+        const std::filesystem::path full = std::filesystem::absolute(path, ec);
+        messages.error("Impossible d'écrire dans " + (ec ? path : full.string()));
+        return false;
+    }
+    return true;
 }
 
 } // namespace brumelle

@@ -1,4 +1,7 @@
 #pragma once
+#include "model/messages.h"
+
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,7 +42,8 @@ public:
 
     // The file's bytes, in its own encoding and with its own line ends.
     std::string ToBytes() const;
-    // False when the file cannot be written.
+    // Replaces the file at once (a temporary file beside it, then renamed);
+    // false, with the old file untouched, when it cannot be written.
     bool SaveToFile(const std::string &path) const;
 
     // Line end given to new lines: the file's first, or CR LF in a file that has none.
@@ -66,5 +70,11 @@ private:
 
 // An ini integer as ReadBool reads it; false when the text is not one.
 bool ParseIniInteger(const std::string &text, long long &value);
+
+// Key-by-key update of the file at path: reads it (a missing file is an
+// empty one), lets `edit` write its keys, then replaces the file at once.
+// A file that is there but cannot be read, or cannot be written, shows
+// "Impossible d'écrire dans %s" (its full name) and stays as it was.
+bool UpdateIniFile(const std::string &path, const std::function<void(IniFile &)> &edit, Messages &messages);
 
 } // namespace brumelle

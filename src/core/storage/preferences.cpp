@@ -1,0 +1,36 @@
+#include "preferences.h"
+
+#include "chart/settings_keys.h"
+
+#include <string>
+
+namespace brumelle {
+
+void ReadSettings(const IniFile &f, ChartSettings &s)
+{
+    for (const SettingKey &k : SettingKeys()) {
+        long long v = 0;
+        const bool read = ParseIniInteger(f.ReadString(k.section, k.key, ""), v);
+        SetSetting(s, k, read && v >= k.lo && v <= k.hi ? v : DefaultSetting(k));
+    }
+    // The chart divides by Maxi − Mini.
+    for (const RangePair &p : RangePairs())
+        if (GetSetting(s, *p.maxi) <= GetSetting(s, *p.mini)) {
+            SetSetting(s, *p.maxi, DefaultSetting(*p.maxi));
+            SetSetting(s, *p.mini, DefaultSetting(*p.mini));
+        }
+}
+
+void WriteSettings(IniFile &f, const ChartSettings &s)
+{
+    for (const SettingKey &k : SettingKeys())
+        f.WriteString(k.section, k.key, std::to_string(GetSetting(s, k)));
+}
+
+void WriteColoursAndStyles(IniFile &f, const ChartSettings &s)
+{
+    for (const SettingKey *k : ColourAndStyleKeys())
+        f.WriteString(k->section, k->key, std::to_string(GetSetting(s, *k)));
+}
+
+} // namespace brumelle

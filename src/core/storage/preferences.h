@@ -1,0 +1,24 @@
+#pragma once
+// Chart settings in preference files ("*.pfs") and in Brumelle.ini.
+#include "chart/chart_settings.h"
+#include "ini_file.h"
+
+namespace brumelle {
+
+constexpr const char *kPreferenceSection = "Temperature seche";
+
+// A preference file is one whose "Temperature seche" section holds a key.
+inline bool IsPreferenceFile(const IniFile &f) { return f.SectionHasKeys(kPreferenceSection); }
+
+// Reads the 37 keys into every field. A missing key, a value that is not a
+// 32-bit integer, or one the chart cannot draw with (a range outside its
+// bounds, a colour outside 24 bits, a pressure of 0 or less) takes the
+// default; a range left with Maxi not above Mini takes both defaults.
+// Density and line-style codes are taken as they come.
+void ReadSettings(const IniFile &f, ChartSettings &s);
+// Writes the 37 keys, each a decimal integer.
+void WriteSettings(IniFile &f, const ChartSettings &s);
+// Writes the 14 colour and line-style keys.
+void WriteColoursAndStyles(IniFile &f, const ChartSettings &s);
+
+} // namespace brumelle

@@ -1,0 +1,35 @@
+#include "file_chooser.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+namespace brumelle {
+
+QStringList FileTypeFilters()
+{
+    return {QStringLiteral("Brumelle (*.brm)"), QStringLiteral("Fichier préférences (*.pfs)")};
+}
+
+std::optional<QString> DialogFileChooser::Choose(const FileRequest &request)
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    QFileDialog dialog(modal ? modal : parent_, request.title, request.folder);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setNameFilters(FileTypeFilters());
+    dialog.selectNameFilter(FileTypeFilters().at(static_cast<int>(request.type)));
+    dialog.setDefaultSuffix(request.defaultSuffix);
+    if (request.mode == FileRequest::Mode::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        // The command asks its own question, only about its own files.
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::AnyFile); // the typed file need not exist
+    }
+    dialog.selectFile(request.initialName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+} // namespace brumelle

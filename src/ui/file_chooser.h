@@ -1,0 +1,43 @@
+#pragma once
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace brumelle {
+
+// What the shared open and save dialogs are asked, prepared anew before each use.
+struct FileRequest {
+    enum class Mode { Open, Save };
+    enum class Type { Document = 0, Preferences = 1 }; // the file type shown first
+    Mode mode = Mode::Open;
+    Type type = Type::Document;
+    QString title;         // "Ouvrir un fichier BRM" when opening; none when saving
+    QString defaultSuffix; // "brm" or "pfs", added to a name typed without one
+    QString folder;        // where the dialog starts
+    QString initialName;   // "*.brm" or "*.pfs"
+};
+
+// The open and save dialogs; tests answer them without showing anything.
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    // The chosen file's full name, or nothing when the user cancels.
+    virtual std::optional<QString> Choose(const FileRequest &request) = 0;
+};
+
+// The file types both dialogs offer, in their order.
+QStringList FileTypeFilters();
+
+class DialogFileChooser : public FileChooser {
+public:
+    explicit DialogFileChooser(QWidget *parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget *parent) { parent_ = parent; }
+    std::optional<QString> Choose(const FileRequest &request) override;
+
+private:
+    QWidget *parent_;
+};
+
+} // namespace brumelle
