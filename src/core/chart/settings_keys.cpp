@@ -61,7 +61,7 @@ const std::vector<SettingKey> &SettingKeys()
         {"Volume massique", "Couleur", "V.Couleur", K::Family, &S::V, &F::Couleur, 0, kColourMax},
         {"Volume massique", "Lignes", "V.Lignes", K::Family, &S::V, &F::Lignes, kAny, kAll},
         {"Fenetre", "Couleur", "Fenetre.Couleur", K::Window, nullptr, nullptr, 0, kColourMax},
-        {"Pression atmospherique", "P", "Patm", K::Pressure, nullptr, nullptr, 1, UINT32_MAX},
+        {"Pression atmospherique", "P", "Patm", K::Pressure, nullptr, nullptr, 1, kAll},
     };
     return keys;
 }

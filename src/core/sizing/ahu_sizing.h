@@ -55,6 +55,7 @@ void ApplyFreshAirEnabling(AhuData &d);
 enum class AhuRadio { Vap, Lav, tout_AN, Echange_plaques, melange };
 void SelectRadio(AhuData &d, AhuRadio button);
 bool &RadioState(AhuData &d, AhuRadio button);
+inline bool RadioState(const AhuData &d, AhuRadio button) { return RadioState(const_cast<AhuData &>(d), button); }
 
 // Bound of the three 0.01 K searches (preheating, surface lowering, surface
 // raising): 1000 K, far beyond any temperature of the chart.

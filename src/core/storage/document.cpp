@@ -103,7 +103,43 @@ void ReadEvolutionInputs(const IniFile &f, EvolutionData &d, DrawingFlags &flags
     }
 }
 
+void WriteAhuInputs(IniFile &f, const AhuData &d, const DrawingFlags &flags)
+{
+    for (const auto &[key, box] : kAhuTextKeys)
+        f.WriteString("CTA", key, d.*box);
+    for (const auto &[key, button] : kAhuRadioKeys)
+        f.WriteBool("CTA", key, RadioState(d, button));
+    f.WriteBool("CTA", "dessin", flags.Check_dessin_CTA);
+}
+
 } // namespace
+
+void WriteDocument(IniFile &f, const ProgramState &state)
+{
+    f.WriteBool("General", "bon_fichier", true);
+    f.WriteString("General", "P", std::to_string(state.settings.Patm));
+    const EvolutionData &d = state.evolutions;
+    f.WriteString("Un point", "TS", d.grille_un_point.Cell(1, 1));
+    f.WriteString("Un point", "HR", d.grille_un_point.Cell(1, 2));
+    f.WriteBool("Un point", "dessin", state.flags.Check_dessin_1point);
+    for (const EvolutionKey &k : kEvolutionKeys) {
+        if (k.text)
+            f.WriteString(k.section, k.key, d.*k.text);
+        else
+            f.WriteBool(k.section, k.key, state.flags.*k.flag);
+    }
+    WriteAhuInputs(f, state.ahu, state.flags);
+}
+
+DocumentSaving SaveDocument(const std::string &path, const ProgramState &state, Messages &messages)
+{
+    IniFile existing;
+    existing.LoadFromFile(path);
+    if (existing.ReadBool("General", "bon_fichier") && !messages.confirm(kOverwriteQuestion))
+        return DocumentSaving::Declined;
+    return UpdateIniFile(path, [&](IniFile &f) { WriteDocument(f, state); }, messages) ? DocumentSaving::Saved
+                                                                                      : DocumentSaving::Failed;
+}
 
 DocumentOpening OpenDocument(const IniFile &file, ProgramState &state, Calculations &calculations,
                              Messages &messages, const std::function<void()> &repaintMainWindow)

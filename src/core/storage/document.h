@@ -10,6 +10,7 @@ namespace brumelle {
 class Calculations;
 
 constexpr const char *kNotADocument = "Le fichier n'est pas reconnu par le Brumelle";
+constexpr const char *kOverwriteQuestion = "Le fichier existe déjà, souhaitez vous l'écraser ?";
 
 // How far opening a document went.
 enum class DocumentOpening {
@@ -25,5 +26,20 @@ enum class DocumentOpening {
 // unless NotRecognised.
 DocumentOpening OpenDocument(const IniFile &file, ProgramState &state, Calculations &calculations,
                              Messages &messages, const std::function<void()> &repaintMainWindow);
+
+// Writes "General" ("bon_fichier" = 1, "P" = the pressure in use), then every
+// input of the evolutions window and of the sizing wizard, texts as shown.
+void WriteDocument(IniFile &file, const ProgramState &state);
+
+enum class DocumentSaving {
+    Declined, // the file is a document and the user answered "Non": nothing written
+    Failed,   // the file could not be written: the error shown, the file as it was
+    Saved,
+};
+
+// The "Enregistrer sous..." command after its dialog: asks before writing
+// over a document, then writes the document's keys into the file, keeping
+// its other lines, and replaces the file at once.
+DocumentSaving SaveDocument(const std::string &path, const ProgramState &state, Messages &messages);
 
 } // namespace brumelle

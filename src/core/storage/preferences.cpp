@@ -1,6 +1,7 @@
 #include "preferences.h"
 
 #include "chart/settings_keys.h"
+#include "document.h"
 
 #include <string>
 
@@ -31,6 +32,27 @@ void WriteColoursAndStyles(IniFile &f, const ChartSettings &s)
 {
     for (const SettingKey *k : ColourAndStyleKeys())
         f.WriteString(k->section, k->key, std::to_string(GetSetting(s, *k)));
+}
+
+bool OpenPreferences(const std::string &path, ChartSettings &s, Messages &messages)
+{
+    IniFile f;
+    f.LoadFromFile(path);
+    if (!IsPreferenceFile(f)) {
+        messages.message(kNotADocument);
+        return false;
+    }
+    ReadSettings(f, s);
+    return true;
+}
+
+bool SavePreferences(const std::string &path, const ChartSettings &s, Messages &messages)
+{
+    IniFile existing;
+    existing.LoadFromFile(path);
+    if (IsPreferenceFile(existing) && !messages.confirm(kOverwriteQuestion))
+        return false;
+    return UpdateIniFile(path, [&](IniFile &f) { WriteSettings(f, s); }, messages);
 }
 
 } // namespace brumelle

@@ -2,6 +2,9 @@
 // Chart settings in preference files ("*.pfs") and in Brumelle.ini.
 #include "chart/chart_settings.h"
 #include "ini_file.h"
+#include "model/messages.h"
+
+#include <string>
 
 namespace brumelle {
 
@@ -20,5 +23,12 @@ void ReadSettings(const IniFile &f, ChartSettings &s);
 void WriteSettings(IniFile &f, const ChartSettings &s);
 // Writes the 14 colour and line-style keys.
 void WriteColoursAndStyles(IniFile &f, const ChartSettings &s);
+
+// "Ouvrir préférences..." after its dialog: a file that is not a preference
+// file shows "Le fichier n'est pas reconnu par le Brumelle" and changes nothing.
+bool OpenPreferences(const std::string &path, ChartSettings &s, Messages &messages);
+// "Enregistrer préférences..." after its dialog: asks before writing over a
+// preference file; false when declined or not written.
+bool SavePreferences(const std::string &path, const ChartSettings &s, Messages &messages);
 
 } // namespace brumelle
