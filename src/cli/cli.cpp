@@ -10,6 +10,7 @@
 #include "program_state.h"
 #include "storage/document.h"
 #include "storage/ini_file.h"
+#include "storage/preferences.h"
 
 #include <QLocale>
 #include <QString>
@@ -22,13 +23,15 @@ namespace {
 
 const char *kUsage =
     "usage:\n"
-    "  brumelle-cli chart --plot WxH [--set KEY=VALUE]... [--document FILE.brm] [--locale NAME]\n"
-    "                     -o FILE.png|FILE.svg|FILE.pdf\n"
-    "  brumelle-cli readout --plot WxH [--set KEY=VALUE]... [--locale NAME] X Y\n"
-    "  brumelle-cli run FILE.brm [--locale NAME]\n"
-    "KEY is a chart setting: TS.Maxi, R.Mini, HR.Montrer, TH.Couleur, Fenetre.Couleur, Patm, ...\n"
+    "  brumelle-cli chart --plot WxH [--preferences FILE.pfs] [--set KEY=VALUE]... [--document FILE.brm]\n"
+    "                     [--locale NAME] -o FILE.png|FILE.svg|FILE.pdf\n"
+    "  brumelle-cli readout --plot WxH [--preferences FILE.pfs] [--set KEY=VALUE]... [--locale NAME] X Y\n"
+    "  brumelle-cli run FILE.brm [--save OUT.brm] [--locale NAME]\n"
+    "KEY is a chart setting: TS.Maxi, R.Mini, HR.Montrer, TH.Couleur, Fenetre.Couleur, Patm, ...;\n"
+    "--set applies after --preferences, which reads a preference file as the program does.\n"
     "run opens a document, runs its calculations and the AHU sizing and prints the result\n"
-    "grids, boxes and the two AHU modes;\n"
+    "grids, boxes and the two AHU modes; --save then writes the document as \"Enregistrer sous...\"\n"
+    "does, over any file;\n"
     "chart --document draws, over the chart, every evolution the document ticks for drawing\n"
     "at the document's pressure. The messages the program would show go to the error output.\n";
 
@@ -38,8 +41,9 @@ constexpr long long kMaxPlotSide = 20000;
 struct Options {
     std::string command;
     std::optional<std::pair<int, int>> plot;
-    ChartSettings settings;
-    bool settingsGiven = false;
+    std::vector<std::pair<std::string, std::string>> sets; // --set, applied after --preferences
+    std::optional<std::string> preferences;
+    std::optional<std::string> save;
     std::optional<std::string> locale;
     std::optional<std::string> output;
     std::optional<std::string> document;
@@ -72,14 +76,14 @@ NumberSeparators separators(const Options &o)
 // Every message the program would show, one line each, in order.
 class LineMessages : public Messages {
 public:
-    explicit LineMessages(std::string &err) : err_(err) {}
+    explicit LineMessages(std::string &err, bool answer = false) : err_(err), answer_(answer) {}
     void information(const std::string &t) override { line("information", t); }
     void message(const std::string &t) override { line("message", t); }
     void error(const std::string &t) override { line("erreur", ErrorBoxText(t)); }
     bool confirm(const std::string &t) override
     {
         line("confirmation", t);
-        return false; // nobody to say "Oui"
+        return answer_; // nobody to ask: the command line said it beforehand
     }
 
 private:
@@ -94,7 +98,23 @@ private:
         err_ += std::string(kind) + ": " + flat + "\n";
     }
     std::string &err_;
+    bool answer_;
 };
+
+// Settings from their defaults, the preference file, then every --set.
+// Nothing when the preference file is not one (its message printed).
+std::optional<ChartSettings> settingsOf(const Options &o, std::string &err)
+{
+    ChartSettings s;
+    if (o.preferences) {
+        LineMessages messages(err);
+        if (!OpenPreferences(*o.preferences, s, messages))
+            return std::nullopt;
+    }
+    for (const auto &[key, value] : o.sets)
+        SetChartSetting(s, key, value);
+    return s;
+}
 
 // Opens a document as the program does and runs its calculations; the
 // messages go to err. Returns the exit status when the run cannot go on.
@@ -115,11 +135,16 @@ std::optional<int> openDocument(const Options &o, const std::string &path, Progr
 
 int runDocument(const Options &o, std::string &out, std::string &err)
 {
-    if (o.plot || o.settingsGiven || o.output || o.document || o.positional.size() != 1)
-        return usage(err, "run needs the document FILE and takes no option but --locale");
+    if (o.plot || !o.sets.empty() || o.preferences || o.output || o.document || o.positional.size() != 1)
+        return usage(err, "run needs the document FILE and takes no option but --save and --locale");
     ProgramState state;
     if (const auto status = openDocument(o, o.positional[0], state, err))
         return *status;
+    if (o.save) {
+        LineMessages yes(err, true);
+        if (SaveDocument(*o.save, state, yes) != DocumentSaving::Saved)
+            return 1;
+    }
 
     const EvolutionData &d = state.evolutions;
     const std::pair<const char *, const ResultGrid *> grids[] = {
@@ -183,9 +208,18 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
                 return usage(err, "--plot needs WIDTHxHEIGHT in pixels");
         } else if (a == "--set") {
             const auto eq = value(v) ? v.find('=') : std::string::npos;
-            if (eq == std::string::npos || !SetChartSetting(o.settings, v.substr(0, eq), v.substr(eq + 1)))
+            ChartSettings check;
+            if (eq == std::string::npos || !SetChartSetting(check, v.substr(0, eq), v.substr(eq + 1)))
                 return usage(err, "--set needs KEY=VALUE with a known chart setting and a whole number");
-            o.settingsGiven = true;
+            o.sets.emplace_back(v.substr(0, eq), v.substr(eq + 1));
+        } else if (a == "--preferences") {
+            if (!value(v))
+                return usage(err, "--preferences needs a file name");
+            o.preferences = v;
+        } else if (a == "--save") {
+            if (!value(v))
+                return usage(err, "--save needs a file name");
+            o.save = v;
         } else if (a == "--locale") {
             if (!value(v))
                 return usage(err, "--locale needs a name such as fr_FR");
@@ -208,6 +242,8 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
         return runDocument(o, out, err);
     if (!o.plot)
         return usage(err, "--plot is required");
+    if (o.save)
+        return usage(err, "--save goes with run");
 
     if (o.command == "chart") {
         if (!o.output || !o.positional.empty())
@@ -219,8 +255,11 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
         if (!(path.endsWith(".png", Qt::CaseInsensitive) || path.endsWith(".svg", Qt::CaseInsensitive) ||
               path.endsWith(".pdf", Qt::CaseInsensitive)))
             return usage(err, "the output file must end in .png, .svg or .pdf");
+        const std::optional<ChartSettings> settings = settingsOf(o, err);
+        if (!settings)
+            return 1;
         ProgramState state;
-        state.settings = o.settings;
+        state.settings = *settings;
         std::function<void(Canvas &)> overlay;
         if (o.document) {
             if (const auto status = openDocument(o, *o.document, state, err))
@@ -250,12 +289,15 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
     const auto y = ReadInteger(o.positional[1]);
     if (!x || !y)
         return usage(err, "X and Y must be whole numbers");
+    const std::optional<ChartSettings> settings = settingsOf(o, err);
+    if (!settings)
+        return 1;
     ChartGeometry g;
     g.PlotWidth = o.plot->first;
     g.PlotHeight = o.plot->second;
-    g.settings = &o.settings;
+    g.settings = &*settings;
     MoistAirState scratch;
-    out += CursorReadout(o.settings, g, static_cast<int32_t>(*x), static_cast<int32_t>(*y), scratch, separators(o)) +
+    out += CursorReadout(*settings, g, static_cast<int32_t>(*x), static_cast<int32_t>(*y), scratch, separators(o)) +
            "\n";
     return 0;
 }

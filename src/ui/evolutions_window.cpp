@@ -78,7 +78,7 @@ QLineEdit *TF_calcul_un_point::input(QWidget *page, const QString &caption, std:
 {
     QLineEdit *edit = box(page, caption, rect, false);
     edit->setText(QString::fromStdString(d_.*field));
-    inputs_.push_back({edit, field});
+    bindInput(edit, field);
     return edit;
 }
 
@@ -143,7 +143,7 @@ void TF_calcul_un_point::buildPoint()
 
     E_valeur_dep = new QLineEdit(QString::fromStdString(d_.E_valeur_dep), p);
     E_valeur_dep->setGeometry(4, 172, 110, 22);
-    inputs_.push_back({E_valeur_dep, &EvolutionData::E_valeur_dep});
+    bindInput(E_valeur_dep, &EvolutionData::E_valeur_dep);
     C_unite_dep = new QComboBox(p);
     C_unite_dep->setGeometry(120, 172, 80, 22);
     E_valeur_arr = new QLineEdit(p);
@@ -275,6 +275,8 @@ void TF_calcul_un_point::connectAll()
     onClick(B_copier_BF, &TF_calcul_un_point::B_copier_BFClick);
     onClick(B_copier_laveur, &TF_calcul_un_point::B_copier_laveurClick);
     onClick(B_copier_vapeur, &TF_calcul_un_point::B_copier_vapeurClick);
+    connect(radio_vap_theorique, &QRadioButton::toggled, this,
+            [this](bool on) { d_.radio_vap_theorique = on; });
     // Both radio buttons recompute, so the grid always shows the selected evolution.
     connect(radio_vap_theorique, &QRadioButton::clicked, this, [this] { B_calcul_vapClick(); });
     connect(radio_vap_reelle, &QRadioButton::clicked, this, [this] { B_calcul_vapClick(); });
@@ -294,18 +296,19 @@ void TF_calcul_un_point::connectAll()
 
 void TF_calcul_un_point::showEvent(QShowEvent *event)
 {
+    Refresh(); // what a document may have put into the record meanwhile
     QDialog::showEvent(event);
     // Each showing is an activation; Qt's re-activation after a message box is not.
     FormActivate();
 }
 
-void TF_calcul_un_point::Collect()
+void TF_calcul_un_point::bindInput(QLineEdit *edit, std::string EvolutionData::*field)
 {
-    for (const auto &[edit, field] : inputs_)
-        d_.*field = edit->text().toStdString();
-    d_.C_unite_dep = C_unite_dep->currentIndex();
-    d_.C_unite_arr = C_unite_arr->currentIndex();
-    d_.radio_vap_theorique = radio_vap_theorique->isChecked();
+    // The box writes into the record as it changes, so the record always holds
+    // what is shown and a document opened while the window is hidden is not
+    // overwritten by old texts.
+    connect(edit, &QLineEdit::textChanged, this, [this, field](const QString &text) { d_.*field = text.toStdString(); });
+    inputs_.push_back({edit, field});
 }
 
 void TF_calcul_un_point::Refresh()
@@ -336,7 +339,6 @@ void TF_calcul_un_point::Refresh()
 
 void TF_calcul_un_point::Run(void (Evolutions::*handler)())
 {
-    Collect();
     (core_.*handler)();
     Refresh();
 }
@@ -348,7 +350,12 @@ void TF_calcul_un_point::B_calcul_BFCClick() { Run(&Evolutions::B_calcul_BFCClic
 void TF_calcul_un_point::B_calcul_LavClick() { Run(&Evolutions::B_calcul_LavClick); }
 void TF_calcul_un_point::B_calcul_vapClick() { Run(&Evolutions::B_calcul_vapClick); }
 void TF_calcul_un_point::B_calcul_melangeClick() { Run(&Evolutions::B_calcul_melangeClick); }
-void TF_calcul_un_point::C_unite_depChange() { Run(&Evolutions::C_unite_depChange); }
+void TF_calcul_un_point::C_unite_depChange()
+{
+    d_.C_unite_dep = C_unite_dep->currentIndex();
+    d_.C_unite_arr = C_unite_arr->currentIndex();
+    Run(&Evolutions::C_unite_depChange);
+}
 
 void TF_calcul_un_point::B_Nouveau_1pointClick()
 {

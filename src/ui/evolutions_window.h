@@ -117,8 +117,8 @@ protected:
 
 private:
     QLineEdit *box(QWidget *page, const QString &caption, const QRect &rect, bool readOnly);
-    // An input box shows its field and is copied back before every calculation;
-    // a result box only shows its field.
+    // An input box shows its field and writes into it as it changes; a result
+    // box only shows its field.
     QLineEdit *input(QWidget *page, const QString &caption, std::string EvolutionData::*field, const QRect &rect);
     QLineEdit *result(QWidget *page, const QString &caption, std::string EvolutionData::*field, const QRect &rect);
     // The place of the n-th box of the left-hand column.
@@ -134,9 +134,8 @@ private:
     void buildWasher();
     void buildSteam();
     void connectAll();
-    // Copies every input box into the core's data before a calculation.
-    void Collect();
-    // Collects the boxes, runs a calculation of the core and shows its results.
+    void bindInput(QLineEdit *edit, std::string EvolutionData::*field);
+    // Runs a calculation of the core and shows its results.
     void Run(void (Evolutions::*handler)());
     void DrawingFlagClick(QCheckBox *box, bool DrawingFlags::*flag);
     void Copy(ResultGridModel *model);

@@ -7,14 +7,17 @@
 #include "chart_printer.h"
 #include "clipboard.h"
 #include "chart/readout.h"
-#include "evolutions_window.h"
-#include "sizing_wizard.h"
+#include "file_chooser.h"
+#include "program_windows.h"
+#include "storage/document.h"
+#include "storage/preferences.h"
 #include "locale_separators.h"
 #include "qpainter_canvas.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -56,9 +59,9 @@ void ChartArea::mouseReleaseEvent(QMouseEvent *e)
 
 void ChartArea::resizeEvent(QResizeEvent *) { form_.FormResize(); }
 
-TForm1::TForm1(ProgramState &state, Messages &messages, Clipboard &clipboard, ChartPrinter &printer,
-               QWidget *parent)
-    : QMainWindow(parent), state_(state), messages_(messages), clipboard_(clipboard), printer_(printer),
+TForm1::TForm1(ProgramState &state, Calculations &calculations, Ports ports, QString settingsFile, QWidget *parent)
+    : QMainWindow(parent), state_(state), calculations_(calculations), messages_(ports.messages),
+      clipboard_(ports.clipboard), printer_(ports.printer), files_(ports.files), settingsFile_(std::move(settingsFile)),
       separators_(SeparatorsOf(QLocale()))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -120,6 +123,10 @@ void TForm1::buildMenus()
     M_aide = addItem(aide, QStringLiteral("Aide"), QKeySequence(Qt::Key_F1));
     M_apropos = addItem(aide, QStringLiteral("A propos"));
 
+    connect(M_ouvrir, &QAction::triggered, this, &TForm1::M_ouvrirClick);
+    connect(M_enregistrer_sous, &QAction::triggered, this, &TForm1::m_enregistrer_sousClick);
+    connect(M_ouvrir_pref, &QAction::triggered, this, &TForm1::M_Ouvrir_prefClick);
+    connect(M_enregistrer_pref, &QAction::triggered, this, &TForm1::M_sauve_prefClick);
     connect(M_valeur_barre_etat, &QAction::triggered, this, &TForm1::M_valeur_barre_etatClick);
     connect(Zoom1, &QAction::triggered, this, &TForm1::Zoom1Click);
     connect(M_100, &QAction::triggered, this, &TForm1::M_100Click);
@@ -147,8 +154,11 @@ void TForm1::showEvent(QShowEvent *e)
 void TForm1::FormActivate()
 {
     setWindowTitle(QStringLiteral("Sans titre - Brumelle par Orvane"));
-    // Settings keep their defaults until they are read from the settings file.
-    state_.settings = ChartSettings{};
+    // A missing file, or a missing key, gives the defaults.
+    IniFile file;
+    file.LoadFromFile(settingsFile_.toStdString());
+    ReadSettings(file, state_.settings);
+    settingsRead_ = true;
     state_.zoom.ZoomFloorTS = state_.settings.TS.Mini;
     state_.flags = DrawingFlags{};
     state_.RepaintOnFlagChange = true;
@@ -259,44 +269,101 @@ void TForm1::M_EffacerClick()
     {
         const RepaintSuspension quiet(state_);
         // Each untick clears its flag through the box's own handler.
-        if (evolutions_) {
-            for (QCheckBox *box : {evolutions_->Check_dessin_BC, evolutions_->Check_dessin_BFC,
-                                   evolutions_->Check_dessin_Lav, evolutions_->Check_dessin_vap,
-                                   evolutions_->Check_dessin_melange})
-                box->setChecked(false);
-        }
-        if (sizing_)
-            sizing_->Check_dessin_CTA->setChecked(false);
-        else
-            state_.flags.Check_dessin_CTA = false;
-        if (evolutions_)
-            evolutions_->Check_dessin_1point->setChecked(false);
-        else
-            state_.flags = DrawingFlags{};
+        if (windows_)
+            windows_->UntickDrawingBoxes();
+        state_.flags = DrawingFlags{};
     }
     RepaintChart();
 }
 
 void TForm1::PrecisiondutraceClick()
 {
-    // The graphic options dialog comes with the preferences; nothing to show yet.
+    if (windows_)
+        windows_->ShowOptions();
+    // Whatever closed the dialog, the view takes its ranges.
+    state_.zoom.ZoomFloorTS = state_.settings.TS.Mini;
+    RepaintChart();
 }
+
 void TForm1::M_1pointClick()
 {
-    if (evolutions_)
-        evolutions_->exec();
+    if (windows_)
+        windows_->ShowEvolutions();
 }
+
 void TForm1::M_Dim_CTAClick()
 {
-    if (sizing_)
-        sizing_->exec();
+    if (windows_)
+        windows_->ShowSizing();
+}
+
+namespace {
+
+// The shared open and save dialogs, prepared anew for each use.
+FileRequest Request(FileRequest::Mode mode, FileRequest::Type type)
+{
+    FileRequest r;
+    r.mode = mode;
+    r.type = type;
+    if (mode == FileRequest::Mode::Open)
+        r.title = QStringLiteral("Ouvrir un fichier BRM");
+    const bool document = type == FileRequest::Type::Document;
+    r.defaultSuffix = document ? QStringLiteral("brm") : QStringLiteral("pfs");
+    r.initialName = document ? QStringLiteral("*.brm") : QStringLiteral("*.pfs");
+    r.folder = QCoreApplication::applicationDirPath();
+    return r;
+}
+
+} // namespace
+
+void TForm1::ShowDocumentName(const QString &path)
+{
+    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - Brumelle par Orvane"));
+}
+
+void TForm1::M_ouvrirClick()
+{
+    const auto path = files_.Choose(Request(FileRequest::Mode::Open, FileRequest::Type::Document));
+    if (!path)
+        return;
+    IniFile file;
+    file.LoadFromFile(path->toStdString());
+    // The caption names the document once it has been read whole.
+    if (OpenDocument(file, state_, calculations_, messages_, [this] { RepaintChart(); }) ==
+        DocumentOpening::Opened)
+        ShowDocumentName(*path);
+}
+
+void TForm1::m_enregistrer_sousClick()
+{
+    const auto path = files_.Choose(Request(FileRequest::Mode::Save, FileRequest::Type::Document));
+    if (path && SaveDocument(path->toStdString(), state_, messages_) == DocumentSaving::Saved)
+        ShowDocumentName(*path);
+}
+
+void TForm1::M_Ouvrir_prefClick()
+{
+    const auto path = files_.Choose(Request(FileRequest::Mode::Open, FileRequest::Type::Preferences));
+    if (path && OpenPreferences(path->toStdString(), state_.settings, messages_))
+        RepaintChart();
+}
+
+void TForm1::M_sauve_prefClick()
+{
+    const auto path = files_.Choose(Request(FileRequest::Mode::Save, FileRequest::Type::Preferences));
+    if (path)
+        SavePreferences(path->toStdString(), state_.settings, messages_);
 }
 
 void TForm1::Quitter1Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent *e)
 {
-    // Settings are not written back until the settings file exists.
+    // Settings never loaded in this run are not written over the file's.
+    // A file that cannot be written is reported, and the program still ends.
+    if (settingsRead_)
+        UpdateIniFile(settingsFile_.toStdString(), [this](IniFile &f) { WriteSettings(f, state_.settings); },
+                      messages_);
     e->accept();
 }
 

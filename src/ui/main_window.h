@@ -13,12 +13,13 @@ class QStatusBar;
 
 namespace brumelle {
 
+class Calculations;
 class ChartPrinter;
 class Clipboard;
+class FileChooser;
 class Messages;
+class ProgramWindows;
 class TForm1;
-class TF_calcul_un_point;
-class TF_dimensionnement;
 
 // The chart: the client area above the status bar. Every event goes to the
 // main window's handlers.
@@ -42,7 +43,15 @@ private:
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    TForm1(ProgramState &state, Messages &messages, Clipboard &clipboard, ChartPrinter &printer,
+    // What the main window talks to: the user's boxes and dialogs, and the
+    // automatic settings file it reads at its first activation and writes at close.
+    struct Ports {
+        Messages &messages;
+        Clipboard &clipboard;
+        ChartPrinter &printer;
+        FileChooser &files;
+    };
+    TForm1(ProgramState &state, Calculations &calculations, Ports ports, QString settingsFile,
            QWidget *parent = nullptr);
 
     // Geometry of the plot for the current client area.
@@ -56,8 +65,8 @@ public:
 
     ChartArea *Chart() const { return chart_; }
     // The windows the menus show, created after this one.
-    void SetEvolutionsWindow(TF_calcul_un_point *w) { evolutions_ = w; }
-    void SetSizingWizard(TF_dimensionnement *w) { sizing_ = w; }
+    void SetWindows(ProgramWindows *windows) { windows_ = windows; }
+    const QString &SettingsFile() const { return settingsFile_; }
 
     // Menu items, named as the program names them.
     QAction *M_ouvrir = nullptr;
@@ -86,6 +95,10 @@ public:
     void FormMouseUp(int x, int y);
 
 public slots:
+    void M_ouvrirClick();
+    void m_enregistrer_sousClick();
+    void M_Ouvrir_prefClick();
+    void M_sauve_prefClick();
     void M_valeur_barre_etatClick();
     void Zoom1Click();
     void M_100Click();
@@ -105,17 +118,23 @@ private:
     void buildMenus();
     QAction *addItem(QMenu *menu, const QString &caption, const QKeySequence &shortcut = {});
 
+    // The caption once a document was read or written.
+    void ShowDocumentName(const QString &path);
+
     ProgramState &state_;
+    Calculations &calculations_;
     Messages &messages_;
     Clipboard &clipboard_;
     ChartPrinter &printer_;
+    FileChooser &files_;
+    QString settingsFile_;
+    bool settingsRead_ = false; // Brumelle.ini is written back only once read
     NumberSeparators separators_;
     ChartArea *chart_ = nullptr;
     QLabel *status_ = nullptr;
     QStatusBar *statusBar_ = nullptr;
     bool activated_ = false;
-    TF_calcul_un_point *evolutions_ = nullptr;
-    TF_dimensionnement *sizing_ = nullptr;
+    ProgramWindows *windows_ = nullptr;
 };
 
 } // namespace brumelle

@@ -106,7 +106,7 @@ QLineEdit *TF_dimensionnement::input(QWidget *page, const QString &label, const 
     edit->setToolTip(hint);
     l->setBuddy(edit);
     // What the user types goes straight into the record; the sizing reads it there.
-    connect(edit, &QLineEdit::textEdited, this,
+    connect(edit, &QLineEdit::textChanged, this,
             [this, field](const QString &text) { d_.*field = text.toStdString(); });
     inputs_.push_back({edit, field});
     return edit;

@@ -1,6 +1,7 @@
 #include "cli.h"
 
 #include "locale_separators.h"
+#include "storage/ini_file.h"
 
 #include <QTemporaryDir>
 
@@ -153,4 +154,51 @@ TEST_F(CliRun, ExitStatus)
         EXPECT_NE(r.err.find("usage"), std::string::npos) << args.back();
         EXPECT_EQ(r.out, "");
     }
+}
+
+TEST_F(CliRun, SaveWritesTheDocumentAsTheProgramWould)
+{
+    const std::string in = write("in.brm", "[General]\nbon_fichier=1\nP=95000\n[Batterie chaude]\nTS=12,5\n");
+    const std::string out = write("out.brm", "[General]\nbon_fichier=1\n"); // a document: overwritten all the same
+    const RunResult r = run({"run", in, "--save", out, "--locale", "fr_FR"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.err.find("confirmation: Le fichier existe déjà, souhaitez vous l'écraser ?\n"), std::string::npos);
+    IniFile saved;
+    ASSERT_TRUE(saved.LoadFromFile(out));
+    EXPECT_EQ(saved.ReadString("General", "P", ""), "95000");
+    EXPECT_EQ(saved.ReadString("Batterie chaude", "TS", ""), "12,5");
+    EXPECT_EQ(saved.ReadString("CTA", "Q_sensible", ""), "-4");
+
+    // Stopped at a pressure that is not a whole number: written all the same, with the pressure in use.
+    const RunResult stopped = run({"run", write("hex.brm", "[General]\nbon_fichier=1\nP=0x17318\n"), "--save", out});
+    EXPECT_EQ(stopped.status, 0);
+    ASSERT_TRUE(saved.LoadFromFile(out));
+    EXPECT_EQ(saved.ReadString("General", "P", ""), "101325");
+
+    const std::string lost = dir.filePath("none/out.brm").toStdString();
+    const RunResult failed = run({"run", in, "--save", lost});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.out, "");
+    EXPECT_NE(failed.err.find("erreur: Impossible d'écrire dans " + lost + ".\n"), std::string::npos);
+}
+
+TEST_F(CliRun, PreferencesComeBeforeEverySet)
+{
+    const std::string pfs = write("p.pfs", "[Temperature seche]\nMaxi=30\n[Humidite specifique]\nMaxi=20\n");
+    const auto readout = [&](std::vector<std::string> extra) {
+        std::vector<std::string> args = {"readout", "--plot", "730x542", "--locale", "fr_FR"};
+        args.insert(args.end(), extra.begin(), extra.end());
+        args.insert(args.end(), {"405", "380"});
+        return run(args);
+    };
+    const RunResult both = readout({"--set", "TS.Maxi=40", "--preferences", pfs});
+    const RunResult same = readout({"--set", "TS.Maxi=40", "--set", "R.Maxi=20"});
+    ASSERT_EQ(both.status, 0) << both.err;
+    EXPECT_EQ(both.out, same.out);
+    EXPECT_NE(both.out, readout({}).out);
+
+    const RunResult refused = readout({"--preferences", write("d.brm", "[General]\nbon_fichier=1\n")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.out, "");
+    EXPECT_EQ(refused.err, "message: Le fichier n'est pas reconnu par le Brumelle\n");
 }

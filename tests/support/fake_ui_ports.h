@@ -1,9 +1,15 @@
 #pragma once
 #include "chart_printer.h"
 #include "clipboard.h"
+#include "colour_chooser.h"
+#include "file_chooser.h"
 
 #include <QImage>
 #include <QString>
+
+#include <deque>
+#include <optional>
+#include <vector>
 
 namespace brumelle::test {
 
@@ -28,6 +34,37 @@ public:
         if (confirm)
             printed = image;
         return confirm;
+    }
+};
+
+// Answers the file dialogs from a queue (nothing queued, or an empty name:
+// the user cancels) and keeps what each was asked.
+class FakeFileChooser : public FileChooser {
+public:
+    std::deque<QString> answers;
+    std::vector<FileRequest> requests;
+    std::optional<QString> Choose(const FileRequest &request) override
+    {
+        requests.push_back(request);
+        const QString name = answers.empty() ? QString() : answers.front();
+        if (!answers.empty())
+            answers.pop_front();
+        if (name.isEmpty())
+            return std::nullopt;
+        return name;
+    }
+};
+
+// Answers the colour dialog with `answer` (nothing: cancelled) and keeps the
+// colours it was started on.
+class FakeColourChooser : public ColourChooser {
+public:
+    std::optional<int32_t> answer;
+    std::vector<int32_t> starts;
+    std::optional<int32_t> Choose(int32_t start) override
+    {
+        starts.push_back(start);
+        return answer;
     }
 };
 

@@ -1,7 +1,6 @@
 #pragma once
-#include "calculations.h"
+#include "brumelle_app.h"
 #include "evolutions_window.h"
-#include "locale_separators.h"
 #include "main_window.h"
 #include "sizing_wizard.h"
 #include "support/fake_ui_ports.h"
@@ -9,36 +8,47 @@
 
 #include <QApplication>
 #include <QMouseEvent>
+#include <QTemporaryDir>
 
 namespace brumelle::test {
 
-// The main window shown with a plot of plotW × plotH pixels (730 × 542 by
-// default), the evolutions window behind its menu, and recording ports.
+// Counts the chart's paints.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        paints += e->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The whole program with recording ports and its settings file in a
+// temporary folder; the main window shown with a plot of plotW × plotH
+// pixels (730 × 542 by default).
 struct MainWindowFixture {
-    ProgramState state;
     RecordingMessages messages;
     FakeClipboard clipboard;
     FakePrinter printer;
-    TForm1 form{state, messages, clipboard, printer};
-    int repaints = 0; // repaints the calculations and the other windows asked for
-    std::function<void()> repaint = [this] {
-        ++repaints;
-        form.RepaintChart();
-    };
-    Calculations calculations{state, messages, repaint, SeparatorsOf(QLocale())};
-    TF_calcul_un_point evolutions{state, calculations.evolutions(), clipboard, repaint};
-    TF_dimensionnement sizing{state, calculations.sizing(), clipboard, repaint};
+    FakeFileChooser files;
+    FakeColourChooser colours;
+    QTemporaryDir dir;
+    BrumelleApp app{{&messages, &clipboard, &printer, &files, &colours}, dir.filePath(QStringLiteral("Brumelle.ini"))};
+    ProgramState &state = app.State();
+    TForm1 &form = app.MainWindow();
+    TF_calcul_un_point &evolutions = app.Evolutions();
+    TF_dimensionnement &sizing = app.Sizing();
+    PaintCounter counter;
+    int &repaints = counter.paints;
 
     explicit MainWindowFixture(int plotW = 730, int plotH = 542)
     {
-        form.SetEvolutionsWindow(&evolutions);
-        form.SetSizingWizard(&sizing);
         form.show();
-        form.FormActivate();
         QApplication::processEvents();
         const QSize want(plotW + 70, plotH + 40);
         form.resize(form.size() + (want - form.Chart()->size()));
         QApplication::processEvents();
+        form.Chart()->installEventFilter(&counter);
     }
 
     void mouse(QEvent::Type type, int x, int y)

@@ -115,7 +115,7 @@ TEST(ViewCommands, TickedEvolutionIsDrawnAndEraseRepaintsOnce)
 
     const int before = f.repaints;
     f.form.M_EffacerClick();
-    EXPECT_EQ(f.repaints, before); // the boxes' handlers did not repaint one by one
+    EXPECT_EQ(f.repaints, before + 1); // one repaint at the end, none box by box
     EXPECT_TRUE(f.state.RepaintOnFlagChange);
     EXPECT_FALSE(f.state.flags.Check_dessin_BC);
     EXPECT_FALSE(f.state.flags.Check_dessin_melange);

@@ -1,0 +1,103 @@
+#include "brumelle_app.h"
+
+#include "chart_printer.h"
+#include "clipboard.h"
+#include "colour_chooser.h"
+#include "evolutions_window.h"
+#include "file_chooser.h"
+#include "line_style_picker.h"
+#include "locale_separators.h"
+#include "main_window.h"
+#include "options_dialog.h"
+#include "qt_messages.h"
+#include "sizing_wizard.h"
+#include "storage/preferences.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace brumelle {
+
+QString SettingsFilePath()
+{
+    const QString beside = QCoreApplication::applicationDirPath();
+    if (QFileInfo(beside).isWritable())
+        return QDir(beside).filePath(QStringLiteral("Brumelle.ini"));
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    QDir().mkpath(config);
+    return QDir(config).filePath(QStringLiteral("Brumelle.ini"));
+}
+
+BrumelleApp::BrumelleApp(Ports ports, QString settingsFile)
+    : settingsFile_(std::move(settingsFile)), qtMessages_(std::make_unique<QtMessages>()),
+      systemClipboard_(std::make_unique<SystemClipboard>()),
+      dialogPrinter_(std::make_unique<DialogChartPrinter>(nullptr)),
+      dialogFiles_(std::make_unique<DialogFileChooser>()), dialogColours_(std::make_unique<DialogColourChooser>())
+{
+    ports_.messages = ports.messages ? ports.messages : qtMessages_.get();
+    ports_.clipboard = ports.clipboard ? ports.clipboard : systemClipboard_.get();
+    ports_.printer = ports.printer ? ports.printer : dialogPrinter_.get();
+    ports_.files = ports.files ? ports.files : dialogFiles_.get();
+    ports_.colours = ports.colours ? ports.colours : dialogColours_.get();
+
+    const auto repaint = [this] { RepaintChart(); };
+    calculations_ = std::make_unique<Calculations>(state_, *ports_.messages, repaint, SeparatorsOf(QLocale()));
+
+    form_ = std::make_unique<TForm1>(
+        state_, *calculations_, TForm1::Ports{*ports_.messages, *ports_.clipboard, *ports_.printer, *ports_.files},
+        settingsFile_);
+    // The boxes and dialogs open over the main window.
+    qtMessages_->setParent(form_.get());
+    *dialogPrinter_ = DialogChartPrinter(form_.get());
+    dialogFiles_->setParent(form_.get());
+    dialogColours_->setParent(form_.get());
+
+    lines_ = std::make_unique<TF_lignes>(form_.get());
+    options_ = std::make_unique<TPrecision>(
+        state_, *calculations_, *ports_.messages, *ports_.colours, *lines_,
+        [this] {
+            return UpdateIniFile(settingsFile_.toStdString(),
+                                 [this](IniFile &f) { WriteColoursAndStyles(f, state_.settings); }, *ports_.messages);
+        },
+        form_.get());
+    evolutions_ = std::make_unique<TF_calcul_un_point>(state_, calculations_->evolutions(), *ports_.clipboard, repaint,
+                                                       form_.get());
+    sizing_ = std::make_unique<TF_dimensionnement>(state_, calculations_->sizing(), *ports_.clipboard, repaint,
+                                                   form_.get());
+    form_->SetWindows(this);
+}
+
+BrumelleApp::~BrumelleApp()
+{
+    // The dialogs are the main window's children: they go first.
+    sizing_.reset();
+    evolutions_.reset();
+    options_.reset();
+    lines_.reset();
+    form_.reset();
+}
+
+void BrumelleApp::RepaintChart()
+{
+    if (form_)
+        form_->RepaintChart();
+}
+
+void BrumelleApp::ShowEvolutions() { evolutions_->exec(); }
+
+void BrumelleApp::ShowSizing() { sizing_->exec(); }
+
+void BrumelleApp::ShowOptions() { options_->exec(); }
+
+void BrumelleApp::UntickDrawingBoxes()
+{
+    for (QCheckBox *box : {evolutions_->Check_dessin_1point, evolutions_->Check_dessin_BC,
+                           evolutions_->Check_dessin_BFC, evolutions_->Check_dessin_Lav, evolutions_->Check_dessin_vap,
+                           evolutions_->Check_dessin_melange, sizing_->Check_dessin_CTA})
+        box->setChecked(false);
+}
+
+} // namespace brumelle

@@ -1,0 +1,84 @@
+#pragma once
+#include "calculations.h"
+#include "program_state.h"
+#include "program_windows.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace brumelle {
+
+class ChartPrinter;
+class Clipboard;
+class ColourChooser;
+class DialogChartPrinter;
+class DialogColourChooser;
+class DialogFileChooser;
+class FileChooser;
+class Messages;
+class QtMessages;
+class SystemClipboard;
+class TF_calcul_un_point;
+class TF_dimensionnement;
+class TF_lignes;
+class TForm1;
+class TPrecision;
+
+// Where Brumelle.ini lives: beside the executable when that folder can be
+// written (a portable install), else in the user's configuration folder.
+QString SettingsFilePath();
+
+// The ports the program talks to the user through. Those left null are the
+// real dialogs, clipboard and printer; tests give their own.
+struct AppPorts {
+    Messages *messages = nullptr;
+    Clipboard *clipboard = nullptr;
+    ChartPrinter *printer = nullptr;
+    FileChooser *files = nullptr;
+    ColourChooser *colours = nullptr;
+};
+
+// The program: its state, the ports through which it talks to the user, its
+// calculations and its windows, created in the program's order (main window,
+// options dialog, line-style picker, evolutions window, sizing wizard).
+class BrumelleApp : public ProgramWindows {
+public:
+    using Ports = AppPorts;
+    explicit BrumelleApp(Ports ports = Ports(), QString settingsFile = SettingsFilePath());
+    ~BrumelleApp() override;
+
+    ProgramState &State() { return state_; }
+    Calculations &Calc() { return *calculations_; }
+    TForm1 &MainWindow() { return *form_; }
+    TPrecision &Options() { return *options_; }
+    TF_lignes &LineStyles() { return *lines_; }
+    TF_calcul_un_point &Evolutions() { return *evolutions_; }
+    TF_dimensionnement &Sizing() { return *sizing_; }
+
+    void ShowEvolutions() override;
+    void ShowSizing() override;
+    void ShowOptions() override;
+    void UntickDrawingBoxes() override;
+
+private:
+    void RepaintChart();
+
+    ProgramState state_;
+    QString settingsFile_;
+    // The real dialogs, clipboard and printer, and the ports in use.
+    std::unique_ptr<QtMessages> qtMessages_;
+    std::unique_ptr<SystemClipboard> systemClipboard_;
+    std::unique_ptr<DialogChartPrinter> dialogPrinter_;
+    std::unique_ptr<DialogFileChooser> dialogFiles_;
+    std::unique_ptr<DialogColourChooser> dialogColours_;
+    Ports ports_;
+    std::unique_ptr<Calculations> calculations_;
+    std::unique_ptr<TForm1> form_;
+    std::unique_ptr<TPrecision> options_;
+    std::unique_ptr<TF_lignes> lines_;
+    std::unique_ptr<TF_calcul_un_point> evolutions_;
+    std::unique_ptr<TF_dimensionnement> sizing_;
+};
+
+} // namespace brumelle

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace brumelle {
+
+// What the main window's menus reach beyond the chart: the other windows,
+// each shown modally, and their drawing boxes. The application provides it.
+class ProgramWindows {
+public:
+    virtual ~ProgramWindows() = default;
+    virtual void ShowEvolutions() = 0; // "Evolutions élémentaires"
+    virtual void ShowSizing() = 0;     // "Dimensionnement CTA"
+    virtual void ShowOptions() = 0;    // "Précision du tracé"; returns once the dialog closed
+    // Unticks every "dessiner" box through its own handler (the erase command).
+    virtual void UntickDrawingBoxes() = 0;
+};
+
+} // namespace brumelle
