@@ -6,7 +6,7 @@ $SUDO apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends \
   cmake make g++ pkg-config \
   libgtest-dev libgmock-dev libbenchmark-dev \
-  qt6-base-dev libqt6svg6-dev libgl-dev \
+  qt6-base-dev libqt6svg6-dev libgl-dev qt6-translations-l10n \
   fonts-dejavu-core fonts-liberation2 locales >/dev/null
 # The French locale, so the tests can check that numbers never follow the C locale.
 if ! locale -a 2>/dev/null | grep -qi '^fr_FR.utf8$'; then
