@@ -4,6 +4,7 @@
 #include "line_style_picker.h"
 #include "locale_separators.h"
 #include "options_dialog.h"
+#include "support/fake_ui_ports.h"
 #include "support/recording_messages.h"
 
 #include <QApplication>
@@ -31,16 +32,7 @@ using namespace brumelle;
 
 namespace {
 
-class FakeColours : public ColourChooser {
-public:
-    std::vector<int32_t> starts;
-    std::optional<int32_t> answer;
-    std::optional<int32_t> Choose(int32_t start) override
-    {
-        starts.push_back(start);
-        return answer;
-    }
-};
+using FakeColours = test::FakeColourChooser;
 
 class FakePicker : public LineStyleChooser {
 public:
