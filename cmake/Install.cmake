@@ -1,0 +1,1 @@
+# Filled in with the install rules and the package.
