@@ -5,6 +5,7 @@
 #include "colour_chooser.h"
 #include "evolutions_window.h"
 #include "file_chooser.h"
+#include "help_window.h"
 #include "line_style_picker.h"
 #include "locale_separators.h"
 #include "main_window.h"
@@ -13,7 +14,9 @@
 #include "sizing_wizard.h"
 #include "storage/preferences.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QTimer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -72,6 +75,7 @@ BrumelleApp::BrumelleApp(Ports ports, QString settingsFile)
 
 BrumelleApp::~BrumelleApp()
 {
+    help_.reset();
     // The dialogs are the main window's children: they go first.
     sizing_.reset();
     evolutions_.reset();
@@ -91,6 +95,34 @@ void BrumelleApp::ShowEvolutions() { evolutions_->exec(); }
 void BrumelleApp::ShowSizing() { sizing_->exec(); }
 
 void BrumelleApp::ShowOptions() { options_->exec(); }
+
+void BrumelleApp::ShowHelp()
+{
+    const QString file = FindHelpFile(QCoreApplication::applicationDirPath());
+    if (file.isEmpty()) {
+        ports_.messages->message("Le fichier d'aide brumelle.html est introuvable : l'aide ne peut pas être "
+                                 "affichée.");
+        return;
+    }
+    if (!help_)
+        help_ = std::make_unique<HelpWindow>(form_.get());
+    help_->ShowContents(file);
+}
+
+void BrumelleApp::ShowAbout()
+{
+    TAboutBox about(form_.get());
+    about.exec();
+}
+
+void BrumelleApp::OpenWhenFree(const QString &document)
+{
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(300, form_.get(), [this, document] { OpenWhenFree(document); });
+        return;
+    }
+    form_->OpenDocumentFile(document);
+}
 
 void BrumelleApp::UntickDrawingBoxes()
 {

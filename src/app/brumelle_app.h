@@ -19,6 +19,7 @@ class FileChooser;
 class Messages;
 class QtMessages;
 class SystemClipboard;
+class HelpWindow;
 class TF_calcul_un_point;
 class TF_dimensionnement;
 class TF_lignes;
@@ -60,6 +61,13 @@ public:
     void ShowSizing() override;
     void ShowOptions() override;
     void UntickDrawingBoxes() override;
+    void ShowHelp() override;
+    void ShowAbout() override;
+
+    // Opens a document as "Ouvrir..." does, once no modal window is in use
+    // (a document must not change what an open dialog is showing).
+    void OpenWhenFree(const QString &document);
+    HelpWindow *Help() const { return help_.get(); }
 
 private:
     void RepaintChart();
@@ -79,6 +87,7 @@ private:
     std::unique_ptr<TF_lignes> lines_;
     std::unique_ptr<TF_calcul_un_point> evolutions_;
     std::unique_ptr<TF_dimensionnement> sizing_;
+    std::unique_ptr<HelpWindow> help_;
 };
 
 } // namespace brumelle

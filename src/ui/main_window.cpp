@@ -15,6 +15,7 @@
 #include "qpainter_canvas.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -136,6 +137,8 @@ void TForm1::buildMenus()
     connect(Precisiondutrace, &QAction::triggered, this, &TForm1::PrecisiondutraceClick);
     connect(M_1point, &QAction::triggered, this, &TForm1::M_1pointClick);
     connect(M_Dim_CTA, &QAction::triggered, this, &TForm1::M_Dim_CTAClick);
+    connect(M_aide, &QAction::triggered, this, &TForm1::M_AideClick);
+    connect(M_apropos, &QAction::triggered, this, &TForm1::M_AproposClick);
     connect(Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
 }
 
@@ -323,15 +326,31 @@ void TForm1::ShowDocumentName(const QString &path)
 
 void TForm1::M_ouvrirClick()
 {
-    const auto path = files_.Choose(Request(FileRequest::Mode::Open, FileRequest::Type::Document));
-    if (!path)
-        return;
+    if (const auto path = files_.Choose(Request(FileRequest::Mode::Open, FileRequest::Type::Document)))
+        OpenDocumentFile(*path);
+}
+
+void TForm1::OpenDocumentFile(const QString &path)
+{
     IniFile file;
-    file.LoadFromFile(path->toStdString());
+    file.LoadFromFile(path.toStdString());
     // The caption names the document once it has been read whole.
     if (OpenDocument(file, state_, calculations_, messages_, [this] { RepaintChart(); }) ==
         DocumentOpening::Opened)
-        ShowDocumentName(*path);
+        ShowDocumentName(path);
+}
+
+void TForm1::BringToFront()
+{
+    if (isMinimized())
+        showNormal();
+    show();
+    raise();
+    activateWindow();
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void TForm1::m_enregistrer_sousClick()
@@ -355,15 +374,29 @@ void TForm1::M_sauve_prefClick()
         SavePreferences(path->toStdString(), state_.settings, messages_);
 }
 
+void TForm1::M_AideClick()
+{
+    if (windows_)
+        windows_->ShowHelp();
+}
+
+void TForm1::M_AproposClick()
+{
+    if (windows_)
+        windows_->ShowAbout();
+}
+
 void TForm1::Quitter1Click() { close(); }
 
 void TForm1::closeEvent(QCloseEvent *e)
 {
     // Settings never loaded in this run are not written over the file's.
     // A file that cannot be written is reported, and the program still ends.
-    if (settingsRead_)
+    if (settingsRead_ && !settingsWritten_) {
+        settingsWritten_ = true;
         UpdateIniFile(settingsFile_.toStdString(), [this](IniFile &f) { WriteSettings(f, state_.settings); },
                       messages_);
+    }
     e->accept();
 }
 

@@ -108,7 +108,17 @@ public slots:
     void PrecisiondutraceClick();
     void M_1pointClick();
     void M_Dim_CTAClick();
+    void M_AideClick();
+    void M_AproposClick();
     void Quitter1Click();
+
+public:
+    // Opens a document as "Ouvrir..." does after its dialog, messages included.
+    void OpenDocumentFile(const QString &path);
+    // Another start of the program asked for this window: shown normally
+    // (restored when minimised), raised and activated, with the modal window
+    // in use on top of it.
+    void BringToFront();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -128,7 +138,8 @@ private:
     ChartPrinter &printer_;
     FileChooser &files_;
     QString settingsFile_;
-    bool settingsRead_ = false; // Brumelle.ini is written back only once read
+    bool settingsRead_ = false;    // Brumelle.ini is written back only once read
+    bool settingsWritten_ = false; // and only once, however the window closes
     NumberSeparators separators_;
     ChartArea *chart_ = nullptr;
     QLabel *status_ = nullptr;

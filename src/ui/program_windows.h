@@ -12,6 +12,8 @@ public:
     virtual void ShowOptions() = 0;    // "Précision du tracé"; returns once the dialog closed
     // Unticks every "dessiner" box through its own handler (the erase command).
     virtual void UntickDrawingBoxes() = 0;
+    virtual void ShowHelp() = 0;  // "Aide": the help at its contents page
+    virtual void ShowAbout() = 0; // "A propos": shown modally, then destroyed
 };
 
 } // namespace brumelle
