@@ -22,3 +22,10 @@ cmake -S . -B build/asan -DCMAKE_BUILD_TYPE=Debug -DBRUMELLE_SANITIZE=ON -DBRUME
 cmake --build build/asan -j"$jobs"
 LSAN_OPTIONS="suppressions=$(pwd)/scripts/lsan.supp:print_suppressions=0" \
   ctest --test-dir build/asan --output-on-failure
+
+echo "== package"
+# Reuses the "everything" build, so only the install, strip and archive run here.
+(cd build/all && rm -f brumelle_*.deb && cpack -G DEB >/dev/null)
+deb=$(ls build/all/brumelle_*.deb)
+dpkg-deb -I "$deb"
+dpkg-deb -c "$deb" | grep ' ./usr/bin/brumelle$'
