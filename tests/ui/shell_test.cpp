@@ -4,6 +4,7 @@
 #include "single_instance.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -81,6 +82,22 @@ TEST(Shell, HelpIsLookedUpBesideTheProgramThenInItsDataFolder)
     help.ShowContents(FindHelpFile(bin));
     EXPECT_TRUE(help.isVisible());
     EXPECT_TRUE(help.Browser()->toPlainText().contains(QStringLiteral("Sommaire")));
+}
+
+TEST(Shell, F1ShowsTheHelpOrSaysWhyNot)
+{
+    Fixture f;
+    f.form.M_aide->trigger();
+    if (FindHelpFile(QCoreApplication::applicationDirPath()).isEmpty()) {
+        // Nothing but a clear message: no window.
+        ASSERT_EQ(f.messages.entries.size(), 1u);
+        EXPECT_EQ(f.messages.entries[0].kind, "message");
+        EXPECT_NE(f.messages.entries[0].text.find("brumelle.html est introuvable"), std::string::npos);
+        EXPECT_EQ(f.app.Help(), nullptr);
+    } else {
+        ASSERT_NE(f.app.Help(), nullptr);
+        EXPECT_TRUE(f.app.Help()->isVisible());
+    }
 }
 
 TEST(Shell, AboutIsShownModallyThenDestroyed)
