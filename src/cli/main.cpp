@@ -26,7 +26,8 @@ int main(int argc, char *argv[])
         args.emplace_back(argv[i]);
     std::string out, err;
     const int status = brumelle::RunCli(args, out, err);
-    std::fputs(out.c_str(), stdout);
-    std::fputs(err.c_str(), stderr);
+    // Written whole: a value read from a file may hold a NUL byte.
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fwrite(err.data(), 1, err.size(), stderr);
     return status;
 }

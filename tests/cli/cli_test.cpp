@@ -119,3 +119,28 @@ TEST(Cli, TheProgramRunsWithoutDisplay)
     EXPECT_EQ(std::string(buf, n).substr(0, 14), "TS = 19,28 °C");
     EXPECT_EQ(pclose(popen((std::string(BRUMELLE_CLI_PATH) + " nonsense 2>/dev/null").c_str(), "r")) >> 8, 2);
 }
+
+TEST(Cli, OutputIsWrittenWholeEvenWithANulByteInIt)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("nul.brm").toStdString();
+    std::FILE *f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    const char doc[] = "[General]\nbon_fichier=1\nP=1\0" "2\n";
+    std::fwrite(doc, 1, sizeof doc - 1, f);
+    std::fclose(f);
+    std::FILE *p = popen((std::string("env -u DISPLAY QT_QPA_PLATFORM= ") + BRUMELLE_CLI_PATH + " run " + path +
+                          " 2>/dev/null")
+                             .c_str(),
+                         "r");
+    ASSERT_NE(p, nullptr);
+    std::string out;
+    char buf[4096];
+    size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, p)) > 0)
+        out.append(buf, n);
+    EXPECT_EQ(pclose(p), 0);
+    // The pressure row shows the text with its NUL, and everything after it is there.
+    EXPECT_NE(out.find(std::string("Pression Atm Pa\t1\0" "2", 18)), std::string::npos);
+    EXPECT_NE(out.find("\nTreatmentMode="), std::string::npos);
+}

@@ -57,6 +57,7 @@ void PointFromHR(MoistAirState &p, long double hKJ, long double rKgKg, uint32_t 
 
 void WritePointColumn(ResultGrid &grid, int col, const MoistAirState &p, const NumberSeparators &sep)
 {
+    CheckPhysical(p);
     grid.SetCell(col, 1, FormatFixed(p.TS, 2, sep));
     grid.SetCell(col, 2, FormatFixed(p.HR, 0, sep));
     grid.SetCell(col, 3, FormatFixed(p.R * 1000.0L, 2, sep));

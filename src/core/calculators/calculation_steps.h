@@ -31,7 +31,8 @@ void PointFromTsR(MoistAirState &p, long double tsC, long double rKgKg, uint32_t
 void PointFromHR(MoistAirState &p, long double hKJ, long double rKgKg, uint32_t patmPa);
 
 // Rows 1 to 7 of a point column: TS, HR, R in g/kgas, H, V, TH, TR with
-// 2, 0, 2, 2, 4, 2, 2 decimals.
+// 2, 0, 2, 2, 4, 2, 2 decimals. A point that cannot exist is a ComputeFault,
+// never shown.
 void WritePointColumn(ResultGrid &grid, int col, const MoistAirState &p, const NumberSeparators &sep);
 
 // What a calculation does when it stops: its grid's value cells emptied

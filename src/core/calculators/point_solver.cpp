@@ -202,6 +202,7 @@ bool Evolutions::RunSolvePoint()
             if (passes >= kMaxPasses)
                 return true; // no rule can complete the point: stop without a word
         }
+        CheckPhysical(s);
     } catch (const ComputeFault &) {
         messages_.information(kCannotCompute);
         solved = false;

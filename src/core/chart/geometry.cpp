@@ -46,15 +46,17 @@ int32_t ChartGeometry::PixelY(long double rKgKg) const
 long double ChartGeometry::TSAtPixel(int32_t x) const
 {
     const auto &ts = settings->TS;
-    const int64_t product = (int64_t(x) - 20) * (int64_t(ts.Maxi) - ts.Mini);
-    return static_cast<long double>(product) / PlotWidth + ts.Mini;
+    // Exact in long double (two factors of at most 33 bits), where 64-bit
+    // integers overflow for ranges near the ends of the 32-bit scale.
+    const long double product = static_cast<long double>(int64_t(x) - 20) * (int64_t(ts.Maxi) - ts.Mini);
+    return product / PlotWidth + ts.Mini;
 }
 
 long double ChartGeometry::RAtPixel(int32_t y) const
 {
     const auto &r = settings->R;
-    const int64_t product = (int64_t(y) - 20) * (int64_t(r.Maxi) - r.Mini);
-    return (static_cast<long double>(product) / (PlotHeight * (-0.998L)) + r.Maxi) / 1000.0L;
+    const long double product = static_cast<long double>(int64_t(y) - 20) * (int64_t(r.Maxi) - r.Mini);
+    return (product / (PlotHeight * (-0.998L)) + r.Maxi) / 1000.0L;
 }
 
 } // namespace brumelle

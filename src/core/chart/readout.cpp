@@ -25,6 +25,7 @@ std::string CursorReadout(const ChartSettings &settings, const ChartGeometry &ge
             return {};
         DewPointFromPv(m);
         WetBulbFromPv(m, patm, PvPrecision::Single);
+        CheckPhysical(m);
     } catch (const ComputeFault &) {
         return {};
     }

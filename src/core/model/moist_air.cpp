@@ -2,6 +2,7 @@
 
 #include "fault.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -20,12 +21,6 @@ T narrow(long double v, const char *what)
     return static_cast<T>(v);
 }
 } // namespace
-
-long double SaturationPressure(long double tC)
-{
-    const long double e = 2.7858L + checked::div(tC, 31.559L + 0.1354L * tC, "SaturationPressure");
-    return checked::pow10(e, "SaturationPressure");
-}
 
 long double DewPointOf(long double pvPa)
 {
@@ -87,6 +82,18 @@ void WetBulbFromPv(MoistAirState &s, uint32_t patmPa, PvPrecision p)
         if (e >= 0.001L && corrections >= kWetBulbMaxCorrections)
             throw ComputeFault("WetBulbFromPv: no convergence");
     } while (!(e < 0.001L));
+    // A wet bulb lies between the dew point and the dry bulb, in either order
+    // (above saturation, a fog, the dew point is the higher); the search stops
+    // within hundredths of a kelvin of them. Outside, it has crossed the pole
+    // of the saturation formula and settled on a root of no meaning.
+    long double lower = kAbsoluteZeroC, upper = s.TS + kWetBulbSlackK;
+    if (pv > 0.0L) {
+        const long double tr = DewPointOf(pv);
+        lower = std::min(s.TS, tr) - kWetBulbSlackK;
+        upper = std::max(s.TS, tr) + kWetBulbSlackK;
+    }
+    if (!(th <= upper && th >= lower && th > kAbsoluteZeroC))
+        throw ComputeFault("WetBulbFromPv: outside the dew point to dry bulb interval");
     s.TH = th;
     s.wetBulbError = e;
     s.wetBulbCorrections = corrections;
@@ -134,7 +141,22 @@ long double DryBulbFromEnthalpy(long double hKJ, long double rKgKg)
 
 long double SpecificVolume(long double tsC, long double rKgKg, uint32_t patmPa)
 {
-    return checked::div(461.24L * (0.622L + rKgKg) * (tsC + 273.15L), patm(patmPa), "SpecificVolume");
+    const long double v = checked::div(461.24L * (0.622L + rKgKg) * (tsC + 273.15L), patm(patmPa), "SpecificVolume");
+    // At or below absolute zero, or with a humidity ratio below −0.622, air has no volume.
+    if (!(v > 0.0L))
+        throw ComputeFault("SpecificVolume: not positive");
+    return v;
+}
+
+void CheckPhysical(const MoistAirState &p)
+{
+    const long double fields[] = {p.TS, p.TH, p.TR, p.H, p.R, p.HR, p.V};
+    for (long double f : fields)
+        checked::finite(f, "CheckPhysical");
+    // A vapour pressure at or above the atmospheric pressure gives a negative
+    // (or infinite) humidity ratio.
+    if (!(p.TS > kAbsoluteZeroC && p.TH > kAbsoluteZeroC && p.TR > kAbsoluteZeroC && p.R >= 0.0L && p.V > 0.0L))
+        throw ComputeFault("CheckPhysical: not a physical state");
 }
 
 long double HumidityRatioFromVolume(long double vM3, long double tsC, uint32_t patmPa)

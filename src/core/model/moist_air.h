@@ -35,6 +35,16 @@ long double HumidityRatioFromVolume(long double vM3, long double tsC, uint32_t p
 long double DryBulbFromVolume(long double vM3, long double rKgKg, uint32_t patmPa);     // °C
 long double RelativeHumidity(long double pvPa, long double tsC);         // %
 
+// Throws ComputeFault unless the point can exist: every field finite, TS, TH
+// and TR above absolute zero, R not negative (the vapour pressure below the
+// atmospheric one), V positive. Every point shown to the user passes it.
+void CheckPhysical(const MoistAirState &p);
+
+constexpr long double kAbsoluteZeroC = -273.15L;
+// How far a wet bulb may stray outside [dew point, dry bulb]: the search
+// itself stays within 0.03 K of them.
+constexpr long double kWetBulbSlackK = 1.0L;
+
 // Dew point of a vapour pressure without the Pv = 0 guard (callers that know Pv > 0).
 long double DewPointOf(long double pvPa);
 

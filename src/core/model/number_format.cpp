@@ -225,13 +225,18 @@ long double RoundSignificant(long double x, int n)
 
 std::optional<long double> ReadUserNumber(const std::string &text)
 {
+    // A NUL byte is no part of anything typed: the text came from a damaged file.
+    if (text.find('\0') != std::string::npos)
+        return std::nullopt;
+    // Each character is kept or dropped on its own, so one pass in order
+    // keeps the reading linear in the text's length.
     std::string kept;
-    for (auto it = text.rbegin(); it != text.rend(); ++it) {
-        char c = *it;
+    kept.reserve(text.size());
+    for (char c : text) {
         if (c == '.')
             c = ',';
         if ((c >= '0' && c <= '9') || c == ',' || c == '-' || c == '\b')
-            kept.insert(kept.begin(), c);
+            kept += c;
     }
     size_t i = 0;
     std::string canon;

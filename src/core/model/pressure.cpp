@@ -18,11 +18,13 @@ std::optional<uint32_t> ReadPressureText(const std::string &text, Messages &mess
 
 std::optional<uint32_t> ParsePressureBox(const std::string &text, Messages &messages)
 {
+    // Each character is kept or dropped on its own: one pass in order.
     std::string kept;
-    for (auto it = text.rbegin(); it != text.rend(); ++it) {
-        const char c = *it == '.' ? ',' : *it;
+    kept.reserve(text.size());
+    for (const char raw : text) {
+        const char c = raw == '.' ? ',' : raw;
         if ((c >= '0' && c <= '9') || c == ',' || c == '-' || c == '\b')
-            kept.insert(kept.begin(), c);
+            kept += c;
     }
     return ReadPressureText(kept, messages);
 }

@@ -134,13 +134,13 @@ void AhuSizing::Dehumidification()
     if (Box(d_.E_T_Surface) != tsSurface_)
         messages_.message(kSurfaceLowered);
 
+    // Only the outlet's dry bulb decides whether the surface must be raised;
+    // the full point is computed once, for the outlet that is kept.
     long double hOut = outletEnthalpy(eBF);
-    PointFromHR(p, hOut, rOut, patm_);
+    long double tsOut = DryBulbFromEnthalpy(hOut, rOut);
     bool raised = false;
-    if (p.TS > tsSoufflage_) {
-        // The outlet must not be warmer than the supply: a warmer surface
-        // lowers it. Only its dry bulb decides; the full point comes after.
-        long double tsOut = p.TS;
+    if (tsOut > tsSoufflage_) {
+        // The outlet must not be warmer than the supply: a warmer surface lowers it.
         do {
             d_.TreatmentMode = 3;
             if (++steps_.surfaceRaising > searchBound_)
@@ -150,9 +150,9 @@ void AhuSizing::Dehumidification()
             hOut = outletEnthalpy(eBF);
             tsOut = DryBulbFromEnthalpy(hOut, rOut);
         } while (!(tsOut < tsSoufflage_));
-        PointFromHR(p, hOut, rOut, patm_);
         raised = true;
     }
+    PointFromHR(p, hOut, rOut, patm_);
     d_.TreatmentMode = 3;
     const Point outlet = Keep();
 

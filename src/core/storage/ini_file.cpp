@@ -26,14 +26,11 @@ std::string trim(const std::string &s)
 
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool sameName(const std::string &a, const std::string &b)
+std::string lowerName(std::string s)
 {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    return true;
+    for (char &c : s)
+        c = lower(c);
+    return s;
 }
 
 // A section header's name, or false when the line is not a header.
@@ -123,6 +120,26 @@ void appendUtf8(std::string &out, uint32_t cp)
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
+}
+
+// Valid sequences as they are, every invalid byte as U+FFFD.
+std::string sanitizeUtf8(const std::string &s)
+{
+    std::string out;
+    size_t i = 0;
+    while (i < s.size()) {
+        size_t n = 1;
+        while (i + n <= s.size() && n <= 4 && !validUtf8(s.substr(i, n)))
+            ++n;
+        if (n <= 4 && i + n <= s.size()) {
+            out.append(s, i, n);
+            i += n;
+        } else {
+            appendUtf8(out, 0xFFFD);
+            ++i;
+        }
+    }
+    return out;
 }
 
 std::string cp1252ToUtf8(const std::string &s)
@@ -227,33 +244,37 @@ bool ParseIniInteger(const std::string &text, long long &value)
 IniFile IniFile::FromBytes(const std::string &bytes)
 {
     IniFile f;
-    std::string text;
-    if (bytes.compare(0, kBom.size(), kBom) == 0 && validUtf8(bytes.substr(kBom.size()))) {
+    size_t start = 0;
+    if (bytes.compare(0, kBom.size(), kBom) == 0) {
         f.bom_ = true;
-        text = bytes.substr(kBom.size());
-    } else if (validUtf8(bytes)) {
-        text = bytes;
-    } else {
-        f.cp1252_ = true;
-        text = cp1252ToUtf8(bytes);
+        start = kBom.size();
     }
     bool haveNewLine = false;
-    size_t start = 0;
-    while (start < text.size()) {
-        const size_t lf = text.find('\n', start);
+    while (start < bytes.size()) {
+        size_t stop = bytes.find_first_of("\r\n", start);
         Line line;
-        if (lf == std::string::npos) {
-            line.text = text.substr(start);
-            start = text.size();
+        line.changed = false;
+        if (stop == std::string::npos) {
+            line.raw = bytes.substr(start);
+            start = bytes.size();
         } else {
-            const bool crlf = lf > start && text[lf - 1] == '\r';
-            line.text = text.substr(start, lf - start - (crlf ? 1 : 0));
-            line.end = crlf ? "\r\n" : "\n";
-            start = lf + 1;
+            line.raw = bytes.substr(start, stop - start);
+            const bool crlf = bytes[stop] == '\r' && stop + 1 < bytes.size() && bytes[stop + 1] == '\n';
+            line.end = crlf ? "\r\n" : bytes.substr(stop, 1);
+            start = stop + line.end.size();
             if (!haveNewLine) {
                 f.newLine_ = line.end;
                 haveNewLine = true;
             }
+        }
+        if (f.bom_) {
+            line.text = sanitizeUtf8(line.raw);
+        } else if (validUtf8(line.raw)) {
+            line.text = line.raw;
+        } else {
+            // One stray byte spoils its own line, not the whole file.
+            line.text = cp1252ToUtf8(line.raw);
+            f.cp1252_ = true;
         }
         f.lines_.push_back(std::move(line));
     }
@@ -263,16 +284,22 @@ IniFile IniFile::FromBytes(const std::string &bytes)
 bool IniFile::LoadFromFile(const std::string &path)
 {
     *this = IniFile();
+    // A pipe would block, a device would never end, a huge file would take
+    // the memory: none of them is a document or a settings file.
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (ec || !std::filesystem::is_regular_file(status) || std::filesystem::file_size(path, ec) > kMaxIniFileBytes ||
+        ec)
+        return false;
     std::FILE *fp = std::fopen(path.c_str(), "rb");
     if (!fp)
         return false;
     std::string bytes;
     char buf[65536];
     size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, fp)) > 0)
+    while (bytes.size() <= kMaxIniFileBytes && (n = std::fread(buf, 1, sizeof buf, fp)) > 0)
         bytes.append(buf, n);
-    // A folder opens on some systems but cannot be read.
-    const bool failed = std::ferror(fp) != 0;
+    const bool failed = std::ferror(fp) != 0 || bytes.size() > kMaxIniFileBytes; // it grew while read
     std::fclose(fp);
     if (failed)
         return false;
@@ -280,13 +307,34 @@ bool IniFile::LoadFromFile(const std::string &path)
     return true;
 }
 
+const IniFile::Index &IniFile::index() const
+{
+    if (index_)
+        return *index_;
+    auto idx = std::make_shared<Index>();
+    std::string name, k, v, section;
+    int header = -1;
+    bool first = false; // the current section is the first of its name
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        const std::string &text = lines_[i].text;
+        if (headerName(text, name)) {
+            header = static_cast<int>(i);
+            section = lowerName(name);
+            first = idx->sections.emplace(section, header).second;
+        } else if (header >= 0 && first && keyValue(text, k, v)) {
+            idx->keys.emplace(section + '\n' + lowerName(k), static_cast<int>(i));
+            idx->sectionsWithKeys.insert(header);
+        }
+    }
+    index_ = idx;
+    return *index_;
+}
+
 int IniFile::findSection(const std::string &section) const
 {
-    std::string name;
-    for (size_t i = 0; i < lines_.size(); ++i)
-        if (headerName(lines_[i].text, name) && sameName(name, section))
-            return static_cast<int>(i);
-    return -1;
+    const auto &sections = index().sections;
+    const auto it = sections.find(lowerName(section));
+    return it == sections.end() ? -1 : it->second;
 }
 
 int IniFile::sectionEnd(int header) const
@@ -300,12 +348,12 @@ int IniFile::sectionEnd(int header) const
 
 int IniFile::findKey(int header, const std::string &key) const
 {
-    std::string k, v;
-    const int end = sectionEnd(header);
-    for (int i = header + 1; i < end; ++i)
-        if (keyValue(lines_[static_cast<size_t>(i)].text, k, v) && sameName(k, key))
-            return i;
-    return -1;
+    // Only the first section of a name holds keys that count.
+    std::string name;
+    headerName(lines_[static_cast<size_t>(header)].text, name);
+    const auto &keys = index().keys;
+    const auto it = keys.find(lowerName(name) + '\n' + lowerName(key));
+    return it == keys.end() ? -1 : it->second;
 }
 
 std::string IniFile::ReadString(const std::string &section, const std::string &key, const std::string &def) const
@@ -330,14 +378,7 @@ bool IniFile::ReadBool(const std::string &section, const std::string &key, bool 
 bool IniFile::SectionHasKeys(const std::string &section) const
 {
     const int header = findSection(section);
-    if (header < 0)
-        return false;
-    std::string k, v;
-    const int end = sectionEnd(header);
-    for (int i = header + 1; i < end; ++i)
-        if (keyValue(lines_[static_cast<size_t>(i)].text, k, v))
-            return true;
-    return false;
+    return header >= 0 && index().sectionsWithKeys.count(header) > 0;
 }
 
 bool IniFile::ValueExists(const std::string &section, const std::string &key) const
@@ -351,7 +392,11 @@ void IniFile::insertLine(size_t at, const std::string &text)
     // The line before a new last line needs an end of its own.
     if (at == lines_.size() && !lines_.empty() && lines_.back().end.empty())
         lines_.back().end = newLine_;
-    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), Line{text, newLine_});
+    Line line;
+    line.text = text;
+    line.end = newLine_;
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
+    index_.reset(); // every line after it has moved
 }
 
 void IniFile::WriteString(const std::string &section, const std::string &key, const std::string &value)
@@ -374,8 +419,10 @@ void IniFile::WriteString(const std::string &section, const std::string &key, co
         std::string k, old;
         keyValue(text, k, old);
         // Writing the value it already holds keeps the line byte for byte.
-        if (old != v)
+        if (old != v) {
             text = text.substr(0, text.find('=') + 1) + v;
+            lines_[static_cast<size_t>(line)].changed = true;
+        }
         return;
     }
     int at = sectionEnd(header);
@@ -387,8 +434,10 @@ void IniFile::WriteString(const std::string &section, const std::string &key, co
 std::string IniFile::ToBytes() const
 {
     std::string out = bom_ ? kBom : std::string();
+    // Lines the program did not write keep their bytes; the ones it wrote
+    // take the file's encoding.
     for (const Line &l : lines_)
-        out += (cp1252_ ? utf8ToCp1252(l.text) : l.text) + l.end;
+        out += (l.changed ? (cp1252_ ? utf8ToCp1252(l.text) : l.text) : l.raw) + l.end;
     return out;
 }
 

@@ -2,7 +2,10 @@
 #include "model/messages.h"
 
 #include <functional>
+#include <memory>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace brumelle {
@@ -12,15 +15,21 @@ namespace brumelle {
 // values are trimmed of surrounding blanks. Texts are UTF-8 in memory; the
 // file's own encoding, byte order mark and line ends are kept, so writing
 // a key leaves every other line of the file exactly as it was.
+// Documents and settings files are a few kilobytes; anything far larger is
+// not one of them and is not read.
+constexpr size_t kMaxIniFileBytes = 1024 * 1024;
+
 class IniFile {
 public:
     IniFile() = default;
 
-    // Reads LF or CR LF lines. Valid UTF-8 (with or without a byte order
-    // mark) is taken as is; anything else is read as Windows-1252.
+    // Lines end with LF, CR LF or a lone CR. A file with a UTF-8 byte order
+    // mark is UTF-8 (an invalid byte reads as U+FFFD); otherwise each line is
+    // UTF-8 when it is valid UTF-8 and Windows-1252 when it is not.
     static IniFile FromBytes(const std::string &bytes);
     // Replaces the content with the file's. False, and an empty file, when
-    // it cannot be read (a missing file included).
+    // it cannot be read: a missing file, anything but a regular file, or a
+    // file larger than kMaxIniFileBytes (no document or settings file is).
     bool LoadFromFile(const std::string &path);
 
     // The value of the first matching key of the first matching section.
@@ -51,9 +60,20 @@ public:
 
 private:
     struct Line {
-        std::string text; // UTF-8, without its line end
-        std::string end;  // "\r\n", "\n", or "" for a last line without one
+        std::string text;    // UTF-8, without its line end
+        std::string end;     // "\r\n", "\n", "\r", or "" for a last line without one
+        std::string raw;     // the line's bytes as read, written back while it is unchanged
+        bool changed = true; // written by the program: encoded anew
     };
+    // Where the reads look: the first header of each section name and, in
+    // that section, the first line of each key (names in lower case). Built
+    // once and again only after a line is inserted.
+    struct Index {
+        std::unordered_map<std::string, int> sections;
+        std::unordered_map<std::string, int> keys; // section + '\n' + key
+        std::unordered_set<int> sectionsWithKeys;  // header lines
+    };
+    const Index &index() const;
     // Index of the section's header line, or -1.
     int findSection(const std::string &section) const;
     // Index of the key's line within the section starting at header, or -1.
@@ -63,9 +83,10 @@ private:
     void insertLine(size_t at, const std::string &text);
 
     std::vector<Line> lines_;
-    bool cp1252_ = false;   // the file was not UTF-8: written back in Windows-1252
+    bool cp1252_ = false;   // a line was not UTF-8: new lines are written in Windows-1252
     bool bom_ = false;      // the file began with a UTF-8 byte order mark
     std::string newLine_ = "\r\n";
+    mutable std::shared_ptr<const Index> index_;
 };
 
 // An ini integer as ReadBool reads it; false when the text is not one.
