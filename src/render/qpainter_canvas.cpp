@@ -1,6 +1,7 @@
 #include "qpainter_canvas.h"
 
 #include <QFontMetrics>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace brumelle {
@@ -21,15 +22,39 @@ QFont ChartFont()
     return f;
 }
 
-QPainterCanvas::QPainterCanvas(QPainter &painter) : p_(painter)
+namespace {
+
+// Outputs that keep lines as vector elements. Rasterised, a polyline joins
+// its segments otherwise than separate lines do (a pixel more or less where
+// a line turns back on itself), so images and the screen keep drawing
+// segment by segment and stay as they have always been.
+bool KeepsVectors(const QPainter &p)
+{
+    const QPaintEngine *engine = p.paintEngine();
+    return engine && (engine->type() == QPaintEngine::SVG || engine->type() == QPaintEngine::Pdf);
+}
+
+} // namespace
+
+QPainterCanvas::QPainterCanvas(QPainter &painter) : p_(painter), gather_(KeepsVectors(painter))
 {
     p_.setRenderHint(QPainter::Antialiasing, false);
     p_.setFont(ChartFont());
     applyPen();
 }
 
+QPainterCanvas::~QPainterCanvas() { Flush(); }
+
+void QPainterCanvas::Flush()
+{
+    if (!line_.isEmpty())
+        p_.drawPolyline(line_);
+    line_.clear();
+}
+
 void QPainterCanvas::applyPen()
 {
+    Flush(); // the line being built keeps the pen it was started with
     QPen pen(pen_);
     pen.setWidth(1);
     pen.setStyle(style_);
@@ -66,21 +91,37 @@ void QPainterCanvas::SetFontColor(int32_t color) { font_ = ToQColor(color); }
 
 void QPainterCanvas::FillBackground(int32_t color)
 {
+    Flush();
     const QRect all = p_.window();
     p_.fillRect(all, ToQColor(color));
 }
 
-void QPainterCanvas::MoveTo(int32_t x, int32_t y) { pos_ = QPoint(x, y); }
+void QPainterCanvas::MoveTo(int32_t x, int32_t y)
+{
+    Flush();
+    pos_ = QPoint(x, y);
+}
 
 void QPainterCanvas::LineTo(int32_t x, int32_t y)
 {
     const QPoint to(x, y);
-    p_.drawLine(pos_, to);
+    // A dashed line starts its pattern afresh at each segment, as on screen,
+    // which a polyline would carry across the vertices; a segment of no
+    // length is a dot, which a polyline would not draw.
+    if (gather_ && style_ == Qt::SolidLine && to != pos_) {
+        if (line_.isEmpty())
+            line_ << pos_;
+        line_ << to;
+    } else {
+        Flush();
+        p_.drawLine(pos_, to);
+    }
     pos_ = to;
 }
 
 void QPainterCanvas::TextOut(int32_t x, int32_t y, const std::string &text)
 {
+    Flush();
     const QString t = QString::fromStdString(text);
     const QFontMetrics fm(p_.font(), p_.device());
     const QRect box(x, y, fm.horizontalAdvance(t), fm.height());
@@ -94,6 +135,7 @@ void QPainterCanvas::TextOut(int32_t x, int32_t y, const std::string &text)
 
 void QPainterCanvas::Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
+    Flush();
     p_.setBrush(brushClear_ ? QBrush(Qt::NoBrush) : QBrush(brush_));
     p_.drawEllipse(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
     p_.setBrush(Qt::NoBrush);
@@ -101,6 +143,7 @@ void QPainterCanvas::Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 
 void QPainterCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
+    Flush();
     p_.setBrush(brushClear_ ? QBrush(Qt::NoBrush) : QBrush(brush_));
     p_.drawRect(QRect(QPoint(std::min(x1, x2), std::min(y1, y2)), QPoint(std::max(x1, x2) - 1, std::max(y1, y2) - 1)));
     p_.setBrush(Qt::NoBrush);

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPoint>
+#include <QPolygon>
 
 class QPainter;
 
@@ -16,9 +17,23 @@ int32_t FromQColor(const QColor &colour); // its inverse
 QFont ChartFont();
 
 // Canvas over a QPainter: the screen, an image, a printer, SVG or PDF.
+//
+// Into SVG or PDF, consecutive solid LineTo calls from one start point are
+// kept and drawn as one polyline, so that the file holds one element per line
+// instead of one per segment (a relative-humidity curve has a segment per
+// pixel column). The line is drawn when anything else is drawn or the pen
+// changes, on MoveTo, on Flush and when the canvas is destroyed, which must
+// happen while the painter is still active. Images and the screen draw each
+// segment at once.
 class QPainterCanvas : public Canvas {
 public:
     explicit QPainterCanvas(QPainter &painter);
+    ~QPainterCanvas() override;
+    QPainterCanvas(const QPainterCanvas &) = delete;
+    QPainterCanvas &operator=(const QPainterCanvas &) = delete;
+
+    // Draws the line being built; call it before drawing on the painter directly.
+    void Flush();
 
     void SetPenColor(int32_t color) override;
     void SetPenStyle(PenStyle style) override;
@@ -35,12 +50,14 @@ public:
 private:
     void applyPen();
     QPainter &p_;
+    const bool gather_; // lines gathered into polylines
     QColor pen_ = Qt::black;
     Qt::PenStyle style_ = Qt::SolidLine;
     QColor brush_ = Qt::white;
     bool brushClear_ = false;
     QColor font_ = Qt::black;
     QPoint pos_;
+    QPolygon line_; // the line being built: its start, then each LineTo point
 };
 
 } // namespace brumelle

@@ -437,10 +437,14 @@ TEST(FamilyGuards, ExtremeSettingsDrawOnlyRepresentablePixels)
 TEST(FamilyGuards, TooManyValuesDrawNothingForThatFamily)
 {
     Chart chart;
-    chart.s.TS.Mini = -5000, chart.s.TS.Maxi = 5000; // 10 001 values
+    // Above absolute zero, where every line of the range can be drawn.
+    chart.s.TS.Mini = -200, chart.s.TS.Maxi = 9800; // 10 001 values
     EXPECT_TRUE(chart.Draw(&ChartPainter::DrawDryBulbLines).ops.empty());
-    chart.s.TS.Mini = -4999; // 10 000 values
+    chart.s.TS.Mini = -199; // 10 000 values
     EXPECT_EQ(chart.Draw(&ChartPainter::DrawDryBulbLines).texts().size(), 2000u);
+    // Lines at or below absolute zero are left out, line and label.
+    chart.s.TS.Mini = -4999, chart.s.TS.Maxi = 5000;
+    EXPECT_EQ(chart.Draw(&ChartPainter::DrawDryBulbLines).texts().size(), 1055u) << "-270 to 5000 °C";
 
     chart = Chart{};
     chart.s.R.Maxi = 20000; // 20 001 values
