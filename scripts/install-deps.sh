@@ -4,7 +4,7 @@ set -eu
 if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
 $SUDO apt-get update -qq
 DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends \
-  cmake make g++ pkg-config \
+  cmake make g++ pkg-config clang libclang-rt-14-dev \
   libgtest-dev libgmock-dev libbenchmark-dev \
   qt6-base-dev libqt6svg6-dev libgl-dev qt6-translations-l10n \
   fonts-dejavu-core fonts-liberation2 locales \

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs the dependencies, then builds and runs the whole test suite three
 # ways: the core alone without Qt, everything with warnings as errors, and
-# everything under AddressSanitizer and UndefinedBehaviorSanitizer.
+# everything under AddressSanitizer and UndefinedBehaviorSanitizer; then
+# builds the package and gives each fuzz target a short run.
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh
@@ -29,3 +30,7 @@ echo "== package"
 deb=$(ls build/all/brumelle_*.deb)
 dpkg-deb -I "$deb"
 dpkg-deb -c "$deb" | grep ' ./usr/bin/brumelle$'
+
+echo "== fuzz"
+# 20 s per target under ASan and UBSan (libFuzzer, clang; about 3 min with the build).
+sh scripts/fuzz.sh 20

@@ -175,6 +175,10 @@ TEST(Hardening, LineEndsEncodingsAndNulBytes)
     EXPECT_EQ(ParseNumber(std::string("1\0" "2", 3), messages), 0.0L);
     EXPECT_EQ(messages.texts(), std::vector<std::string>{kUnreadableNumber});
     EXPECT_FALSE(ReadInteger(std::string("1\0" "2", 3)));
+    long long v = 0;
+    EXPECT_FALSE(ParseIniInteger("-$80000000", v)) << "beyond 32 bits once negated";
+    EXPECT_TRUE(ParseIniInteger("-$7FFFFFFF", v));
+    EXPECT_EQ(v, -2147483647LL);
 
     // A number of a million digits is read in one pass (it is too large: unreadable).
     EXPECT_FALSE(ReadUserNumber(std::string(1000000, '7')));

@@ -235,7 +235,8 @@ bool ParseIniInteger(const std::string &text, long long &value)
     long long r = hex ? static_cast<int32_t>(static_cast<uint32_t>(v)) : static_cast<long long>(v);
     if (neg)
         r = -r;
-    if (!hex && r > 2147483647LL)
+    // A 32-bit integer, whichever way it was written ("-$80000000" is not).
+    if (r > 2147483647LL || r < -2147483648LL)
         return false;
     value = r;
     return true;
