@@ -296,9 +296,9 @@ void TF_calcul_un_point::connectAll()
 
 void TF_calcul_un_point::showEvent(QShowEvent *event)
 {
-    Refresh(); // what a document may have put into the record meanwhile
     QDialog::showEvent(event);
-    // Each showing is an activation; Qt's re-activation after a message box is not.
+    // Each showing is an activation; Qt's re-activation after a message box is
+    // not. It ends by showing the record, with what a document put there meanwhile.
     FormActivate();
 }
 

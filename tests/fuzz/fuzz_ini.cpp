@@ -75,44 +75,6 @@ bool SafeName(const std::string &s)
     return true;
 }
 
-bool ValidUtf8(const std::string &s)
-{
-    size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        int n;
-        uint32_t cp;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        if (c >= 0xC2 && c <= 0xDF) {
-            n = 1;
-            cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            n = 2;
-            cp = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            n = 3;
-            cp = c & 0x07;
-        } else {
-            return false;
-        }
-        if (i + static_cast<size_t>(n) >= s.size())
-            return false;
-        for (int k = 1; k <= n; ++k) {
-            const auto cc = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-            if ((cc & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        if ((n == 2 && cp < 0x800) || (n == 3 && cp < 0x10000) || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
-            return false;
-        i += static_cast<size_t>(n) + 1;
-    }
-    return true;
-}
-
 // Section headers and keys as they appear in the raw bytes, in order.
 std::vector<Name> NamesInBytes(const std::string &bytes)
 {
@@ -158,7 +120,7 @@ Reading ReadKey(const IniFile &f, const Name &n, const std::string &where)
     }
     FUZZ_CHECK(f.SectionHasKeys(section), what + ": a key in a section without keys");
     FUZZ_CHECK(a.find_first_of("\r\n") == std::string::npos, what + ": a line end inside the value " + Quoted(a));
-    FUZZ_CHECK(ValidUtf8(a), what + ": value not UTF-8: " + Quoted(a));
+    FUZZ_CHECK(IsValidUtf8(a), what + ": value not UTF-8: " + Quoted(a));
     FUZZ_CHECK(Trim(a) == a, what + ": value not trimmed: " + Quoted(a));
     // Names match without regard to ASCII case.
     FUZZ_CHECK(f.ReadString(Upper(section), Lower(key), kAbsentA) == a, what + ": reading depends on the case");

@@ -57,42 +57,38 @@ bool keyValue(const std::string &line, std::string &key, std::string &value)
     return true;
 }
 
-bool validUtf8(const std::string &s)
+// Length of the valid UTF-8 sequence that starts at s[i]; 0 when none does.
+size_t utf8Length(const std::string &s, size_t i)
 {
-    size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        int n;
-        uint32_t cp;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if (c >= 0xC2 && c <= 0xDF) {
-            n = 1;
-            cp = c & 0x1F;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            n = 2;
-            cp = c & 0x0F;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            n = 3;
-            cp = c & 0x07;
-        } else {
-            return false;
-        }
-        if (i + static_cast<size_t>(n) >= s.size())
-            return false;
-        for (int k = 1; k <= n; ++k) {
-            const auto cc = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-            if ((cc & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        // Overlong forms, surrogates and code points beyond Unicode.
-        if ((n == 2 && cp < 0x800) || (n == 3 && cp < 0x10000) || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
-            return false;
-        i += static_cast<size_t>(n) + 1;
+    const auto c = static_cast<unsigned char>(s[i]);
+    int n;
+    uint32_t cp;
+    if (c < 0x80)
+        return 1;
+    if (c >= 0xC2 && c <= 0xDF) {
+        n = 1;
+        cp = c & 0x1F;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        n = 2;
+        cp = c & 0x0F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        n = 3;
+        cp = c & 0x07;
+    } else {
+        return 0;
     }
-    return true;
+    if (i + static_cast<size_t>(n) >= s.size())
+        return 0;
+    for (int k = 1; k <= n; ++k) {
+        const auto cc = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
+        if ((cc & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (cc & 0x3F);
+    }
+    // Overlong forms, surrogates and code points beyond Unicode.
+    if ((n == 2 && cp < 0x800) || (n == 3 && cp < 0x10000) || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+        return 0;
+    return static_cast<size_t>(n) + 1;
 }
 
 // Windows-1252 bytes 0x80 to 0x9F; the five unassigned ones map to the C1
@@ -128,10 +124,7 @@ std::string sanitizeUtf8(const std::string &s)
     std::string out;
     size_t i = 0;
     while (i < s.size()) {
-        size_t n = 1;
-        while (i + n <= s.size() && n <= 4 && !validUtf8(s.substr(i, n)))
-            ++n;
-        if (n <= 4 && i + n <= s.size()) {
+        if (const size_t n = utf8Length(s, i)) {
             out.append(s, i, n);
             i += n;
         } else {
@@ -198,6 +191,14 @@ std::string utf8ToCp1252(const std::string &s)
 }
 
 } // namespace
+
+bool IsValidUtf8(const std::string &s)
+{
+    for (size_t i = 0, n; i < s.size(); i += n)
+        if ((n = utf8Length(s, i)) == 0)
+            return false;
+    return true;
+}
 
 bool ParseIniInteger(const std::string &text, long long &value)
 {
@@ -270,7 +271,7 @@ IniFile IniFile::FromBytes(const std::string &bytes)
         }
         if (f.bom_) {
             line.text = sanitizeUtf8(line.raw);
-        } else if (validUtf8(line.raw)) {
+        } else if (IsValidUtf8(line.raw)) {
             line.text = line.raw;
         } else {
             // One stray byte spoils its own line, not the whole file.

@@ -89,6 +89,9 @@ private:
     mutable std::shared_ptr<const Index> index_;
 };
 
+// Well-formed UTF-8: no overlong form, surrogate or code point beyond Unicode.
+bool IsValidUtf8(const std::string &s);
+
 // An ini integer as ReadBool reads it; false when the text is not one.
 bool ParseIniInteger(const std::string &text, long long &value);
 
