@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <system_error>
+
+#include "storage/file_replace.h"
 
 namespace brumelle {
 
@@ -443,24 +444,7 @@ std::string IniFile::ToBytes() const
     return out;
 }
 
-bool IniFile::SaveToFile(const std::string &path) const
-{
-    // Written beside the file, then put in its place in one step: a failure
-    // at any point leaves the old file whole.
-    static std::mt19937_64 random{std::random_device{}()};
-    const std::string temp = path + ".~" + std::to_string(random() % 1000000000u);
-    std::FILE *fp = std::fopen(temp.c_str(), "wb");
-    if (!fp)
-        return false;
-    const std::string bytes = ToBytes();
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), fp) == bytes.size();
-    const bool closed = std::fclose(fp) == 0;
-    if (!written || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
-        return false;
-    }
-    return true;
-}
+bool IniFile::SaveToFile(const std::string &path) const { return ReplaceFileWhole(path, ToBytes()); }
 
 bool UpdateIniFile(const std::string &path, const std::function<void(IniFile &)> &edit, Messages &messages)
 {

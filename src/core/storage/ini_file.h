@@ -51,8 +51,8 @@ public:
 
     // The file's bytes, in its own encoding and with its own line ends.
     std::string ToBytes() const;
-    // Replaces the file at once (a temporary file beside it, then renamed);
-    // false, with the old file untouched, when it cannot be written.
+    // Replaces the file whole, as ReplaceFileWhole does; false, with the old
+    // file untouched, when it cannot be written.
     bool SaveToFile(const std::string &path) const;
 
     // Line end given to new lines: the file's first, or CR LF in a file that has none.

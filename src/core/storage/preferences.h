@@ -14,10 +14,10 @@ constexpr const char *kPreferenceSection = "Temperature seche";
 inline bool IsPreferenceFile(const IniFile &f) { return f.SectionHasKeys(kPreferenceSection); }
 
 // Reads the 37 keys into every field. A missing key, a value that is not a
-// 32-bit integer, or one the chart cannot draw with (a range outside its
-// bounds, a colour outside 24 bits, a pressure of 0 or less) takes the
-// default; a range left with Maxi not above Mini takes both defaults.
-// Density and line-style codes are taken as they come.
+// 32-bit integer, or one the chart cannot draw with (a range bound beyond
+// any the zoom can set, a colour outside 24 bits, a pressure of 0 or less)
+// takes the default; a range left with Maxi not above Mini takes both
+// defaults. Density and line-style codes are taken as they come.
 void ReadSettings(const IniFile &f, ChartSettings &s);
 // Writes the 37 keys, each a decimal integer.
 void WriteSettings(IniFile &f, const ChartSettings &s);
