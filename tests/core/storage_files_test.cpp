@@ -1,6 +1,7 @@
 // Preference files, Brumelle.ini and documents written to disk.
 #include "calculations.h"
 #include "chart/settings_keys.h"
+#include "chart/zoom.h"
 #include "storage/document.h"
 #include "storage/preferences.h"
 #include "support/recording_messages.h"
@@ -71,6 +72,7 @@ TEST(Preferences, WrittenThenReadGiveTheSameFields)
         SetSetting(s, k, k.lo > INT32_MIN ? k.hi - (i++ % 2) : 7 + i++); // within every bound
     s.TS.Mini = -50;
     s.R.Maxi = s.R.Maxi_zoom = 40; // the two 100 % limits of the humidity-ratio axis
+    s.R.Mini = s.R.Mini_zoom = 0;
     IniFile f;
     WriteSettings(f, s);
     ChartSettings back;
@@ -82,7 +84,7 @@ TEST(Preferences, WrittenThenReadGiveTheSameFields)
     EXPECT_EQ(Fields(back), Fields(ChartSettings{}));
 }
 
-TEST(Preferences, ValuesTheChartCannotDrawWithTakeTheirDefaults)
+TEST(Preferences, ZoomedRangesReadBackAndUnusableValuesTakeTheirDefaults)
 {
     struct Case {
         const char *lines; // under their sections
@@ -94,13 +96,17 @@ TEST(Preferences, ValuesTheChartCannotDrawWithTakeTheirDefaults)
         {"[Enthalpie]\nCouleur=$FF00\n", "H.Couleur", 65280},
         {"[Enthalpie]\nCouleur=-1\n", "H.Couleur", 16711680},
         {"[Fenetre]\nCouleur=16777216\n", "Fenetre.Couleur", 12632256},
-        {"[Temperature seche]\nMaxi=51\n", "TS.Maxi", 50},
-        {"[Temperature seche]\nMini_zoom=-51\n", "TS.Mini_zoom", -15},
+        // Ranges a zoom leaves read back as they were written...
+        {"[Temperature seche]\nMaxi=54\nMini=21\n", "TS.Maxi", 54},
+        {"[Humidite specifique]\nMaxi=24\nMini=-1\n", "R.Mini", -1},
+        {"[Temperature seche]\nMaxi=100000\nMini=99999\n", "TS.Mini", kZoomBoundLimit - 1},
+        {"[Temperature seche]\nMini_zoom=-51\n", "TS.Mini_zoom", -51},
+        // ...but not what no zoom gives, nor a pair with Maxi not above Mini (both defaults).
+        {"[Temperature seche]\nMaxi=100001\n", "TS.Maxi", 50},
+        {"[Humidite specifique]\nMaxi_zoom=-100000\n", "R.Maxi_zoom", 30},
         {"[Humidite specifique]\nMaxi=0\n", "R.Maxi", 30},
-        {"[Humidite specifique]\nMini=40\n", "R.Mini", 0},
-        {"[Temperature seche]\nMaxi=10\nMini=10\n", "TS.Mini", -15}, // a collapsed pair: both defaults
+        {"[Temperature seche]\nMaxi=10\nMini=10\n", "TS.Mini", -15},
         {"[Temperature seche]\nMaxi=10\nMini=10\n", "TS.Maxi", 50},
-        {"[Temperature seche]\nMaxi=-10\nMini=-20\n", "TS.Mini", -20}, // a sound zoomed range stays
         {"[Pression atmospherique]\nP=0\n", "Patm", 101325},
         {"[Pression atmospherique]\nP=-5\n", "Patm", 101325},
         {"[Pression atmospherique]\nP=90000\n", "Patm", 90000},

@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "chart/zoom.h"
+
 namespace brumelle {
 
 namespace {
@@ -12,6 +14,9 @@ using S = ChartSettings;
 
 constexpr int64_t kAny = INT32_MIN, kAll = INT32_MAX;
 constexpr int64_t kColourMax = 16777215; // 24-bit RGB
+// A range reads back as the zoom may have left it; only what no zoom can
+// give (and a pair with Maxi not above Mini, see the reader) is refused.
+constexpr int64_t kRangeLo = -kZoomBoundLimit, kRangeHi = kZoomBoundLimit;
 
 std::string lower(std::string s)
 {
@@ -25,22 +30,22 @@ std::string lower(std::string s)
 const std::vector<SettingKey> &SettingKeys()
 {
     static const std::vector<SettingKey> keys = {
-        {"Temperature seche", "Maxi", "TS.Maxi", K::Family, &S::TS, &F::Maxi, -49, 50},
-        {"Temperature seche", "Mini", "TS.Mini", K::Family, &S::TS, &F::Mini, -50, 49},
+        {"Temperature seche", "Maxi", "TS.Maxi", K::Family, &S::TS, &F::Maxi, kRangeLo + 1, kRangeHi},
+        {"Temperature seche", "Mini", "TS.Mini", K::Family, &S::TS, &F::Mini, kRangeLo, kRangeHi - 1},
         {"Temperature seche", "Montrer", "TS.Montrer", K::Family, &S::TS, &F::Montrer, kAny, kAll},
         {"Temperature seche", "Montrer_texte", "TS.Montrer_texte", K::Family, &S::TS, &F::Montrer_texte, kAny, kAll},
         {"Temperature seche", "Couleur", "TS.Couleur", K::Family, &S::TS, &F::Couleur, 0, kColourMax},
         {"Temperature seche", "Lignes", "TS.Lignes", K::Family, &S::TS, &F::Lignes, kAny, kAll},
-        {"Temperature seche", "Maxi_zoom", "TS.Maxi_zoom", K::Family, &S::TS, &F::Maxi_zoom, -49, 50},
-        {"Temperature seche", "Mini_zoom", "TS.Mini_zoom", K::Family, &S::TS, &F::Mini_zoom, -50, 49},
-        {"Humidite specifique", "Maxi", "R.Maxi", K::Family, &S::R, &F::Maxi, 1, 40},
-        {"Humidite specifique", "Mini", "R.Mini", K::Family, &S::R, &F::Mini, 0, 39},
+        {"Temperature seche", "Maxi_zoom", "TS.Maxi_zoom", K::Family, &S::TS, &F::Maxi_zoom, kRangeLo + 1, kRangeHi},
+        {"Temperature seche", "Mini_zoom", "TS.Mini_zoom", K::Family, &S::TS, &F::Mini_zoom, kRangeLo, kRangeHi - 1},
+        {"Humidite specifique", "Maxi", "R.Maxi", K::Family, &S::R, &F::Maxi, kRangeLo + 1, kRangeHi},
+        {"Humidite specifique", "Mini", "R.Mini", K::Family, &S::R, &F::Mini, kRangeLo, kRangeHi - 1},
         {"Humidite specifique", "Montrer", "R.Montrer", K::Family, &S::R, &F::Montrer, kAny, kAll},
         {"Humidite specifique", "Montrer_texte", "R.Montrer_texte", K::Family, &S::R, &F::Montrer_texte, kAny, kAll},
         {"Humidite specifique", "Couleur", "R.Couleur", K::Family, &S::R, &F::Couleur, 0, kColourMax},
         {"Humidite specifique", "Lignes", "R.Lignes", K::Family, &S::R, &F::Lignes, kAny, kAll},
-        {"Humidite specifique", "Maxi_zoom", "R.Maxi_zoom", K::Family, &S::R, &F::Maxi_zoom, 1, 40},
-        {"Humidite specifique", "Mini_zoom", "R.Mini_zoom", K::Family, &S::R, &F::Mini_zoom, 0, 39},
+        {"Humidite specifique", "Maxi_zoom", "R.Maxi_zoom", K::Family, &S::R, &F::Maxi_zoom, kRangeLo + 1, kRangeHi},
+        {"Humidite specifique", "Mini_zoom", "R.Mini_zoom", K::Family, &S::R, &F::Mini_zoom, kRangeLo, kRangeHi - 1},
         {"Hygrometrie", "Montrer", "HR.Montrer", K::Family, &S::HR, &F::Montrer, kAny, kAll},
         {"Hygrometrie", "Montrer_texte", "HR.Montrer_texte", K::Family, &S::HR, &F::Montrer_texte, kAny, kAll},
         {"Hygrometrie", "Couleur", "HR.Couleur", K::Family, &S::HR, &F::Couleur, 0, kColourMax},
