@@ -2,6 +2,7 @@
 // of the single-point tab and the airflow unit converter.
 #include "evolutions.h"
 
+#include "model/pressure.h"
 #include "program_state.h"
 
 #include <array>
@@ -51,7 +52,7 @@ bool IsUnit(int index) { return index >= 0 && index <= 3; }
 
 void Evolutions::FormActivate()
 {
-    const std::string &p = state_.pressureText;
+    const std::string p = PressureRowText(state_.pressureText);
     WriteHeadings(d_.grille_un_point, {"Valeurs"}, p);
     WriteHeadings(d_.grille_BC, {"Entrée", "Sortie"}, p);
     WriteHeadings(d_.grille_melange, {"Point 1", "Point 2", "Melange"}, p);

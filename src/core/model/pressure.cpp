@@ -16,6 +16,12 @@ std::optional<uint32_t> ReadPressureText(const std::string &text, Messages &mess
     return *v > 0 ? static_cast<uint32_t>(*v) : kStandardPressurePa;
 }
 
+std::string PressureRowText(const std::string &text)
+{
+    const auto v = ReadInteger(text);
+    return v && *v <= 0 && *v >= INT32_MIN ? std::to_string(kStandardPressurePa) : text;
+}
+
 std::optional<uint32_t> ParsePressureBox(const std::string &text, Messages &messages)
 {
     // Each character is kept or dropped on its own: one pass in order.

@@ -19,6 +19,11 @@ constexpr uint32_t kStandardPressurePa = 101325;
 // the integer conversion refuses it.
 std::optional<uint32_t> ReadPressureText(const std::string &text, Messages &messages);
 
+// The pressure row of a result grid: the pressure the numbers are computed
+// at, so a text of 0 or less shows the standard atmosphere that stands in
+// for it; any other text as it is.
+std::string PressureRowText(const std::string &text);
+
 // The options dialog's reading of its pressure box: walking from the last
 // character to the first, "." becomes ","; digits, ",", "-" and the
 // backspace character are kept and every other character is dropped. What

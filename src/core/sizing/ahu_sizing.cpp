@@ -74,14 +74,15 @@ void AhuSizing::ComputeAhuSizing()
 {
     steps_ = {};
     ResultGrid &g = d_.grille_resultats;
-    // 1. Frame. Row 8 of every column a run can write takes the pressure text.
+    // 1. Frame. Row 8 of every column a run can write shows the pressure.
+    pressureRow_ = PressureRowText(state_.pressureText);
     for (int row = 0; row < 10; ++row)
         g.SetCell(0, row, kRowHeadings[row]);
     g.SetCell(1, 0, "Intérieur");
     g.SetCell(2, 0, "Soufflage");
     g.SetCell(3, 0, "Extérieur");
     for (int col = 1; col < g.ColCount(); ++col)
-        g.SetCell(col, 8, state_.pressureText);
+        g.SetCell(col, 8, pressureRow_);
     const auto patm = ReadPressureText(state_.pressureText, messages_);
     if (!patm)
         return;
@@ -124,7 +125,7 @@ void AhuSizing::WritePoint(int col, const std::string &heading, const Point &p)
     shown.TR = p.TR;
     g.SetCell(col, 0, heading);
     WritePointColumn(g, col, shown, sep_);
-    g.SetCell(col, 8, state_.pressureText);
+    g.SetCell(col, 8, pressureRow_);
     g.SetCell(col, 9, std::to_string(col));
 }
 

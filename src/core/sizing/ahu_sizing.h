@@ -117,6 +117,7 @@ private:
 
     // Values of the run in progress.
     uint32_t patm_ = 0;
+    std::string pressureRow_; // row 8: the pressure the run computes at
     long double Qm_ = 0, QvSoufflage_ = 0, QvAN_ = 0;
     long double tsSoufflage_ = 0, rSou_ = 0, hSou_ = 0, vSou_ = 0;
     long double tsLocal_ = 0;
