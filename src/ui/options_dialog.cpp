@@ -26,6 +26,14 @@
 namespace brumelle {
 
 namespace {
+
+// The ranges move by one step whatever asks them to (Page Up, Page Down).
+class OneStepSpinBox : public QSpinBox {
+public:
+    using QSpinBox::QSpinBox;
+    void stepBy(int steps) override { QSpinBox::stepBy(steps > 0 ? 1 : steps < 0 ? -1 : 0); }
+};
+
 constexpr int kWidth = 488;
 constexpr int kTabColumns = 4;  // eight tabs on two rows
 constexpr int kTabsHeight = 2 * 22 + 184; // two rows of 22-pixel tabs over the page
@@ -228,6 +236,7 @@ TPrecision::TPrecision(ProgramState &state, Calculations &calculations, Messages
     B_Ok->setDefault(true);
     connect(B_Ok, &QPushButton::clicked, this, &TPrecision::B_OkClick);
     connect(B_Annuler, &QPushButton::clicked, this, &QDialog::reject);
+    setTabOrder(B_Annuler, B_Ok);
 }
 
 QWidget *TPrecision::addPage(QWidget *&page, const char *name, const QString &caption)
@@ -274,7 +283,7 @@ QSpinBox *TPrecision::spin(QWidget *page, QSpinBox *&box, const char *name, cons
 {
     auto *label = new QLabel(caption, page);
     label->setGeometry(at.x(), at.y(), kSpinLabelWidth, kSpinHeight);
-    box = new QSpinBox(page);
+    box = new OneStepSpinBox(page);
     box->setObjectName(QString::fromLatin1(name));
     box->setGeometry(at.x() + kSpinLabelWidth, at.y(), kSpinWidth, kSpinHeight);
     box->setRange(minimum, maximum);

@@ -97,6 +97,7 @@ TEST(OptionsDialog, WindowTabsAndFocus)
     f.open();
     EXPECT_EQ(f.dialog.Pages->currentIndex(), 7);
     EXPECT_EQ(f.dialog.focusWidget(), f.dialog.B_Ok);
+    EXPECT_EQ(f.dialog.B_Annuler->nextInFocusChain(), f.dialog.B_Ok);
     // Later showings come back to the tab last used.
     f.dialog.Pages->setCurrentIndex(2);
     f.cancel();
@@ -265,9 +266,10 @@ TEST(OptionsDialog, SpinBoxesKeepMiniBelowMaxi)
         EXPECT_EQ(maxi->value(), 11);
         mini->stepBy(-1);
         EXPECT_EQ(mini->value(), 9);
-        // No typing: the arrows are the only way.
+        // No typing, and Page Down moves one step like an arrow.
         key(mini, Qt::Key_5, "5");
-        EXPECT_EQ(mini->value(), 9);
+        key(mini, Qt::Key_PageDown);
+        EXPECT_EQ(mini->value(), 8);
     }
 }
 
