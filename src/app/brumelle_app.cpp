@@ -26,8 +26,8 @@ namespace brumelle {
 
 QString SettingsFilePath()
 {
-    const QString beside = QCoreApplication::applicationDirPath();
-    if (QFileInfo(beside).isWritable())
+    const QString beside = WritableProgramFolder();
+    if (!beside.isEmpty())
         return QDir(beside).filePath(QStringLiteral("Brumelle.ini"));
     const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);
@@ -115,13 +115,13 @@ void BrumelleApp::ShowAbout()
     about.exec();
 }
 
-void BrumelleApp::OpenWhenFree(const QString &document)
+void BrumelleApp::OpenWhenFree(const QByteArray &document)
 {
     if (QApplication::activeModalWidget()) {
         QTimer::singleShot(300, form_.get(), [this, document] { OpenWhenFree(document); });
         return;
     }
-    form_->OpenDocumentFile(document);
+    form_->OpenDocumentFile(document.toStdString());
 }
 
 void BrumelleApp::UntickDrawingBoxes()

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 namespace brumelle {
 
@@ -10,11 +12,24 @@ QStringList FileTypeFilters()
     return {QStringLiteral("Brumelle (*.brm)"), QStringLiteral("Fichier préférences (*.pfs)")};
 }
 
+QString WritableProgramFolder()
+{
+    const QString folder = QCoreApplication::applicationDirPath();
+    return QFileInfo(folder).isWritable() ? folder : QString();
+}
+
+QString DialogStartFolder()
+{
+    const QString program = WritableProgramFolder();
+    return program.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) : program;
+}
+
 std::optional<QString> DialogFileChooser::Choose(const FileRequest &request)
 {
     QWidget *modal = QApplication::activeModalWidget();
     QFileDialog dialog(modal ? modal : parent_, request.title, request.folder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails); // "Brumelle", not "Brumelle (*.brm)"
     dialog.setNameFilters(FileTypeFilters());
     dialog.selectNameFilter(FileTypeFilters().at(static_cast<int>(request.type)));
     dialog.setDefaultSuffix(request.defaultSuffix);

@@ -30,6 +30,13 @@ public:
 // The file types both dialogs offer, in their order.
 QStringList FileTypeFilters();
 
+// The executable's folder when the user may write it (a portable install,
+// the build folder), else empty: an installed program's folder is the
+// system's. Brumelle.ini and the file dialogs go there when they can.
+QString WritableProgramFolder();
+// Where the open and save dialogs start: that folder, else the user's documents.
+QString DialogStartFolder();
+
 class DialogFileChooser : public FileChooser {
 public:
     explicit DialogFileChooser(QWidget *parent = nullptr) : parent_(parent) {}

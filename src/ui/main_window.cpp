@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
@@ -313,7 +314,7 @@ FileRequest Request(FileRequest::Mode mode, FileRequest::Type type)
     const bool document = type == FileRequest::Type::Document;
     r.defaultSuffix = document ? QStringLiteral("brm") : QStringLiteral("pfs");
     r.initialName = document ? QStringLiteral("*.brm") : QStringLiteral("*.pfs");
-    r.folder = QCoreApplication::applicationDirPath();
+    r.folder = DialogStartFolder();
     return r;
 }
 
@@ -327,17 +328,17 @@ void TForm1::ShowDocumentName(const QString &path)
 void TForm1::M_ouvrirClick()
 {
     if (const auto path = files_.Choose(Request(FileRequest::Mode::Open, FileRequest::Type::Document)))
-        OpenDocumentFile(*path);
+        OpenDocumentFile(QFile::encodeName(*path).toStdString());
 }
 
-void TForm1::OpenDocumentFile(const QString &path)
+void TForm1::OpenDocumentFile(const std::string &path)
 {
     IniFile file;
-    file.LoadFromFile(path.toStdString());
+    file.LoadFromFile(path);
     // The caption names the document once it has been read whole.
     if (OpenDocument(file, state_, calculations_, messages_, [this] { RepaintChart(); }) ==
         DocumentOpening::Opened)
-        ShowDocumentName(path);
+        ShowDocumentName(QFile::decodeName(QByteArray::fromStdString(path)));
 }
 
 void TForm1::BringToFront()
