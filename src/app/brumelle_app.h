@@ -66,7 +66,7 @@ public:
 
     // Opens a document as "Ouvrir..." does, once no modal window is in use
     // (a document must not change what an open dialog is showing).
-    void OpenWhenFree(const QString &document);
+    void OpenWhenFree(const QByteArray &document);
     HelpWindow *Help() const { return help_.get(); }
 
 private:

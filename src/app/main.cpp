@@ -10,7 +10,10 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <climits>
 #include <csignal>
+#include <vector>
+
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -25,12 +28,19 @@ void OnTermination(int)
 }
 
 // The document given on the command line, as a file manager passes it: the
-// first argument naming a "*.brm" file. Any other argument is ignored.
-QString DocumentArgument(const QStringList &args)
+// first argument naming a "*.brm" file, in full. Any other argument is
+// ignored. Taken as the system's bytes, so a name that is not UTF-8 opens.
+QByteArray DocumentArgument(int argc, char *argv[])
 {
-    for (int i = 1; i < args.size(); ++i)
-        if (args[i].endsWith(QStringLiteral(".brm"), Qt::CaseInsensitive))
-            return QFileInfo(args[i]).absoluteFilePath();
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (!arg.toLower().endsWith(".brm"))
+            continue;
+        if (arg.startsWith('/'))
+            return arg;
+        std::vector<char> cwd(PATH_MAX);
+        return ::getcwd(cwd.data(), cwd.size()) ? QByteArray(cwd.data()) + '/' + arg : arg;
+    }
     return {};
 }
 
@@ -38,9 +48,9 @@ QString DocumentArgument(const QStringList &args)
 
 int main(int argc, char *argv[])
 {
+    const QByteArray document = DocumentArgument(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brumelle"));
-    const QString document = DocumentArgument(QApplication::arguments());
 
     // A copy already running comes to the front (and opens the document);
     // this one ends before it has any window, so it writes no settings.
@@ -74,7 +84,7 @@ int main(int argc, char *argv[])
                      Qt::QueuedConnection);
     QObject::connect(
         &guard, &brumelle::SingleInstance::OpenRequested, &form,
-        [&program](const QString &path) { program.OpenWhenFree(path); }, Qt::QueuedConnection);
+        [&program](const QByteArray &path) { program.OpenWhenFree(path); }, Qt::QueuedConnection);
 
     if (termination) {
         auto *notifier = new QSocketNotifier(terminationPipe[1], QSocketNotifier::Read, &form);

@@ -68,22 +68,23 @@ void SingleInstance::Read(QLocalSocket *socket)
     }
     // Every request is read before any is acted on: a receiver may run an
     // event loop in which the socket goes away.
-    QStringList lines;
+    QList<QByteArray> lines;
     while (socket->canReadLine())
-        lines << QString::fromUtf8(socket->readLine()).chopped(1);
-    for (const QString &line : lines) {
-        if (line == QLatin1String("raise"))
+        lines << socket->readLine().chopped(1);
+    for (const QByteArray &line : lines) {
+        if (line == "raise")
             emit RaiseRequested();
-        else if (line.startsWith(QLatin1String("open ")))
-            emit OpenRequested(line.mid(5));
+        else if (line.startsWith("open "))
+            emit OpenRequested(QByteArray::fromPercentEncoding(line.mid(5)));
     }
 }
 
-bool SingleInstance::HandOver(const QString &document) const
+bool SingleInstance::HandOver(const QByteArray &document) const
 {
     QByteArray request = "raise\n";
+    // Percent-encoded: a file name may hold any byte but "/" and NUL, line ends included.
     if (!document.isEmpty())
-        request += "open " + document.toUtf8() + '\n';
+        request += "open " + document.toPercentEncoding("/") + '\n';
     for (int i = 0; i < kConnectTries; ++i) {
         QLocalSocket socket;
         socket.connectToServer(ServerPath());

@@ -28,15 +28,16 @@ public:
     // The first copy starts taking requests. False when the socket cannot be opened.
     bool Listen();
     // A later copy: asks the first to come to the front and, when `document`
-    // is given, to open it. False when the first copy could not be reached.
-    bool HandOver(const QString &document) const;
+    // (a file name in the system's bytes) is given, to open it. False when
+    // the first copy could not be reached.
+    bool HandOver(const QByteArray &document) const;
 
     QString LockPath() const;
     QString ServerPath() const;
 
 signals:
     void RaiseRequested();
-    void OpenRequested(const QString &document);
+    void OpenRequested(const QByteArray &document);
 
 private:
     void Read(QLocalSocket *socket);

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <string>
 
 class QAction;
 class QLabel;
@@ -113,8 +114,9 @@ public slots:
     void Quitter1Click();
 
 public:
-    // Opens a document as "Ouvrir..." does after its dialog, messages included.
-    void OpenDocumentFile(const QString &path);
+    // Opens a document as "Ouvrir..." does after its dialog, messages included;
+    // `path` in the system's bytes.
+    void OpenDocumentFile(const std::string &path);
     // Another start of the program asked for this window: shown normally
     // (restored when minimised), raised and activated, with the modal window
     // in use on top of it.

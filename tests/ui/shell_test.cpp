@@ -37,19 +37,21 @@ TEST(SingleInstance, ALaterCopyHandsOverToTheFirst)
     Touch(first.ServerPath());
     ASSERT_TRUE(first.Listen());
     int raised = 0;
-    QStringList opened;
+    QList<QByteArray> opened;
     QObject::connect(&first, &SingleInstance::RaiseRequested, [&] { ++raised; });
-    QObject::connect(&first, &SingleInstance::OpenRequested, [&](const QString &p) { opened << p; });
+    QObject::connect(&first, &SingleInstance::OpenRequested, [&](const QByteArray &p) { opened << p; });
 
     SingleInstance second(QStringLiteral("brumelle"), dir.path());
     EXPECT_FALSE(second.TakeLock());
-    ASSERT_TRUE(second.HandOver(QStringLiteral("/tmp/étude un.brm")));
+    // The system's bytes, whatever they are: Latin-1, a line end.
+    const QByteArray name = "/tmp/caf\xe9 \n\xc3\xa9tude.brm";
+    ASSERT_TRUE(second.HandOver(name));
     QElapsedTimer t;
     t.start();
     while (opened.isEmpty() && t.elapsed() < 5000)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     EXPECT_EQ(raised, 1);
-    EXPECT_EQ(opened, QStringList{QStringLiteral("/tmp/étude un.brm")});
+    EXPECT_EQ(opened, QList<QByteArray>{name});
 
     // Another executable name is another program.
     SingleInstance other(QStringLiteral("brumelle-essai"), dir.path());
