@@ -82,14 +82,14 @@ TEST(IniFile, WritingKeepsEveryOtherLine)
                                  "[Vapeur]\r\n"
                                  "qm=1";
     IniFile f = IniFile::FromBytes(original);
-    f.WriteString("GENERAL", "Bon_Fichier", "1");  // in place, the key keeps its spelling
+    f.WriteString("GENERAL", "Bon_Fichier", "1");  // in place, the key keeps its spelling and blanks
     f.WriteString("General", "P", "101325");        // same value: line untouched
     f.WriteString("laveur", "R_sortie", "9");       // after the section's last key, before its blank lines
     f.WriteString("Vapeur", "dessin", "1");         // the last line gets its line end first
     f.WriteString("CTA", "Q_sensible", "-4");       // new section at the end
     EXPECT_EQ(f.ToBytes(), "; my notes\r\n"
                            "[General]\r\n"
-                           "bon_fichier =1\r\n"
+                           "bon_fichier = 1\r\n"
                            "P=101325\r\n"
                            "\r\n"
                            "[Laveur]\r\n"

@@ -421,9 +421,15 @@ void IniFile::WriteString(const std::string &section, const std::string &key, co
         std::string &text = lines_[static_cast<size_t>(line)].text;
         std::string k, old;
         keyValue(text, k, old);
-        // Writing the value it already holds keeps the line byte for byte.
+        // Writing the value it already holds keeps the line byte for byte;
+        // another value takes the old one's place, between the same blanks.
         if (old != v) {
-            text = text.substr(0, text.find('=') + 1) + v;
+            size_t begin = text.find('=') + 1, end = text.size();
+            while (begin < end && isBlank(text[begin]))
+                ++begin;
+            while (end > begin && isBlank(text[end - 1]))
+                --end;
+            text = text.substr(0, begin) + v + text.substr(end);
             lines_[static_cast<size_t>(line)].changed = true;
         }
         return;
