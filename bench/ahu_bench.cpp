@@ -1,5 +1,6 @@
 // A sizing runs each time the wizard's result page is shown and at every
 // document opening: it must stay far below a frame, searches included.
+#include "calculations.h"
 #include "program_state.h"
 #include "support/recording_messages.h"
 
@@ -21,10 +22,10 @@ void Size(benchmark::State &bench, const Inputs &inputs, AhuRadio fresh, long Ah
         state.ahu.*box = text;
     SelectRadio(state.ahu, fresh);
     test::RecordingMessages messages;
-    AhuSizing sizing(state, messages, {}, NumberSeparators{});
+    AhuSizing sizing(state.ahu, SizingContext(state), messages, {}, NumberSeparators{});
     for (auto _ : bench) {
         messages.entries.clear();
-        sizing.ComputeAhuSizing();
+        sizing.SizeAhu();
         benchmark::DoNotOptimize(state.ahu.grille_resultats.Cell(1, 1));
     }
     if (steps)

@@ -168,9 +168,10 @@ long CalculatorRuns(int runs)
         Calculations calc(state, messages, [] {}, kFrench);
         Evolutions &evo = calc.evolutions();
         EvolutionData &d = state.evolutions;
-        state.pressureText = in.Pressure();
-        evo.FormActivate();
-        const std::string head = "calc " + std::to_string(i) + " " + state.pressureText;
+        state.pressure.text = in.Pressure();
+        evo.WriteGridFrames();
+        evo.ResetAirflowUnits();
+        const std::string head = "calc " + std::to_string(i) + " " + state.pressure.text;
 
         // Single point: one of the thirteen accepted pairs, now and then any pair.
         const char *const ranges[7][3] = {{"-15", "50", "2"}, {"1", "100", "0"}, {"0", "28", "2"},
@@ -193,7 +194,7 @@ long CalculatorRuns(int runs)
                                               : in.Number(std::stoi(r[0]), std::stoi(r[1]), std::stoi(r[2]));
             d.grille_un_point.SetCell(1, row, text);
         }
-        evo.B_Calcul_pointClick();
+        evo.SolvePoint();
         Grid(head + " point", d.grille_un_point);
         PrintMessages(head + " point", messages);
 
@@ -201,7 +202,7 @@ long CalculatorRuns(int runs)
         d.E_HR_Entree_BC = in.Number(0, 100, 0);
         d.e_qm_bc = in.Number(0, 10, 2);
         d.E_deltat_bc = in.Number(-30, 40, 1);
-        evo.B_calcul_BCClick();
+        evo.Heating();
         Grid(head + " BC", d.grille_BC);
         Line(head + " BC P " + d.e_P_bc);
         PrintMessages(head + " BC", messages);
@@ -211,7 +212,7 @@ long CalculatorRuns(int runs)
         d.E_qm_BFC = in.Number(0, 10, 2);
         d.E_deltat_BFC = in.Number(-5, 30, 1);
         d.E_T_BFC = in.Number(-5, 25, 1);
-        evo.B_calcul_BFCClick();
+        evo.Cooling();
         Grid(head + " BFC", d.grille_bfc);
         Line(head + " BFC " + d.E_P_BFC + " | " + d.E_Efficacite_BFC + " | " + d.e_condensation_bfc);
         PrintMessages(head + " BFC", messages);
@@ -220,7 +221,7 @@ long CalculatorRuns(int runs)
         d.E_HR_Entree_Lav = in.Number(5, 100, 0);
         d.E_qm_Lav = in.Number(0, 10, 2);
         d.E_R_sortie_lav = in.Number(0, 25, 2);
-        evo.B_calcul_LavClick();
+        evo.AirWasher();
         Grid(head + " lav", d.grille_lav);
         Line(head + " lav " + d.E_efficacite_lav + " | " + d.E_qm_eau_lav);
         PrintMessages(head + " lav", messages);
@@ -230,7 +231,7 @@ long CalculatorRuns(int runs)
         d.E_qm_vap = in.Number(0, 10, 2);
         d.E_R_sortie_vap = in.Number(0, 25, 2);
         d.radio_vap_theorique = in.Chance(50);
-        evo.B_calcul_vapClick();
+        evo.SteamHumidifier();
         Grid(head + " vap", d.grille_vap);
         Line(head + " vap " + d.E_qm_eau_vap);
         PrintMessages(head + " vap", messages);
@@ -241,15 +242,16 @@ long CalculatorRuns(int runs)
         d.E_TS2_mel = in.Number(-20, 50, 1);
         d.E_HR2_mel = in.Number(0, 100, 0);
         d.E_qm2_mel = in.Number(0, 10, 2);
-        evo.B_calcul_melangeClick();
+        evo.Mixing();
         Grid(head + " mel", d.grille_melange);
         PrintMessages(head + " mel", messages);
 
         // A pressure change re-runs every calculation that holds a result.
-        state.pressureText = in.Pressure();
-        evo.FormActivate();
+        state.pressure.text = in.Pressure();
+        evo.WriteGridFrames();
+        evo.ResetAirflowUnits();
         calc.RerunAfterPressureChange();
-        const std::string again = head + " rerun " + state.pressureText;
+        const std::string again = head + " rerun " + state.pressure.text;
         for (const ResultGrid *g : {&d.grille_un_point, &d.grille_BC, &d.grille_bfc, &d.grille_lav, &d.grille_vap,
                                     &d.grille_melange})
             Grid(again, *g);
@@ -269,7 +271,7 @@ long SizingRuns(int runs)
         test::RecordingMessages messages;
         Calculations calc(state, messages, [] {}, kFrench);
         AhuData &a = state.ahu;
-        state.pressureText = in.Pressure();
+        state.pressure.text = in.Pressure();
         a.E_Charge_sens = in.Number(-30, 30, 2);
         a.E_charge_lat = "0,00" + std::to_string(in.Between(0, 60));
         a.E_TS_loc = in.Number(14, 30, 1);
@@ -284,8 +286,8 @@ long SizingRuns(int runs)
         const AhuRadio fresh[3] = {AhuRadio::tout_AN, AhuRadio::Echange_plaques, AhuRadio::melange};
         SelectRadio(a, fresh[in.Between(0, 2)]);
         ApplyFreshAirEnabling(a);
-        calc.sizing().ComputeAhuSizing();
-        const std::string head = "ahu " + std::to_string(i) + " " + state.pressureText + " " + a.E_Charge_sens +
+        calc.sizing().SizeAhu();
+        const std::string head = "ahu " + std::to_string(i) + " " + state.pressure.text + " " + a.E_Charge_sens +
                                  " " + a.E_charge_lat;
         Grid(head, a.grille_resultats);
         Line(head + " modes " + std::to_string(a.FreshAirMode) + " " + std::to_string(a.TreatmentMode));

@@ -129,7 +129,8 @@ std::optional<int> openDocument(const Options &o, const std::string &path, Progr
         return 1;
     // What the evolutions window shows when it is next opened: its activation
     // writes the headings and the pressure text of the document into row 8.
-    calculations.evolutions().FormActivate();
+    calculations.evolutions().WriteGridFrames();
+    calculations.evolutions().ResetAirflowUnits();
     return std::nullopt;
 }
 

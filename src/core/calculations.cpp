@@ -8,42 +8,59 @@ namespace {
 bool HasResult(const ResultGrid &grid) { return !grid.Cell(1, 1).empty(); }
 } // namespace
 
+CalculationContext EvolutionsContext(ProgramState &state)
+{
+    return {state.pressure, state.settings.Patm, state.EvolutionState, state.flags};
+}
+
+CalculationContext SizingContext(ProgramState &state)
+{
+    return {state.pressure, state.settings.Patm, state.chartPoint, state.flags};
+}
+
 Calculations::Calculations(ProgramState &state, Messages &messages, std::function<void()> repaintMainWindow,
                            NumberSeparators separators)
-    : state_(state), evolutions_(state, messages, repaintMainWindow, separators),
-      sizing_(state, messages, repaintMainWindow, separators)
+    : state_(state), messages_(messages),
+      evolutions_(state.evolutions, EvolutionsContext(state), messages, repaintMainWindow, separators),
+      sizing_(state.ahu, SizingContext(state), messages, repaintMainWindow, separators)
 {
 }
 
 void Calculations::RerunAfterOpening()
 {
     if (HasResult(state_.evolutions.grille_un_point))
-        evolutions_.B_Calcul_pointClick();
-    evolutions_.B_calcul_melangeClick();
-    evolutions_.B_calcul_BCClick();
-    evolutions_.B_calcul_BFCClick();
-    evolutions_.B_calcul_LavClick();
-    evolutions_.B_calcul_vapClick();
-    sizing_.ComputeAhuSizing();
+        evolutions_.SolvePoint();
+    evolutions_.Mixing();
+    evolutions_.Heating();
+    evolutions_.Cooling();
+    evolutions_.AirWasher();
+    evolutions_.SteamHumidifier();
+    sizing_.SizeAhu();
 }
 
 void Calculations::RerunAfterPressureChange()
 {
     const EvolutionData &d = state_.evolutions;
     if (HasResult(d.grille_BC))
-        evolutions_.B_calcul_BCClick();
+        evolutions_.Heating();
     if (HasResult(d.grille_bfc))
-        evolutions_.B_calcul_BFCClick();
+        evolutions_.Cooling();
     if (HasResult(d.grille_lav))
-        evolutions_.B_calcul_LavClick();
+        evolutions_.AirWasher();
     if (HasResult(d.grille_vap))
-        evolutions_.B_calcul_vapClick();
+        evolutions_.SteamHumidifier();
     if (HasResult(d.grille_un_point))
-        evolutions_.B_Calcul_pointClick();
+        evolutions_.SolvePoint();
     if (HasResult(d.grille_melange))
-        evolutions_.B_calcul_melangeClick();
+        evolutions_.Mixing();
     if (HasResult(state_.ahu.grille_resultats))
-        sizing_.ComputeAhuSizing();
+        sizing_.SizeAhu();
+}
+
+void Calculations::PressureTyped(const std::string &typed, uint32_t patmAtShowingPa)
+{
+    if (state_.pressure.Type(typed, state_.settings.Patm, messages_) && state_.settings.Patm != patmAtShowingPa)
+        RerunAfterPressureChange();
 }
 
 } // namespace brumelle

@@ -1,14 +1,22 @@
 #pragma once
+#include <cstdint>
+#include <functional>
+#include <string>
+
 #include "calculators/evolutions.h"
 #include "model/messages.h"
 #include "model/number_format.h"
 #include "sizing/ahu_sizing.h"
 
-#include <functional>
-
 namespace brumelle {
 
 struct ProgramState;
+
+// What the evolutions window's calculators and the AHU sizing work with, of
+// the program's state: the pressure box, the pressure in use, their working
+// points (the evolutions window's and the chart window's) and the drawing flags.
+CalculationContext EvolutionsContext(ProgramState &state);
+CalculationContext SizingContext(ProgramState &state);
 
 // Owns every calculation of the program, the evolutions window's and the AHU
 // sizing, and knows the orders in which other commands re-run them. The
@@ -29,9 +37,14 @@ public:
     // (cell (1, 1) not empty), heating coil, cooling coil, washer, steam
     // humidifier, single point, mixing, then the AHU sizing.
     void RerunAfterPressureChange();
+    // The options dialog's "Ok" with the pressure typed in its box: read by
+    // the box's rule for typed text; when it differs from the pressure in use
+    // at the dialog's showing, every result on screen is computed anew.
+    void PressureTyped(const std::string &typed, uint32_t patmAtShowingPa);
 
 private:
     ProgramState &state_;
+    Messages &messages_;
     Evolutions evolutions_;
     AhuSizing sizing_;
 };

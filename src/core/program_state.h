@@ -5,13 +5,13 @@
 #include "chart/zoom.h"
 #include "model/drawing_flags.h"
 #include "model/moist_air.h"
+#include "model/pressure.h"
 #include "sizing/ahu_sizing.h"
-
-#include <string>
 
 namespace brumelle {
 
-// Everything the windows share for the whole run. Owned by the application
+// Everything the windows share for the whole run, gathered: each part is
+// handed on to what works with it, never the whole. Owned by the application
 // and passed by reference, so every test builds its own.
 struct ProgramState {
     ChartSettings settings;
@@ -19,8 +19,8 @@ struct ProgramState {
     MoistAirState EvolutionState;  // the evolutions window's working point
     DrawingFlags flags;
     bool RepaintOnFlagChange = true;
-    // Text of the pressure box every calculation reads; the options dialog owns it later.
-    std::string pressureText = "101325";
+    // The options dialog's pressure box, which every calculation reads into settings.Patm.
+    PressureBox pressure;
     ZoomState zoom;
     // Boxes and result grids of the evolutions window.
     EvolutionData evolutions;

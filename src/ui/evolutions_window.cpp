@@ -343,23 +343,28 @@ void TF_calcul_un_point::Run(void (Evolutions::*handler)())
     Refresh();
 }
 
-void TF_calcul_un_point::FormActivate() { Run(&Evolutions::FormActivate); }
-void TF_calcul_un_point::B_Calcul_pointClick() { Run(&Evolutions::B_Calcul_pointClick); }
-void TF_calcul_un_point::B_calcul_BCClick() { Run(&Evolutions::B_calcul_BCClick); }
-void TF_calcul_un_point::B_calcul_BFCClick() { Run(&Evolutions::B_calcul_BFCClick); }
-void TF_calcul_un_point::B_calcul_LavClick() { Run(&Evolutions::B_calcul_LavClick); }
-void TF_calcul_un_point::B_calcul_vapClick() { Run(&Evolutions::B_calcul_vapClick); }
-void TF_calcul_un_point::B_calcul_melangeClick() { Run(&Evolutions::B_calcul_melangeClick); }
+void TF_calcul_un_point::FormActivate()
+{
+    core_.WriteGridFrames();
+    Run(&Evolutions::ResetAirflowUnits);
+}
+
+void TF_calcul_un_point::B_Calcul_pointClick() { Run(&Evolutions::SolvePoint); }
+void TF_calcul_un_point::B_calcul_BCClick() { Run(&Evolutions::Heating); }
+void TF_calcul_un_point::B_calcul_BFCClick() { Run(&Evolutions::Cooling); }
+void TF_calcul_un_point::B_calcul_LavClick() { Run(&Evolutions::AirWasher); }
+void TF_calcul_un_point::B_calcul_vapClick() { Run(&Evolutions::SteamHumidifier); }
+void TF_calcul_un_point::B_calcul_melangeClick() { Run(&Evolutions::Mixing); }
 void TF_calcul_un_point::C_unite_depChange()
 {
     d_.C_unite_dep = C_unite_dep->currentIndex();
     d_.C_unite_arr = C_unite_arr->currentIndex();
-    Run(&Evolutions::C_unite_depChange);
+    Run(&Evolutions::ConvertAirflow);
 }
 
 void TF_calcul_un_point::B_Nouveau_1pointClick()
 {
-    Run(&Evolutions::B_Nouveau_1pointClick);
+    Run(&Evolutions::NewPoint);
     Check_dessin_1point->setChecked(false);
 }
 

@@ -4,7 +4,6 @@
 #include "chart/line_styles.h"
 #include "colour_chooser.h"
 #include "line_style_picker.h"
-#include "model/pressure.h"
 #include "qpainter_canvas.h"
 
 #include <QButtonGroup>
@@ -378,10 +377,9 @@ void TPrecision::showEvent(QShowEvent *event)
 void TPrecision::FormActivate()
 {
     pressureAtOpening_ = s_.Patm;
-    const QString pressure = QString::number(s_.Patm);
-    E_Pression->setText(pressure);
     // The box is the pressure every calculation reads: from now on it shows ChartSettings.Patm.
-    state_.pressureText = pressure.toStdString();
+    state_.pressure.Show(s_.Patm);
+    E_Pression->setText(QString::fromStdString(state_.pressure.text));
 
     // A code the group does not offer (V's default 10) leaves its selection as it was.
     for (const DensityGroup &d : densities_)
@@ -416,16 +414,8 @@ void TPrecision::B_OkClick()
 
     // A failed write abandons the rest, as any failure of the command does;
     // the dialog still closes with OK so that the chart takes the new ranges.
-    if (!writeColoursAndStyles_ || writeColoursAndStyles_()) {
-        if (const std::optional<uint32_t> patm = ParsePressureBox(E_Pression->text().toStdString(), messages_)) {
-            s_.Patm = *patm;
-            // The calculators read the box's text: give them the number, not
-            // what was typed ("101 325 Pa" would make each of them fail).
-            state_.pressureText = std::to_string(*patm);
-            if (s_.Patm != pressureAtOpening_)
-                calculations_.RerunAfterPressureChange();
-        }
-    }
+    if (!writeColoursAndStyles_ || writeColoursAndStyles_())
+        calculations_.PressureTyped(E_Pression->text().toStdString(), pressureAtOpening_);
     accept();
 }
 

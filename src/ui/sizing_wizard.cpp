@@ -294,7 +294,7 @@ void TF_dimensionnement::PageProxy3Show(bool) { EnablingRule(); }
 
 void TF_dimensionnement::PageProxy4Show(bool)
 {
-    core_.ComputeAhuSizing();
+    core_.SizeAhu();
     Refresh();
 }
 

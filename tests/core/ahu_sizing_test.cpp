@@ -1,5 +1,6 @@
 #include "sizing/ahu_sizing.h"
 
+#include "calculations.h"
 #include "program_state.h"
 #include "sizing/sizing_messages.h"
 #include "support/recording_messages.h"
@@ -28,9 +29,9 @@ protected:
     const ResultGrid &g = state.ahu.grille_resultats;
     RecordingMessages messages;
     int repaints = 0;
-    AhuSizing sizing{state, messages, [this] { ++repaints; }, NumberSeparators{",", kNbsp}};
+    AhuSizing sizing{state.ahu, SizingContext(state), messages, [this] { ++repaints; }, NumberSeparators{",", kNbsp}};
 
-    void Run() { sizing.ComputeAhuSizing(); }
+    void Run() { sizing.SizeAhu(); }
     void Select(AhuRadio fresh, AhuRadio humidifier)
     {
         SelectRadio(d, fresh);
@@ -353,14 +354,14 @@ TEST_F(AhuSizingTest, BoundsAreInclusiveAndThePressureIsReadFirst)
     state = fresh;
     Run();
     messages.entries.clear();
-    state.pressureText = "abc";
+    state.pressure.text = "abc";
     Run();
     EXPECT_EQ(messages.entries, (std::vector<RecordingMessages::Entry>{
                                     {"erreur", "'abc' n'est pas une valeur entière correcte"}}));
     EXPECT_EQ(g.Cell(1, 8), "abc") << "the frame is written first";
     EXPECT_EQ(g.Cell(1, 1), "20,00") << "nothing else";
     messages.entries.clear();
-    state.pressureText = "0";
+    state.pressure.text = "0";
     Run();
     EXPECT_TRUE(messages.entries.empty());
     EXPECT_EQ(state.settings.Patm, 101325u);

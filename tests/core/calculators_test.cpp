@@ -1,5 +1,6 @@
 #include "calculators/evolutions.h"
 #include "model/fault.h"
+#include "calculations.h"
 #include "program_state.h"
 #include "support/recording_messages.h"
 
@@ -55,21 +56,21 @@ struct Tab {
     bool DrawingFlags::*flag;
 };
 
-const Tab kBC{"BC", &Evolutions::B_calcul_BCClick, &EvolutionData::grille_BC, {&EvolutionData::e_P_bc},
+const Tab kBC{"BC", &Evolutions::Heating, &EvolutionData::grille_BC, {&EvolutionData::e_P_bc},
               &DrawingFlags::Check_dessin_BC};
 const Tab kBFC{"BFC",
-               &Evolutions::B_calcul_BFCClick,
+               &Evolutions::Cooling,
                &EvolutionData::grille_bfc,
                {&EvolutionData::E_P_BFC, &EvolutionData::E_Efficacite_BFC, &EvolutionData::e_condensation_bfc},
                &DrawingFlags::Check_dessin_BFC};
 const Tab kLav{"Lav",
-               &Evolutions::B_calcul_LavClick,
+               &Evolutions::AirWasher,
                &EvolutionData::grille_lav,
                {&EvolutionData::E_efficacite_lav, &EvolutionData::E_qm_eau_lav},
                &DrawingFlags::Check_dessin_Lav};
-const Tab kVap{"Vap", &Evolutions::B_calcul_vapClick, &EvolutionData::grille_vap, {&EvolutionData::E_qm_eau_vap},
+const Tab kVap{"Vap", &Evolutions::SteamHumidifier, &EvolutionData::grille_vap, {&EvolutionData::E_qm_eau_vap},
                &DrawingFlags::Check_dessin_vap};
-const Tab kMel{"Mel", &Evolutions::B_calcul_melangeClick, &EvolutionData::grille_melange, {},
+const Tab kMel{"Mel", &Evolutions::Mixing, &EvolutionData::grille_melange, {},
                &DrawingFlags::Check_dessin_melange};
 const Tab *const kTabs[] = {&kBC, &kBFC, &kLav, &kVap, &kMel};
 
@@ -79,7 +80,7 @@ protected:
     EvolutionData &d = state.evolutions;
     test::RecordingMessages msgs;
     int repaints = 0;
-    Evolutions ev{state, msgs, [this] { ++repaints; }, NumberSeparators{",", kNbsp}};
+    Evolutions ev{state.evolutions, EvolutionsContext(state), msgs, [this] { ++repaints; }, NumberSeparators{",", kNbsp}};
 
     void Run(const Tab &t) { (ev.*(t.click))(); }
     // Runs the tab with its defaults, then forgets what that showed.
@@ -105,7 +106,7 @@ protected:
 
 TEST_F(Calculators, HeatingCoilDefaults)
 {
-    ev.B_calcul_BCClick();
+    ev.Heating();
     EXPECT_TRUE(msgs.entries.empty());
     EXPECT_EQ(ColumnOf(d.grille_BC, 1), (Column{"20,00", "50", "7,27", "38,57", "0,8397", "13,82", "9,27"}));
     EXPECT_EQ(ColumnOf(d.grille_BC, 2), (Column{"30,00", "28", "7,27", "48,76", "0,8684", "17,51", "9,27"}));
@@ -116,18 +117,18 @@ TEST_F(Calculators, HeatingCoilDefaults)
 TEST_F(Calculators, HeatingCoilEdgeInputs)
 {
     d.E_deltat_bc = "";
-    ev.B_calcul_BCClick();
+    ev.Heating();
     EXPECT_EQ(ColumnOf(d.grille_BC, 2), ColumnOf(d.grille_BC, 1));
     EXPECT_EQ(d.e_P_bc, "0");
 
     d.E_deltat_bc = "10";
     d.e_qm_bc = "0";
-    ev.B_calcul_BCClick();
+    ev.Heating();
     EXPECT_EQ(d.e_P_bc, "0");
 
     d.E_TS_Entree_BC = "45";
     d.e_qm_bc = "1";
-    ev.B_calcul_BCClick();
+    ev.Heating();
     EXPECT_EQ(d.grille_BC.Cell(2, 1), "55,00"); // no range check on the outlet
     EXPECT_TRUE(msgs.entries.empty());
 }
@@ -136,7 +137,7 @@ TEST_F(Calculators, HeatingCoilEdgeInputs)
 
 TEST_F(Calculators, CoolingCoilDefaults)
 {
-    ev.B_calcul_BFCClick();
+    ev.Cooling();
     EXPECT_TRUE(msgs.entries.empty());
     EXPECT_EQ(ColumnOf(d.grille_bfc, 2), (Column{"10,00", "94", "7,15", "28,07", "0,8109", "9,46", "9,03"}));
     EXPECT_EQ(ColumnOf(d.grille_bfc, 3), (Column{"9,00", "100", "7,14", "27,02", "0,8080", "8,99", "9,00"}));
@@ -149,7 +150,7 @@ TEST_F(Calculators, CoolingCoilAboveDewPointCoolsDry)
 {
     d.E_T_BFC = "12";
     d.E_deltat_BFC = "5";
-    ev.B_calcul_BFCClick();
+    ev.Cooling();
     EXPECT_TRUE(msgs.entries.empty());
     EXPECT_EQ(d.grille_bfc.Cell(2, 1), "15,00");
     EXPECT_EQ(d.grille_bfc.Cell(2, 3), "7,27"); // keeps the inlet's R
@@ -163,14 +164,14 @@ TEST_F(Calculators, CoolingCoilAboveDewPointCoolsDry)
 TEST_F(Calculators, CoolingCoilZeroDropAndNegativeFlow)
 {
     d.E_deltat_BFC = "0";
-    ev.B_calcul_BFCClick();
+    ev.Cooling();
     EXPECT_EQ(ColumnOf(d.grille_bfc, 2), ColumnOf(d.grille_bfc, 1));
     EXPECT_EQ(d.E_P_BFC, "0");
     EXPECT_EQ(d.E_Efficacite_BFC, "0");
 
     d.E_deltat_BFC = "10";
     d.E_qm_BFC = "-1";
-    ev.B_calcul_BFCClick();
+    ev.Cooling();
     EXPECT_TRUE(msgs.entries.empty());
     EXPECT_EQ(d.E_P_BFC, "-10" + kNbsp + "502");
     EXPECT_EQ(d.e_condensation_bfc, "-441,66");
@@ -181,7 +182,7 @@ TEST_F(Calculators, CoolingCoilOverSaturatedOutletWarnsOnceAndWrites)
     d.E_HR_Entree_BFC = "95";
     d.E_deltat_BFC = "5";
     state.flags.Check_dessin_BFC = true;
-    ev.B_calcul_BFCClick();
+    ev.Cooling();
     EXPECT_EQ(msgs.entries, (std::vector<Entry>{Info(kCoilWarning)}));
     EXPECT_EQ(d.grille_bfc.Cell(2, 1), "15,00");
     EXPECT_EQ(d.grille_bfc.Cell(2, 2), "102");
@@ -193,7 +194,7 @@ TEST_F(Calculators, CoolingCoilOverSaturatedOutletWarnsOnceAndWrites)
 
 TEST_F(Calculators, AirWasherDefaults)
 {
-    ev.B_calcul_LavClick();
+    ev.AirWasher();
     EXPECT_TRUE(msgs.entries.empty());
     EXPECT_EQ(ColumnOf(d.grille_lav, 2), (Column{"15,71", "81", "9,00", "38,57", "0,8297", "13,75", "12,44"}));
     EXPECT_EQ(ColumnOf(d.grille_lav, 3), (Column{"13,72", "100", "9,80", "38,57", "0,8251", "13,71", "13,72"}));
@@ -226,7 +227,7 @@ TEST_F(Calculators, SaturationSearchStepsAndBound)
 TEST_F(Calculators, AirWasherEmptyOutletTakesZeroAfterTheMessage)
 {
     d.E_R_sortie_lav = "";
-    ev.B_calcul_LavClick();
+    ev.AirWasher();
     // R_out = 0 keeps HR at 0 (inside the range): the washer runs on, drying the air.
     EXPECT_EQ(msgs.entries, (std::vector<Entry>{Info(kUnreadable)}));
     EXPECT_EQ(ColumnOf(d.grille_lav, 2), (Column{"38,34", "0", "0,00", "38,57", "0,8819", "14,16", "-151,77"}));
@@ -239,14 +240,14 @@ TEST_F(Calculators, AirWasherEmptyOutletTakesZeroAfterTheMessage)
 
 TEST_F(Calculators, SteamHumidifierBothEvolutions)
 {
-    ev.B_calcul_vapClick();
+    ev.SteamHumidifier();
     EXPECT_TRUE(msgs.entries.empty());
     const Column inlet = ColumnOf(d.grille_vap, 1);
     EXPECT_EQ(ColumnOf(d.grille_vap, 2), (Column{"20,00", "68", "10,00", "45,50", "0,8434", "16,26", "14,03"}));
     EXPECT_EQ(d.E_qm_eau_vap, "9" + kNbsp + "827,52");
 
     d.radio_vap_theorique = false;
-    ev.B_calcul_vapClick();
+    ev.SteamHumidifier();
     EXPECT_EQ(ColumnOf(d.grille_vap, 1), inlet);
     EXPECT_EQ(d.grille_vap.Cell(2, 1), "20,39");
     EXPECT_EQ(d.grille_vap.Cell(2, 4), "45,90");
@@ -257,12 +258,12 @@ TEST_F(Calculators, SteamHumidifierBothEvolutions)
 
 TEST_F(Calculators, MixingDefaultsAndOneEmptyFlow)
 {
-    ev.B_calcul_melangeClick();
+    ev.Mixing();
     EXPECT_TRUE(msgs.entries.empty());
     EXPECT_EQ(ColumnOf(d.grille_melange, 3), (Column{"15,00", "67", "7,07", "32,96", "0,8251", "11,58", "8,86"}));
 
     d.E_qm2_mel = "0";
-    ev.B_calcul_melangeClick();
+    ev.Mixing();
     EXPECT_EQ(ColumnOf(d.grille_melange, 3), ColumnOf(d.grille_melange, 1));
 }
 
@@ -272,7 +273,7 @@ TEST_F(Calculators, MixingAboveSaturationIsWrittenWithoutMessage)
     d.E_HR1_mel = "100";
     d.E_TS2_mel = "30";
     d.E_HR2_mel = "100";
-    ev.B_calcul_melangeClick();
+    ev.Mixing();
     EXPECT_TRUE(msgs.entries.empty());
     EXPECT_EQ(d.grille_melange.Cell(3, 1), "10,45");
     EXPECT_EQ(d.grille_melange.Cell(3, 2), "182");
@@ -300,7 +301,7 @@ TEST_F(Calculators, UnreadablePressureChangesNothing)
         for (auto box : t->results)
             boxes.push_back(d.*box);
         const long double ts = state.EvolutionState.TS;
-        state.pressureText = "abc";
+        state.pressure.text = "abc";
         state.settings.Patm = 90000;
         (d.*(t->grid)).SetCell(1, 1, "typed"); // any change would overwrite it
         Run(*t);
@@ -315,7 +316,7 @@ TEST_F(Calculators, UnreadablePressureChangesNothing)
         EXPECT_EQ(state.settings.Patm, 90000u);
         EXPECT_EQ(repaints, 0);
         msgs.entries.clear();
-        state.pressureText = "101325";
+        state.pressure.text = "101325";
     }
 }
 

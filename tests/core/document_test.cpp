@@ -50,7 +50,7 @@ TEST_F(Document, NotADocumentChangesNothing)
         EXPECT_EQ(open(bytes), DocumentOpening::NotRecognised) << bytes;
         EXPECT_EQ(messages.entries, (std::vector<RecordingMessages::Entry>{
                                         {"message", "Le fichier n'est pas reconnu par le Brumelle"}}));
-        EXPECT_EQ(state.pressureText, "101325");
+        EXPECT_EQ(state.pressure.text, "101325");
         EXPECT_EQ(state.evolutions.E_TS2_mel, "10");
         EXPECT_TRUE(state.evolutions.grille_un_point.Cell(1, 1).empty());
         EXPECT_TRUE(state.RepaintOnFlagChange);
@@ -63,11 +63,12 @@ TEST_F(Document, OnlyGeneralGivesTheDocumentDefaultsAndRunsEverything)
 {
     state.flags.Check_dessin_BC = true; // a box ticked before is unticked
     state.evolutions.E_T_BFC = "12";
-    evolutions.FormActivate();
+    evolutions.WriteGridFrames();
+    evolutions.ResetAirflowUnits();
     ASSERT_EQ(open("[General]\nbon_fichier=1\n"), DocumentOpening::Opened);
 
     const EvolutionData &d = state.evolutions;
-    EXPECT_EQ(state.pressureText, "101325");
+    EXPECT_EQ(state.pressure.text, "101325");
     EXPECT_EQ(state.settings.Patm, 101325u);
     EXPECT_EQ(d.E_TS2_mel, "-11");
     EXPECT_EQ(d.E_HR2_mel, "10");
@@ -102,7 +103,7 @@ TEST_F(Document, PressureThatIsNotWholeStopsTheOpening)
               DocumentOpening::Stopped);
     EXPECT_EQ(messages.entries, (std::vector<RecordingMessages::Entry>{
                                     {"erreur", "'1013,25' n'est pas une valeur entière correcte"}}));
-    EXPECT_EQ(state.pressureText, "1013,25");
+    EXPECT_EQ(state.pressure.text, "1013,25");
     EXPECT_EQ(state.settings.Patm, 95000u);
     EXPECT_EQ(state.evolutions.E_TS_Entree_BC, "33");
     EXPECT_FALSE(state.flags.Check_dessin_BC);
@@ -112,7 +113,7 @@ TEST_F(Document, PressureThatIsNotWholeStopsTheOpening)
 
     // A pressure of 0 cannot be computed with: the standard atmosphere stands in.
     ASSERT_EQ(open("[General]\nbon_fichier=1\nP=0\n"), DocumentOpening::Opened);
-    EXPECT_EQ(state.pressureText, "0");
+    EXPECT_EQ(state.pressure.text, "0");
     EXPECT_EQ(state.settings.Patm, 101325u);
     ASSERT_EQ(open("[General]\nbon_fichier=1\nP=95000\n"), DocumentOpening::Opened);
     EXPECT_EQ(state.settings.Patm, 95000u);

@@ -75,14 +75,14 @@ TEST(Hardening, CalculationsTakeTheirFaultPathInsteadOfShowingTheImpossible)
     };
     const Case cases[] = {
         // A pressure typed in hPa: the vapour pressure passes the atmospheric one.
-        {"hPa heating coil", "1013", &Evolutions::B_calcul_BCClick, &EvolutionData::E_deltat_bc, "10",
+        {"hPa heating coil", "1013", &Evolutions::Heating, &EvolutionData::E_deltat_bc, "10",
          &EvolutionData::grille_BC},
-        {"hPa mixing", "1013", &Evolutions::B_calcul_melangeClick, &EvolutionData::E_qm1_mel, "1",
+        {"hPa mixing", "1013", &Evolutions::Mixing, &EvolutionData::E_qm1_mel, "1",
          &EvolutionData::grille_melange},
         // Heated far beyond the saturation formula's pole: no wet bulb of meaning.
-        {"320 K of heating", "101325", &Evolutions::B_calcul_BCClick, &EvolutionData::E_deltat_bc, "320",
+        {"320 K of heating", "101325", &Evolutions::Heating, &EvolutionData::E_deltat_bc, "320",
          &EvolutionData::grille_BC},
-        {"washer at 5000 Pa", "5000", &Evolutions::B_calcul_LavClick, &EvolutionData::E_qm_Lav, "1",
+        {"washer at 5000 Pa", "5000", &Evolutions::AirWasher, &EvolutionData::E_qm_Lav, "1",
          &EvolutionData::grille_lav},
     };
     for (const Case &c : cases) {
@@ -90,7 +90,7 @@ TEST(Hardening, CalculationsTakeTheirFaultPathInsteadOfShowingTheImpossible)
         ProgramState state;
         RecordingMessages messages;
         Calculations calc(state, messages, {}, NumberSeparators{});
-        state.pressureText = c.pressure;
+        state.pressure.text = c.pressure;
         state.evolutions.*c.box = c.text;
         (calc.evolutions().*c.click)();
         ASSERT_FALSE(messages.entries.empty());

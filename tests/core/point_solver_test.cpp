@@ -19,7 +19,7 @@ const char *kCannotCompute = "Le programme ne peut pas calculer avec ces valeurs
 TEST_F(SinglePointTest, DryBulbAndHumidityCompleteThePointAndLockTheGrid)
 {
     Type({"20", "50", "", "", "", "", ""});
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     // HR without decimals, V with 4, TH by the wet-bulb search, Patm as an integer.
     EXPECT_EQ(Column(), (Column8{"20,00", "50", "7,27", "38,57", "0,8397", "13,82", "9,27", "101325"}));
     EXPECT_TRUE(messages.entries.empty());
@@ -27,7 +27,7 @@ TEST_F(SinglePointTest, DryBulbAndHumidityCompleteThePointAndLockTheGrid)
     EXPECT_EQ(repaints, 0); // "dessiner" not ticked
 
     state.flags.Check_dessin_1point = true;
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     EXPECT_EQ(repaints, 1);
 }
 
@@ -45,9 +45,9 @@ TEST_F(SinglePointTest, AcceptedPairsCompleteThePoint)
         {{"50", "10", "", "", "", "", ""}, {"50,00", "10", "7,65", "70,13", "0,9262", "23,92", "10,02", "101325"}},
     };
     for (const Case &c : cases) {
-        evo.B_Nouveau_1pointClick();
+        evo.NewPoint();
         Type(c.typed);
-        evo.B_Calcul_pointClick();
+        evo.SolvePoint();
         EXPECT_EQ(Column(), c.expected) << c.typed[0] << "|" << c.typed[2] << "|" << c.typed[5];
     }
     EXPECT_TRUE(messages.entries.empty());
@@ -56,14 +56,14 @@ TEST_F(SinglePointTest, AcceptedPairsCompleteThePoint)
 TEST_F(SinglePointTest, OnlyATypedZeroCountsAsKnown)
 {
     Type({"0", "50", "", "", "", "", ""});
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     EXPECT_EQ(Column(), (Column8{"0,00", "50", "1,88", "4,70", "0,7757", "-2,84", "-9,13", "101325"}));
 
     // Written in full, the zero stays unknown and HR alone completes nothing:
     // the passes run out without a word, the typed texts stay and can be edited.
-    evo.B_Nouveau_1pointClick();
+    evo.NewPoint();
     Type({"0,0", "50", "", "", "", "", ""});
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     EXPECT_EQ(Column(), (Column8{"0,0", "50", "", "", "", "", "", ""}));
     EXPECT_TRUE(grid.Enabled);
     EXPECT_TRUE(messages.entries.empty());
@@ -101,7 +101,7 @@ TEST_F(SinglePointTest, RefusedPairClearsTheWholeColumnAndRepaints)
 {
     grid.SetCell(1, 8, "101325");
     Type({"20", "", "", "", "0,85", "", ""});
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     EXPECT_THAT(messages.texts(), ElementsAre(kPairRefused));
     EXPECT_EQ(messages.entries[0].kind, "information");
     EXPECT_TRUE(ValueCellsEmpty());
@@ -113,7 +113,7 @@ TEST_F(SinglePointTest, WetBulbWithVolumePassesThePairTestButNeverCompletes)
 {
     d.E_valeur_arr = "before";
     Type({"", "", "", "", "0,85", "10", ""});
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     EXPECT_TRUE(messages.entries.empty());
     EXPECT_EQ(Column(), (Column8{"", "", "", "", "0,85", "10", "", ""}));
     EXPECT_TRUE(grid.Enabled);
@@ -148,7 +148,7 @@ TEST_F(SinglePointTest, TypedValuesOutsideTheChartAreRefusedInRowOrder)
         messages.entries.clear();
         repaints = 0;
         Type(c.typed);
-        evo.B_Calcul_pointClick();
+        evo.SolvePoint();
         EXPECT_THAT(messages.texts(), ElementsAre(c.message));
         EXPECT_TRUE(ValueCellsEmpty()) << c.message;
         EXPECT_EQ(repaints, 1);
@@ -158,7 +158,7 @@ TEST_F(SinglePointTest, TypedValuesOutsideTheChartAreRefusedInRowOrder)
 TEST_F(SinglePointTest, ComputedValuesOutsideTheChartHaveTheirOwnMessage)
 {
     Type({"45", "80", "", "", "", "", ""}); // about 51 g/kgas
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     EXPECT_THAT(messages.texts(),
                 ElementsAre("L'humidité spécifique calculée est en dehors des plages du diagramme, le calcul est "
                             "arrêté"));
@@ -170,7 +170,7 @@ TEST_F(SinglePointTest, ComputedValuesOutsideTheChartHaveTheirOwnMessage)
 TEST_F(SinglePointTest, UnreadableCellShowsTheMessageAndCountsAsUnknown)
 {
     Type({"20", "cinquante", "", "", "", "", ""});
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     // Given in the pair test, 0 afterwards: only TS is known and the passes run out.
     EXPECT_THAT(messages.texts(), ElementsAre("Une des valeurs entrées n'est pas reconnue par le programme"));
     EXPECT_TRUE(grid.Enabled);
@@ -179,9 +179,9 @@ TEST_F(SinglePointTest, UnreadableCellShowsTheMessageAndCountsAsUnknown)
 TEST_F(SinglePointTest, CalculTwiceResolvesTheRoundedValues)
 {
     Type({"20", "50", "", "", "", "", ""});
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     const Column8 first = Column();
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     EXPECT_EQ(Column(), first);
     EXPECT_FALSE(grid.Enabled);
     EXPECT_TRUE(messages.entries.empty());
@@ -190,10 +190,10 @@ TEST_F(SinglePointTest, CalculTwiceResolvesTheRoundedValues)
 TEST_F(SinglePointTest, NewDryBulbAndHumidityBesideAnOldResultKeepTheOldRows)
 {
     Type({"20", "50", "", "", "", "", ""});
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     grid.SetCell(1, 1, "25");
     grid.SetCell(1, 2, "40");
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     // All seven rows are given: nothing is derived, the old rows come back as they were.
     EXPECT_EQ(Column(), (Column8{"25,00", "40", "7,27", "38,57", "0,8397", "13,82", "9,27", "101325"}));
 }
@@ -202,7 +202,7 @@ TEST_F(SinglePointTest, ArithmeticFaultKeepsTheTypedValuesAndLocksTheGrid)
 {
     state.flags.Check_dessin_1point = true;
     Type({"50", "", "", "", "", "5", ""}); // a negative Pv, then its logarithm
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     EXPECT_THAT(messages.texts(), ElementsAre(kCannotCompute));
     EXPECT_EQ(messages.entries[0].kind, "information");
     EXPECT_EQ(Column(), (Column8{"50", "", "", "", "", "5", "", ""}));
@@ -212,28 +212,28 @@ TEST_F(SinglePointTest, ArithmeticFaultKeepsTheTypedValuesAndLocksTheGrid)
 
 TEST_F(SinglePointTest, PressureTextIsReadAtEverySolve)
 {
-    state.pressureText = "90000";
+    state.pressure.text = "90000";
     Type({"20", "50", "", "", "", "", ""});
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     EXPECT_EQ(Column(), (Column8{"20,00", "50", "8,20", "40,92", "0,9468", "13,54", "9,27", "90000"}));
     EXPECT_EQ(state.settings.Patm, 90000u);
 
     // A pressure of 0 would fault every equation: the standard atmosphere stands in.
-    state.pressureText = "0";
-    evo.B_Nouveau_1pointClick();
+    state.pressure.text = "0";
+    evo.NewPoint();
     Type({"20", "50", "", "", "", "", ""});
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     EXPECT_EQ(Column(), (Column8{"20,00", "50", "7,27", "38,57", "0,8397", "13,82", "9,27", "101325"}));
     EXPECT_TRUE(messages.entries.empty());
 }
 
 TEST_F(SinglePointTest, UnreadablePressureAbandonsTheClick)
 {
-    state.pressureText = "abc";
+    state.pressure.text = "abc";
     state.flags.Check_dessin_1point = true;
     d.E_valeur_arr = "before";
     Type({"20", "50", "", "", "", "", ""});
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     ASSERT_EQ(messages.entries.size(), 1u);
     EXPECT_EQ(messages.entries[0].kind, "erreur");
     EXPECT_EQ(messages.entries[0].text, "'abc' n'est pas une valeur entière correcte");
@@ -248,7 +248,7 @@ TEST_F(SinglePointTest, SolveRefreshesTheConversionWithTheNewVolume)
     d.C_unite_dep = 0; // kg/s
     d.C_unite_arr = 3; // m3/h
     Type({"20", "50", "", "", "", "", ""});
-    evo.B_Calcul_pointClick();
+    evo.SolvePoint();
     EXPECT_EQ(d.E_valeur_arr, "3022,92"); // 3600 x 0,8397
 }
 

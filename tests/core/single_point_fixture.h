@@ -1,5 +1,6 @@
 #pragma once
 #include "calculators/evolutions.h"
+#include "calculations.h"
 #include "program_state.h"
 #include "support/recording_messages.h"
 
@@ -17,7 +18,7 @@ protected:
     ProgramState state;
     RecordingMessages messages;
     int repaints = 0;
-    Evolutions evo{state, messages, [this] { ++repaints; }, NumberSeparators{",", "\xE2\x80\xAF"}};
+    Evolutions evo{state.evolutions, EvolutionsContext(state), messages, [this] { ++repaints; }, NumberSeparators{",", "\xE2\x80\xAF"}};
     EvolutionData &d = state.evolutions;
     ResultGrid &grid = state.evolutions.grille_un_point;
 

@@ -20,9 +20,9 @@ TEST_F(SinglePointTest, BelowFreezingRulesTakeTheirOwnBranches)
         {{"", "30", "", "", "", "", "-5"}, {"11,33", "30", "2,48", "17,66", "0,8087", "4,63", "-5,00", "101325"}},
     };
     for (const Case &c : cases) {
-        evo.B_Nouveau_1pointClick();
+        evo.NewPoint();
         Type(c.typed);
-        evo.B_Calcul_pointClick();
+        evo.SolvePoint();
         EXPECT_EQ(Column(), c.expected) << c.typed[0] << "|" << c.typed[1] << "|" << c.typed[5];
     }
     EXPECT_TRUE(messages.entries.empty());

@@ -182,7 +182,7 @@ TEST_F(Files, DocumentsSavedReopenToTheSameResults)
 {
     ProgramState state;
     Calculations calc(state, messages, {}, NumberSeparators{});
-    state.pressureText = "95000";
+    state.pressure.text = "95000";
     state.evolutions.E_TS_Entree_BC = "12,5";
     state.evolutions.grille_un_point.SetCell(1, 1, "25");
     state.evolutions.grille_un_point.SetCell(1, 2, "40");
@@ -231,7 +231,7 @@ TEST_F(Files, SavingOverFiles)
     // A document: the question; "Non" leaves it byte for byte.
     const std::string before = read(path("notes.txt"));
     messages.answer = false;
-    state.pressureText = "90000";
+    state.pressure.text = "90000";
     EXPECT_EQ(SaveDocument(path("notes.txt"), state, messages), DocumentSaving::Declined);
     EXPECT_EQ(read(path("notes.txt")), before);
     EXPECT_EQ(messages.entries, (std::vector<RecordingMessages::Entry>{{"confirmation", kOverwriteQuestion}}));

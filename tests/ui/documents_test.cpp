@@ -141,7 +141,7 @@ TEST(Preferences, ReadAtActivationWrittenAtCloseOnlyOnceRead)
         // The options dialog shows the settings' pressure and makes it the calculations' text.
         app.Options().show();
         app.Options().B_Ok->click();
-        EXPECT_EQ(app.State().pressureText, "90000");
+        EXPECT_EQ(app.State().pressure.text, "90000");
 
         // "Ouvrir préférences..." replaces every field; "Enregistrer préférences..." writes them all.
         const QString pfs = dir.filePath(QStringLiteral("a.pfs"));

@@ -355,7 +355,7 @@ TEST(OptionsDialog, OkStoresBeforeWritingThenReadsThePressure)
     f.dialog.E_Pression->setText("80000");
     f.ok();
     EXPECT_EQ(f.s.Patm, 95000u);
-    EXPECT_EQ(f.state.pressureText, "95000");
+    EXPECT_EQ(f.state.pressure.text, "95000");
     EXPECT_EQ(f.dialog.result(), QDialog::Accepted);
 }
 
@@ -378,7 +378,7 @@ TEST(OptionsDialog, PressureBox)
         EXPECT_EQ(f.dialog.result(), QDialog::Accepted);
         EXPECT_EQ(f.s.Patm, patm) << typed;
         // The calculators read the number, never the text as typed.
-        EXPECT_EQ(f.state.pressureText, std::to_string(patm)) << typed;
+        EXPECT_EQ(f.state.pressure.text, std::to_string(patm)) << typed;
         const auto expected = error ? std::vector<test::RecordingMessages::Entry>{{"erreur", error}}
                                     : std::vector<test::RecordingMessages::Entry>{};
         EXPECT_EQ(f.messages.entries, expected) << typed;
@@ -394,7 +394,7 @@ TEST(OptionsDialog, EscapeDropsEverythingButLineStyles)
     f.dialog.Montrer_0_HR->click();
     key(&f.dialog, Qt::Key_Escape);
     EXPECT_EQ(f.dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(std::make_tuple(f.s.Patm, f.state.pressureText, f.s.R.Maxi, f.s.HR.Montrer, f.writes),
+    EXPECT_EQ(std::make_tuple(f.s.Patm, f.state.pressure.text, f.s.R.Maxi, f.s.HR.Montrer, f.writes),
               std::make_tuple(101325u, std::string("101325"), 30, 1, 0));
     f.open();
     EXPECT_EQ(f.dialog.E_Pression->text(), QStringLiteral("101325"));
@@ -405,7 +405,7 @@ TEST(OptionsDialog, PressureChangeRerunsTheCalculatorsWithResults)
 {
     Fixture f;
     EvolutionData &e = f.state.evolutions;
-    f.calculations.evolutions().B_calcul_BCClick();
+    f.calculations.evolutions().Heating();
     const std::string rAt101325 = e.grille_BC.Cell(1, 3), power = e.e_P_bc;
     ASSERT_FALSE(rAt101325.empty());
     e.E_deltat_bc = "20"; // a re-run would show it

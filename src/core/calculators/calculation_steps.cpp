@@ -1,21 +1,28 @@
-#include "calculation_steps.h"
+#include "calculators/calculation_steps.h"
 
 #include "model/fault.h"
 
 namespace brumelle {
 
-namespace {
-
-// TS, R, Pvs and Pv of p are set.
-void FinishFromPv(MoistAirState &p, uint32_t patmPa)
+void FinishPoint(MoistAirState &p, uint32_t patmPa)
 {
-    p.HR = checked::div(p.Pv * 100.0L, p.Pvs, "relative humidity");
     p.V = SpecificVolume(p.TS, p.R, patmPa);
     DewPointFromPv(p);
     WetBulbFromPv(p, patmPa, PvPrecision::Double);
 }
 
-} // namespace
+void FinishFromPv(MoistAirState &p, uint32_t patmPa)
+{
+    p.HR = RelativeHumidity(p.Pv, p.TS);
+    FinishPoint(p, patmPa);
+}
+
+Mixture Mix(long double qm1, long double h1KJ, long double r1KgKg, long double qm2, long double h2KJ,
+            long double r2KgKg)
+{
+    return {checked::div(qm1 * h1KJ + qm2 * h2KJ, qm1 + qm2, "mixture enthalpy"),
+            checked::div(qm1 * r1KgKg + qm2 * r2KgKg, qm1 + qm2, "mixture humidity ratio")};
+}
 
 long double BoxNumber(const std::string &text, Messages &messages)
 {
@@ -30,9 +37,7 @@ void PointFromTsHr(MoistAirState &p, long double tsC, long double hrPct, uint32_
     p.Pv = p.Pvs * p.HR / 100.0L;
     p.R = HumidityRatioFromPv(p.Pv, patmPa);
     p.H = Enthalpy(p.TS, p.R);
-    p.V = SpecificVolume(p.TS, p.R, patmPa);
-    DewPointFromPv(p);
-    WetBulbFromPv(p, patmPa, PvPrecision::Double);
+    FinishPoint(p, patmPa);
 }
 
 void PointFromTsR(MoistAirState &p, long double tsC, long double rKgKg, uint32_t patmPa)

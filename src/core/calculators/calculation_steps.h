@@ -1,21 +1,37 @@
 #pragma once
 // The steps every calculation shares: the evolutions window's calculators and
 // the AHU sizing read their boxes, compute their points and fail the same way.
-#include "model/messages.h"
-#include "model/moist_air.h"
-#include "model/number_format.h"
-#include "model/result_grid.h"
-
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <string>
+
+#include "model/messages.h"
+#include "model/moist_air.h"
+#include "model/number_format.h"
+#include "model/result_grid.h"
 
 namespace brumelle {
 
 // Shown when a computation faults: a division by zero, the logarithm of a
 // non-positive number, an overflow, a search that does not end.
 constexpr const char *kCannotCompute = "Le programme ne peut pas calculer avec ces valeurs";
+
+// A failed check: the calculation stops, its message shown in an information
+// box (or a plain box when `plainBox`), its results emptied.
+struct StopRun {
+    std::string message;
+    bool plainBox = false;
+};
+
+// The chart's ranges, which calculations check what they read and compute
+// against. Bounds included; written so that a NaN is outside.
+constexpr long double kChartMinTsC = -50.0L, kChartMaxTsC = 50.0L;
+constexpr long double kChartMaxRGKg = 40.0L;    // g/kgas, as typed and shown
+constexpr long double kChartMaxRKgKg = 0.040L;  // the same limit in kg/kg
+inline bool InRange(long double v, long double lo, long double hi) { return v >= lo && v <= hi; }
+inline bool InChartTemperature(long double tsC) { return InRange(tsC, kChartMinTsC, kChartMaxTsC); }
+inline bool InPercent(long double hrPct) { return InRange(hrPct, 0.0L, 100.0L); }
 
 // A box's number: 0 when its text is empty, else ParseNumber (which shows its
 // message and gives 0 for an unreadable text).
@@ -29,6 +45,19 @@ void PointFromTsHr(MoistAirState &p, long double tsC, long double hrPct, uint32_
 void PointFromTsR(MoistAirState &p, long double tsC, long double rKgKg, uint32_t patmPa);
 // From the enthalpy and the humidity ratio, keeping the given H.
 void PointFromHR(MoistAirState &p, long double hKJ, long double rKgKg, uint32_t patmPa);
+// The rest of a point whose TS, R and Pv are set: V, then TR and TH from
+// the point's own Pv and TS.
+void FinishPoint(MoistAirState &p, uint32_t patmPa);
+// The same, HR first.
+void FinishFromPv(MoistAirState &p, uint32_t patmPa);
+
+// Two airflows mixed: their flow-weighted enthalpy and humidity ratio. Two
+// zero flows leave nothing to mix: a ComputeFault.
+struct Mixture {
+    long double hKJ, rKgKg;
+};
+Mixture Mix(long double qm1, long double h1KJ, long double r1KgKg, long double qm2, long double h2KJ,
+            long double r2KgKg);
 
 // Rows 1 to 7 of a point column: TS, HR, R in g/kgas, H, V, TH, TR with
 // 2, 0, 2, 2, 4, 2, 2 decimals. A point that cannot exist is a ComputeFault,

@@ -1,16 +1,18 @@
 #pragma once
-#include "calculation_steps.h"
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+#include "calculators/calculation_context.h"
+#include "calculators/calculation_steps.h"
+#include "model/drawing_flags.h"
 #include "model/messages.h"
 #include "model/moist_air.h"
 #include "model/number_format.h"
 #include "model/result_grid.h"
 
-#include <functional>
-#include <string>
-
 namespace brumelle {
-
-struct ProgramState;
 
 // Contents of the evolutions window: the texts of its boxes exactly as shown,
 // its six result grids, the radio buttons and the unit boxes. Lives for the
@@ -53,48 +55,68 @@ struct EvolutionData {
     bool radio_vap_theorique = true; // else "Evolution réelle"
 };
 
-// The calculations of the evolutions window. Each handler reads the texts of
-// its boxes from EvolutionData, checks them in the program's order, writes
-// its grid and result boxes, shows its messages and asks for repaints.
+// The calculations of the evolutions window. Each reads the texts of its
+// boxes from EvolutionData, checks them in the program's order, writes its
+// grid and result boxes, shows its messages and asks for repaints. The
+// window's handlers call them.
 class Evolutions {
 public:
-    Evolutions(ProgramState &state, Messages &messages, std::function<void()> repaintMainWindow,
-               NumberSeparators separators);
+    Evolutions(EvolutionData &record, CalculationContext context, Messages &messages,
+               std::function<void()> repaintMainWindow, NumberSeparators separators);
 
-    void FormActivate();            // headings, pressure row, unit boxes, conversion
-    void B_Calcul_pointClick();     // single point solver
-    void B_Nouveau_1pointClick();   // clear and unlock the single-point grid (unticking is the window's job)
-    void B_calcul_BCClick();        // heating coil
-    void B_calcul_BFCClick();       // cooling coil
-    void B_calcul_LavClick();       // air washer
-    void B_calcul_vapClick();       // steam humidifier
-    void B_calcul_melangeClick();   // mixing
-    void C_unite_depChange();       // airflow conversion: factor, then value
-
+    // Grid frames (grid_frames.cpp): the headings and the pressure row of
+    // every grid, as the window writes them each time it is shown.
+    void WriteGridFrames();
+    // Single point (point_solver.cpp): the point completed from the two or
+    // more properties typed into grille_un_point, then the airflow converted.
+    void SolvePoint();
+    // Clears the single-point grid and makes it editable again.
+    void NewPoint();
     // Pair test of the solver on a column of grille_un_point.
     bool CheckGivenPair(int col) const;
-    void SolvePoint();
+
+    // The five treatments (calculators.cpp).
+    void Heating();
+    void Cooling();
+    void AirWasher();
+    void SteamHumidifier();
+    void Mixing();
+
+    // Airflow converter (airflow_conversion.cpp): both units back to kg/s,
+    // then the conversion.
+    void ResetAirflowUnits();
+    // The factor between the two units, then the converted value.
+    void ConvertAirflow();
 
     const NumberSeparators &Separators() const { return sep_; }
 
 private:
-    // Reads the pressure text into ChartSettings.Patm. A text that is not a
+    // Reads the pressure box into the pressure in use. A text that is not a
     // whole number shows the error box and returns false; 0 or less takes 101325.
-    bool ReadPressure();
+    bool ReadPressure() { return ctx_.pressure.ReadInto(ctx_.patmPa, messages_); }
     void WritePoint(ResultGrid &grid, int col, const MoistAirState &p) const { WritePointColumn(grid, col, p, sep_); }
     long double BoxNumber(const std::string &text) { return brumelle::BoxNumber(text, messages_); }
     std::string Fixed(long double v, int decimals) const { return FormatFixed(v, decimals, sep_); }
 
-    // --- Single point (point_solver.cpp) ---
-    // SolvePoint's run; false when the pressure text cannot be read, which
-    // abandons the rest of the click.
-    bool RunSolvePoint();
+    // One treatment: the pressure read, then `body` in the working point at
+    // that pressure. A check that fails (StopRun) or a fault shows its
+    // message and empties the grid and the result boxes; otherwise a ticked
+    // "dessiner" box asks for a repaint.
+    void Treat(ResultGrid &grid, std::initializer_list<std::string *> resultBoxes, bool DrawingFlags::*drawn,
+               const std::function<void(MoistAirState &p, uint32_t patmPa)> &body);
+    // A point typed as its dry bulb and relative humidity: checked against
+    // the chart's ranges, computed in p and written into column `col`.
+    void TypedPoint(MoistAirState &p, uint32_t patmPa, const std::string &tsText, const std::string &hrText,
+                    ResultGrid &grid, int col, const char *tsRefused, const char *hrRefused);
+
+    // The single point's search from the typed values; false when the
+    // pressure text cannot be read, which abandons the rest of the click.
+    bool CompletePoint();
     // A refused single point: message, grid emptied and editable, repaint.
     void RefusePoint(const std::string &message);
-    // --- end of single point ---
 
-    ProgramState &state_;
     EvolutionData &d_;
+    CalculationContext ctx_;
     Messages &messages_;
     std::function<void()> repaint_;
     NumberSeparators sep_;

@@ -1,15 +1,13 @@
 // The "Un point" tab: any two properties of an air point typed into
 // grille_un_point complete the point by a rule-driven fixed-point search.
-#include "evolutions.h"
-
-#include "calculation_steps.h"
-
-#include "model/fault.h"
-#include "program_state.h"
+#include "calculators/evolutions.h"
 
 #include <array>
 #include <string>
 #include <utility>
+
+#include "calculators/calculation_steps.h"
+#include "model/fault.h"
 
 namespace brumelle {
 
@@ -30,9 +28,6 @@ const std::array<std::pair<int, int>, 13> kSolvablePairs = {{
 
 constexpr int kMaxPasses = 1000;
 
-// Bounds included; a NaN is out of every range.
-bool InRange(long double v, long double lo, long double hi) { return v >= lo && v <= hi; }
-
 struct Limit {
     long double lo, hi;
     const char *given;    // message for a typed value
@@ -41,11 +36,11 @@ struct Limit {
 
 // Chart ranges, in the order of the rows 1 to 7 (R in g/kgas).
 const std::array<Limit, 7> kLimits = {{
-    {-50, 50, "La température sèche demandée est en dehors des plages du diagramme, le calcul est arrêté",
+    {kChartMinTsC, kChartMaxTsC, "La température sèche demandée est en dehors des plages du diagramme, le calcul est arrêté",
      "La température sèche calculée est en dehors des plages du diagramme, le calcul est arrêté"},
     {0, 100, "L'hygrométrie demandée est en dehors des plages du diagramme, le calcul est arrêté",
      "L'hygrométrie calculée est en dehors des plages du diagramme, le calcul est arrêté"},
-    {0, 40, "L'humidité spécifique demandée est en dehors des plages du diagramme, le calcul est arrêté",
+    {0, kChartMaxRGKg, "L'humidité spécifique demandée est en dehors des plages du diagramme, le calcul est arrêté",
      "L'humidité spécifique calculée est en dehors des plages du diagramme, le calcul est arrêté"},
     {-50, 120, "L'enthalpie demandée est en dehors des plages du diagramme, le calcul est arrêté",
      "L'enthalpie calculée est en dehors des plages du diagramme, le calcul est arrêté"},
@@ -90,8 +85,8 @@ void ApplyRules(MoistAirState &s, uint32_t patmPa)
         s.V = SpecificVolume(s.TS, s.R, patmPa);
     if (s.Pv == 0 && s.R != 0) // 6
         s.Pv = PvFromHumidityRatio(s.R, patmPa);
-    if (s.HR == 0 && s.Pv != 0 && s.Pvs != 0) // 7
-        s.HR = checked::div(s.Pv * 100.0L, s.Pvs, "HR from Pv");
+    if (s.HR == 0 && s.Pv != 0 && s.Pvs != 0) // 7: Pvs is then the saturation pressure at TS (rule 1)
+        s.HR = RelativeHumidity(s.Pv, s.TS);
     if (s.TS == 0 && s.H != 0 && s.R != 0) // 8
         s.TS = DryBulbFromEnthalpy(s.H, s.R);
     if (s.TS == 0 && s.Pvs != 0) // 9: inverse of the saturation pressure
@@ -146,7 +141,13 @@ void Evolutions::RefusePoint(const std::string &message)
     StopCalculation(messages_, message, d_.grille_un_point, {}, repaint_);
 }
 
-void Evolutions::B_Calcul_pointClick()
+void Evolutions::NewPoint()
+{
+    ClearGrid(d_.grille_un_point);
+    d_.grille_un_point.Enabled = true;
+}
+
+void Evolutions::SolvePoint()
 {
     ResultGrid &g = d_.grille_un_point;
     if (!CheckGivenPair(1)) {
@@ -155,7 +156,7 @@ void Evolutions::B_Calcul_pointClick()
         return;
     }
 
-    MoistAirState &s = state_.EvolutionState;
+    MoistAirState &s = ctx_.point;
     s.TS = s.HR = s.R = s.H = s.V = s.TH = s.TR = 0;
     for (int row = kTS; row <= kTR; ++row) {
         const std::string &text = g.Cell(1, row);
@@ -176,22 +177,20 @@ void Evolutions::B_Calcul_pointClick()
         if (g.Cell(1, row) == "0")
             Field(s, row) = row == kR ? 0.000000001L : 0.000001L;
 
-    if (!RunSolvePoint())
+    if (!CompletePoint())
         return;
-    C_unite_depChange();
+    ConvertAirflow();
 }
 
-void Evolutions::SolvePoint() { RunSolvePoint(); }
-
-bool Evolutions::RunSolvePoint()
+bool Evolutions::CompletePoint()
 {
-    MoistAirState &s = state_.EvolutionState;
+    MoistAirState &s = ctx_.point;
     ResultGrid &g = d_.grille_un_point;
     s.Pvs = 0;
     s.Pv = 0;
     if (!ReadPressure())
         return false;
-    const uint32_t patm = state_.settings.Patm;
+    const uint32_t patm = ctx_.patmPa;
 
     bool solved = true;
     try {
@@ -221,7 +220,7 @@ bool Evolutions::RunSolvePoint()
         g.SetCell(1, kPatm, std::to_string(patm));
     }
 
-    if (state_.flags.Check_dessin_1point)
+    if (ctx_.flags.Check_dessin_1point)
         repaint_();
     g.Enabled = false;
     return true;

@@ -223,11 +223,8 @@ long double RoundSignificant(long double x, int n)
     return whole + q / scale;
 }
 
-std::optional<long double> ReadUserNumber(const std::string &text)
+std::string KeepNumberCharacters(const std::string &text)
 {
-    // A NUL byte is no part of anything typed: the text came from a damaged file.
-    if (text.find('\0') != std::string::npos)
-        return std::nullopt;
     // Each character is kept or dropped on its own, so one pass in order
     // keeps the reading linear in the text's length.
     std::string kept;
@@ -238,6 +235,15 @@ std::optional<long double> ReadUserNumber(const std::string &text)
         if ((c >= '0' && c <= '9') || c == ',' || c == '-' || c == '\b')
             kept += c;
     }
+    return kept;
+}
+
+std::optional<long double> ReadUserNumber(const std::string &text)
+{
+    // A NUL byte is no part of anything typed: the text came from a damaged file.
+    if (text.find('\0') != std::string::npos)
+        return std::nullopt;
+    const std::string kept = KeepNumberCharacters(text);
     size_t i = 0;
     std::string canon;
     if (i < kept.size() && kept[i] == '-') {

@@ -23,6 +23,10 @@ std::string FormatGeneral(long double value, const NumberSeparators &sep);
 // Rounds the fractional part of x to n significant digits, keeping the integer part.
 long double RoundSignificant(long double x, int n);
 
+// What the program keeps of a typed number: "." becomes ","; digits, ",",
+// "-" and the backspace character stay; every other character is dropped.
+std::string KeepNumberCharacters(const std::string &text);
+
 // Reads what the user typed: "." and "," are both decimal separators; any
 // character other than a digit, a separator or "-" is dropped. Nothing when
 // the rest is not a finite number.

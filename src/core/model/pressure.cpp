@@ -1,12 +1,14 @@
-#include "pressure.h"
-
-#include "number_format.h"
+#include "model/pressure.h"
 
 #include <cstdint>
 
+#include "model/number_format.h"
+
 namespace brumelle {
 
-std::optional<uint32_t> ReadPressureText(const std::string &text, Messages &messages)
+namespace {
+
+std::optional<uint32_t> ReadWholePascals(const std::string &text, Messages &messages)
 {
     const auto v = ReadInteger(text);
     if (!v || *v < INT32_MIN || *v > INT32_MAX) {
@@ -16,23 +18,31 @@ std::optional<uint32_t> ReadPressureText(const std::string &text, Messages &mess
     return *v > 0 ? static_cast<uint32_t>(*v) : kStandardPressurePa;
 }
 
-std::string PressureRowText(const std::string &text)
+} // namespace
+
+std::optional<uint32_t> PressureBox::Read(Messages &messages) const { return ReadWholePascals(text, messages); }
+
+bool PressureBox::ReadInto(uint32_t &patmPa, Messages &messages) const
+{
+    const auto patm = Read(messages);
+    if (patm)
+        patmPa = *patm;
+    return patm.has_value();
+}
+
+bool PressureBox::Type(const std::string &typed, uint32_t &patmPa, Messages &messages)
+{
+    const auto patm = ReadWholePascals(KeepNumberCharacters(typed), messages);
+    if (!patm)
+        return false;
+    Show(patmPa = *patm);
+    return true;
+}
+
+std::string PressureBox::RowText() const
 {
     const auto v = ReadInteger(text);
     return v && *v <= 0 && *v >= INT32_MIN ? std::to_string(kStandardPressurePa) : text;
-}
-
-std::optional<uint32_t> ParsePressureBox(const std::string &text, Messages &messages)
-{
-    // Each character is kept or dropped on its own: one pass in order.
-    std::string kept;
-    kept.reserve(text.size());
-    for (const char raw : text) {
-        const char c = raw == '.' ? ',' : raw;
-        if ((c >= '0' && c <= '9') || c == ',' || c == '-' || c == '\b')
-            kept += c;
-    }
-    return ReadPressureText(kept, messages);
 }
 
 } // namespace brumelle

@@ -1,9 +1,9 @@
 #pragma once
-#include "messages.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "model/messages.h"
 
 namespace brumelle {
 
@@ -11,24 +11,37 @@ namespace brumelle {
 // every equation would divide by.
 constexpr uint32_t kStandardPressurePa = 101325;
 
-// The pressure box's text as every calculation and the document opening read
-// it: a text that is not a whole number shows "'%s' n'est pas une valeur
-// entière correcte" in the error box and gives nothing; 0 or less gives the
-// standard atmosphere.
-// A whole number beyond the 32-bit range counts as not a whole number, as
-// the integer conversion refuses it.
-std::optional<uint32_t> ReadPressureText(const std::string &text, Messages &messages);
+// The text of the options dialog's pressure box. Every calculation reads it
+// again at its start, and so does the opening of a document, through
+// ReadInto; the whole pascals it gives become the pressure in use (the
+// chart's Patm). Until the dialog is shown or a document is opened it holds
+// "101325".
+struct PressureBox {
+    std::string text = "101325";
 
-// The pressure row of a result grid: the pressure the numbers are computed
-// at, so a text of 0 or less shows the standard atmosphere that stands in
-// for it; any other text as it is.
-std::string PressureRowText(const std::string &text);
+    // The box's one reading rule: a text that is not a whole number (a number
+    // beyond the 32-bit range included) shows "'%s' n'est pas une valeur
+    // entière correcte" in the error box and gives nothing; 0 or less gives
+    // the standard atmosphere.
+    std::optional<uint32_t> Read(Messages &messages) const;
+    // Reads the text and makes it the pressure in use; false, with the error
+    // shown and `patmPa` as it was, when it is not a whole number.
+    bool ReadInto(uint32_t &patmPa, Messages &messages) const;
 
-// The options dialog's reading of its pressure box: walking from the last
-// character to the first, "." becomes ","; digits, ",", "-" and the
-// backspace character are kept and every other character is dropped. What
-// remains is read as ReadPressureText reads it (the error names the
-// filtered text).
-std::optional<uint32_t> ParsePressureBox(const std::string &text, Messages &messages);
+    // The dialog's "Ok": of what was typed, walking from the last character
+    // to the first, "." becomes ","; digits, ",", "-" and the backspace
+    // character are kept and every other character is dropped. What remains
+    // is read by the rule above (the error names it); when it is a whole
+    // number the box shows it in decimal, so that every later reading gives
+    // the same pressure, and it becomes the pressure in use.
+    bool Type(const std::string &typed, uint32_t &patmPa, Messages &messages);
+    // The dialog's showing: the box shows the pressure in use.
+    void Show(uint32_t patmPa) { text = std::to_string(patmPa); }
+
+    // Row 8 of a result grid: the pressure the numbers are computed at, so a
+    // text of 0 or less shows the standard atmosphere that stands in for it;
+    // any other text as it is.
+    std::string RowText() const;
+};
 
 } // namespace brumelle

@@ -1,12 +1,11 @@
 // The AHU sizing, second half: from the treatment inlet (the air leaving the
 // fresh-air stage) to the supply point, the coils, the humidifier, their
 // points and the equipment block that ends the result grid.
-#include "ahu_sizing.h"
+#include "sizing/ahu_sizing.h"
 
 #include "calculators/calculation_steps.h"
 #include "model/fault.h"
-#include "program_state.h"
-#include "sizing_messages.h"
+#include "sizing/sizing_messages.h"
 
 namespace brumelle {
 
@@ -47,7 +46,7 @@ void AhuSizing::Humidify(const char *waterLabel, bool coil, bool heating)
     const Point &in = inlet_;
     Block rows;
     if (coil) {
-        const long double hOut = state_.chartPoint.H; // the coil outlet just computed
+        const long double hOut = ctx_.point.H; // the coil outlet just computed
         rows.push_back({heating ? "Puissance BC" : "Puissance BFS",
                         Power(heating ? (hOut - in.H) * Qm_ : (in.H - hOut) * Qm_)});
     }
@@ -62,7 +61,7 @@ void AhuSizing::Humidify(const char *waterLabel, bool coil, bool heating)
 
 void AhuSizing::Treatment()
 {
-    MoistAirState &p = state_.chartPoint;
+    MoistAirState &p = ctx_.point;
     const Point &in = inlet_;
     const long double qm = Qm_;
 
@@ -115,7 +114,7 @@ void AhuSizing::ComputeSurface(long double tsSurfaceC)
 
 void AhuSizing::Dehumidification()
 {
-    MoistAirState &p = state_.chartPoint;
+    MoistAirState &p = ctx_.point;
     const Point &in = inlet_;
     const long double qm = Qm_;
     const long double rOut = rSou_;

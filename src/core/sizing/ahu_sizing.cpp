@@ -1,16 +1,13 @@
 // The AHU sizing, first half: the grid frame, the inputs and their checks,
 // the room, supply and outdoor points, the flows and the fresh-air stage.
 // The treatment and the equipment block are in ahu_equipment.cpp.
-#include "ahu_sizing.h"
+#include "sizing/ahu_sizing.h"
+
+#include <cmath>
 
 #include "calculators/calculation_steps.h"
 #include "model/fault.h"
-#include "model/pressure.h"
-#include "program_state.h"
-#include "sizing_messages.h"
-
-#include <cmath>
-#include <tuple>
+#include "sizing/sizing_messages.h"
 
 namespace brumelle {
 
@@ -20,9 +17,6 @@ const char *const kRowHeadings[10] = {
     "Points",         "T° Sèche °C",  "Hygrométrie en %", "Humidité g/kgas", "Enthalpie kJ/kgas",
     "Volume m3/kgas", "T° Humide °C", "T° de rosée °C",   "Pression Atm Pa", "Texte",
 };
-
-// Inclusive bounds, written so that a NaN fails them.
-bool InRange(long double v, long double lo, long double hi) { return v >= lo && v <= hi; }
 
 } // namespace
 
@@ -59,9 +53,9 @@ void SelectRadio(AhuData &d, AhuRadio button)
     RadioState(d, button) = true;
 }
 
-AhuSizing::AhuSizing(ProgramState &state, Messages &messages, std::function<void()> repaintMainWindow,
-                     NumberSeparators separators)
-    : state_(state), d_(state.ahu), messages_(messages), repaint_(std::move(repaintMainWindow)),
+AhuSizing::AhuSizing(AhuData &record, CalculationContext context, Messages &messages,
+                     std::function<void()> repaintMainWindow, NumberSeparators separators)
+    : d_(record), ctx_(context), messages_(messages), repaint_(std::move(repaintMainWindow)),
       sep_(std::move(separators))
 {
     if (!repaint_)
@@ -70,12 +64,12 @@ AhuSizing::AhuSizing(ProgramState &state, Messages &messages, std::function<void
 
 long double AhuSizing::Box(const std::string &text) { return BoxNumber(text, messages_); }
 
-void AhuSizing::ComputeAhuSizing()
+void AhuSizing::SizeAhu()
 {
     steps_ = {};
     ResultGrid &g = d_.grille_resultats;
     // 1. Frame. Row 8 of every column a run can write shows the pressure.
-    pressureRow_ = PressureRowText(state_.pressureText);
+    pressureRow_ = ctx_.pressure.RowText();
     for (int row = 0; row < 10; ++row)
         g.SetCell(0, row, kRowHeadings[row]);
     g.SetCell(1, 0, "Intérieur");
@@ -83,10 +77,9 @@ void AhuSizing::ComputeAhuSizing()
     g.SetCell(3, 0, "Extérieur");
     for (int col = 1; col < g.ColCount(); ++col)
         g.SetCell(col, 8, pressureRow_);
-    const auto patm = ReadPressureText(state_.pressureText, messages_);
-    if (!patm)
+    if (!ctx_.pressure.ReadInto(ctx_.patmPa, messages_))
         return;
-    state_.settings.Patm = patm_ = *patm;
+    patm_ = ctx_.patmPa;
 
     try {
         Run();
@@ -104,7 +97,7 @@ void AhuSizing::Stop(const std::string &message)
 
 AhuSizing::Point AhuSizing::Keep() const
 {
-    const MoistAirState &p = state_.chartPoint;
+    const MoistAirState &p = ctx_.point;
     return {p.TS, p.HR, p.R, p.H, p.V, p.TR, p.TH};
 }
 
@@ -131,11 +124,11 @@ void AhuSizing::WritePoint(int col, const std::string &heading, const Point &p)
 
 void AhuSizing::Run()
 {
-    MoistAirState &p = state_.chartPoint;
+    MoistAirState &p = ctx_.point;
 
     // 2 to 5. Inputs, each checked as soon as it is read.
     tsLocal_ = Box(d_.E_TS_loc);
-    if (!InRange(tsLocal_, -50, 50))
+    if (!InChartTemperature(tsLocal_))
         throw StopRun{kRoomTemperature};
     const long double qLatent = Box(d_.E_charge_lat);   // kge/s
     const long double qSensible = Box(d_.E_Charge_sens); // kW
@@ -144,10 +137,10 @@ void AhuSizing::Run()
                                     ? checked::div(qLatent * 2501.0L + qSensible, qLatent, "room load ratio")
                                     : checked::finite(qSensible * 1e12L, "room load ratio");
     const long double hrLocal = Box(d_.E_HR_loc);
-    if (!InRange(hrLocal, 0, 100))
+    if (!InPercent(hrLocal))
         throw StopRun{kRoomHumidity};
     tsSoufflage_ = Box(d_.E_TS_sou);
-    if (!InRange(tsSoufflage_, -50, 50))
+    if (!InChartTemperature(tsSoufflage_))
         throw StopRun{kSupplyTemperature};
 
     // 6. Room point; its rounded humidity ratio is the room's from here on.
@@ -162,7 +155,7 @@ void AhuSizing::Run()
     rSou_ = RoundSignificant(checked::div(epsilon * room_.R + 1.006L * tsSoufflage_ - room_.H,
                                           epsilon - 2501.0L - 1.83L * tsSoufflage_, "supply humidity ratio"),
                              3);
-    if (!InRange(rSou_, 0, 0.040L))
+    if (!InRange(rSou_, 0, kChartMaxRKgKg))
         throw StopRun{kSupplyHumidity};
 
     // 8. Supply point.
@@ -174,10 +167,10 @@ void AhuSizing::Run()
 
     // 9 to 11. Outdoor point.
     const long double hrExterieur = Box(d_.E_HR_ext);
-    if (!InRange(hrExterieur, 0, 100))
+    if (!InPercent(hrExterieur))
         throw StopRun{kOutdoorHumidity};
     const long double tsExterieur = Box(d_.E_TS_ext);
-    if (!InRange(tsExterieur, -50, 50))
+    if (!InChartTemperature(tsExterieur))
         throw StopRun{kOutdoorTemperature};
     PointFromTsHr(p, tsExterieur, hrExterieur, patm_);
     outdoor_ = Keep();
@@ -191,13 +184,13 @@ void AhuSizing::Run()
     FreshAirStage();
     Treatment();
 
-    if (state_.flags.Check_dessin_CTA)
+    if (ctx_.flags.Check_dessin_CTA)
         repaint_();
 }
 
 void AhuSizing::FreshAirStage()
 {
-    MoistAirState &p = state_.chartPoint;
+    MoistAirState &p = ctx_.point;
     // A document can leave the whole group unchecked: there is no inlet to treat.
     if (!d_.R_Echange_plaques && !d_.R_tout_AN && !d_.R_melange)
         throw StopRun{kNoFreshAirMode};
@@ -236,12 +229,10 @@ void AhuSizing::FreshAirStage()
         // The fresh-air volume is taken at the supply air's specific volume.
         QvAN_ = checked::finite(qmAN * vSou_, "fresh-air volume flow");
         auto mix = [&](long double hFresh, long double rFresh) {
-            const long double h = checked::div(qmR * room_.H + qmAN * hFresh, qmR + qmAN, "mixture enthalpy");
-            const long double r = checked::div(qmR * room_.R + qmAN * rFresh, qmR + qmAN, "mixture humidity");
-            return std::make_pair(h, r);
+            return Mix(qmR, room_.H, room_.R, qmAN, hFresh, rFresh);
         };
-        auto [hM, rM] = mix(outdoor_.H, outdoor_.R);
-        PointFromHR(p, hM, rM, patm_);
+        Mixture m = mix(outdoor_.H, outdoor_.R);
+        PointFromHR(p, m.hKJ, m.rKgKg, patm_);
 
         // A mixture above 95 % would fog: preheat the fresh air in 0.01 K
         // steps until it is not. Without fresh air there is nothing to heat.
@@ -253,15 +244,15 @@ void AhuSizing::FreshAirStage()
                 if (++steps_.preheating > searchBound_)
                     throw ComputeFault("preheating search: no end");
                 tsP += 0.01L;
-                std::tie(hM, rM) = mix(Enthalpy(tsP, rP), rP);
+                m = mix(Enthalpy(tsP, rP), rP);
                 // Only the humidity decides the search; the full point comes after.
-                const long double ts = DryBulbFromEnthalpy(hM, rM);
-                hrM = checked::div(PvFromHumidityRatio(rM, patm_) * 100.0L, SaturationPressure(ts), "mixture humidity");
+                const long double ts = DryBulbFromEnthalpy(m.hKJ, m.rKgKg);
+                hrM = RelativeHumidity(PvFromHumidityRatio(m.rKgKg, patm_), ts);
             } while (!(hrM <= 95.0L));
             PointFromTsR(p, tsP, rP, patm_);
             WritePoint(k_++, "Sortie Batterie Préchauffage", Keep());
             d_.FreshAirMode = 4;
-            PointFromHR(p, hM, rM, patm_);
+            PointFromHR(p, m.hKJ, m.rKgKg, patm_);
         }
 
         const Point mixture = Keep();

@@ -1,17 +1,17 @@
 #pragma once
-#include "model/messages.h"
-#include "model/moist_air.h"
-#include "model/number_format.h"
-#include "model/result_grid.h"
-
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
 
-namespace brumelle {
+#include "calculators/calculation_context.h"
+#include "model/messages.h"
+#include "model/moist_air.h"
+#include "model/number_format.h"
+#include "model/result_grid.h"
 
-struct ProgramState;
+namespace brumelle {
 
 // The sizing wizard's record: the texts of its boxes exactly as shown, its
 // radio buttons, the enabled state the fresh-air rule gives two boxes, the
@@ -62,15 +62,15 @@ inline bool RadioState(const AhuData &d, AhuRadio button) { return RadioState(co
 constexpr long kAhuSearchMaxSteps = 100000;
 
 // The air-handling unit's sizing. Reads the wizard's texts and radio buttons
-// from the program-wide state, fills `grille_resultats`, sets FreshAirMode,
-// TreatmentMode and ChartSettings.Patm, computes in the chart window's
-// working point and shows its messages in the program's order.
+// from its record, fills `grille_resultats`, sets FreshAirMode, TreatmentMode
+// and the pressure in use, computes in its working point (the chart
+// window's) and shows its messages in the program's order.
 class AhuSizing {
 public:
-    AhuSizing(ProgramState &state, Messages &messages, std::function<void()> repaintMainWindow,
-              NumberSeparators separators);
+    AhuSizing(AhuData &record, CalculationContext context, Messages &messages,
+              std::function<void()> repaintMainWindow, NumberSeparators separators);
 
-    void ComputeAhuSizing();
+    void SizeAhu();
 
     // Steps after which each search counts as endless (kAhuSearchMaxSteps
     // unless a test wants to reach the bound sooner).
@@ -107,8 +107,8 @@ private:
     void Stop(const std::string &message);
     long double Box(const std::string &text);
 
-    ProgramState &state_;
     AhuData &d_;
+    CalculationContext ctx_;
     Messages &messages_;
     std::function<void()> repaint_;
     NumberSeparators sep_;

@@ -30,9 +30,4 @@ const char *const kSurfaceLowered = "La température de surface de la batterie f
 const char *const kSurfaceRaised = "La température de surface de la batterie froide à été modifiée pour faire\r "
                                    "correspondre le point de sortie de la batterie avec le point de soufflage";
 
-// A failed check: the run ends with the stop procedure and this message.
-struct StopRun {
-    std::string message;
-};
-
 } // namespace brumelle

@@ -1,7 +1,6 @@
 #include "document.h"
 
 #include "calculations.h"
-#include "model/pressure.h"
 
 #include <iterator>
 #include <utility>
@@ -150,11 +149,9 @@ DocumentOpening OpenDocument(const IniFile &file, ProgramState &state, Calculati
     }
 
     // The pressure box takes the text even when it is not a whole number.
-    state.pressureText = file.ReadString("General", "P", "101325");
-    const auto patm = ReadPressureText(state.pressureText, messages);
-    if (!patm)
+    state.pressure.text = file.ReadString("General", "P", "101325");
+    if (!state.pressure.ReadInto(state.settings.Patm, messages))
         return DocumentOpening::Stopped;
-    state.settings.Patm = *patm;
 
     // The boxes' handlers only store their flags while this is off; one
     // repaint at the end shows every ticked evolution.
