@@ -14,8 +14,9 @@
 // search then makes every correction and every decision itself, in long
 // double, as WetBulbFromPv does: the same temperatures bit for bit. Its own
 // steps do not wait for a saturation pressure, so the processor overlaps them
-// with the quick copy. Where a bound does not hold (about once in a million
-// corrections), the caller runs the search the usual way.
+// with the quick copy. Where a bound does not hold (mostly where the float is
+// near zero; about 1 search in 400 over the chart's range), the caller runs
+// the search the usual way.
 #include "wet_bulb_search.h"
 
 #include "moist_air.h"
@@ -57,9 +58,10 @@ struct Table {
 // real part of g is largest at t0 + rho), and Cauchy's estimate bounds the
 // rest of the series for |x| <= 1/2 by
 //   P(t0 + rho) (1/2 / rho)^8 / (1 - 1/2 / rho).
-// The coefficients, rounded to double, and the evaluation of the polynomial
-// in double add at most (4 × 7 + 4) × 2^-53 times the sum of |a_j| / 2^j;
-// the whole is then taken four times over.
+// The coefficients (computed in long double, rounded to double) and the
+// evaluation of the polynomial in double add at most (4 × 7 + 4) × 2^-53
+// times the sum of |a_j| / 2^j, about three times what they can; the whole is
+// then taken four times over.
 Table BuildTable()
 {
     Table t;
