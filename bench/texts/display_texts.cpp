@@ -1,7 +1,6 @@
 // display_texts: prints every text the user would see for a fixed, large set
 // of inputs, one line each, so that two builds of the core can be compared
-// with diff. scripts/compare_texts.sh builds it twice, with the saturation
-// pressure of the core and with the former powl formulation, and requires
+// with diff. scripts/compare_texts.sh builds it at two revisions and requires
 // identical output.
 //
 // Usage: brumelle_display_texts [readout|chart|calculators|sizing]...

@@ -34,6 +34,13 @@ TEST(FormatFixed, RoundsAndGroupsLikeTheProgram)
         {-0.001L, 2, "0,00"},
         {0, 4, "0,0000"},
         {1.0L / 3, 20, "0,33333333333333333300"}, // 18 significant digits at most
+        {0.45L, 1, "0,5"},                       // 0.4499...9892 is 0.45 on 18 digits
+        {1.005L, 2, "1,01"},
+        {-0.5L, 0, "-1"},
+        {999999.995L, 2, "1" + G + "000" + G + "000,00"},
+        {9999999999999999.5L, 0, "10" + G + "000" + G + "000" + G + "000" + G + "000" + G + "000"},
+        {18446744073709551615.0L, 0, "18" + G + "446" + G + "744" + G + "073" + G + "709" + G + "551" + G + "600"},
+        {1e-25L, 2, "0,00"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(FormatFixed(c.v, c.d, kFrench), c.text) << static_cast<double>(c.v) << " d=" << c.d;

@@ -29,14 +29,27 @@ std::string CursorReadout(const ChartSettings &settings, const ChartGeometry &ge
     } catch (const ComputeFault &) {
         return {};
     }
-    const std::string gap = "     ";
-    return "TS = " + FormatFixed(m.TS, 2, sep) + " °C" + gap +
-           "R = " + FormatFixed(m.R * 1000, 2, sep) + " g/kgas" + gap +
-           "HR = " + FormatFixed(m.HR, 2, sep) + " %" + gap +
-           "H = " + FormatFixed(m.H, 2, sep) + " kJ/kgas" + gap +
-           "V = " + FormatFixed(m.V, 4, sep) + " m3/kgas" + gap +
-           "TH = " + FormatFixed(m.TH, 2, sep) + " °C" + gap +
-           "TR = " + FormatFixed(m.TR, 2, sep) + " °C";
+    struct Field {
+        const char *label;
+        long double value;
+        int decimals;
+        const char *unit;
+    };
+    const Field fields[] = {{"TS = ", m.TS, 2, " °C"},          {"R = ", m.R * 1000, 2, " g/kgas"},
+                            {"HR = ", m.HR, 2, " %"},           {"H = ", m.H, 2, " kJ/kgas"},
+                            {"V = ", m.V, 4, " m3/kgas"},       {"TH = ", m.TH, 2, " °C"},
+                            {"TR = ", m.TR, 2, " °C"}};
+    // One string built in place: this runs at every pointer move.
+    std::string text;
+    text.reserve(192);
+    for (const Field &f : fields) {
+        if (!text.empty())
+            text += "     ";
+        text += f.label;
+        AppendFixed(text, f.value, f.decimals, sep);
+        text += f.unit;
+    }
+    return text;
 }
 
 } // namespace brumelle

@@ -1,6 +1,7 @@
 #include "moist_air.h"
 
 #include "fault.h"
+#include "wet_bulb_search.h"
 
 #include <algorithm>
 #include <cmath>
@@ -62,11 +63,11 @@ long double PsychrometricPv(long double tsC, long double thC, uint32_t patmPa, P
     return checked::finite(pv, "PsychrometricPv");
 }
 
-void WetBulbFromPv(MoistAirState &s, uint32_t patmPa, PvPrecision p)
+namespace {
+WetBulbSearch searchWetBulb(long double tsC, long double pv, uint32_t patmPa, PvPrecision p)
 {
-    const long double pv = s.Pv;
-    long double th = s.TS / 2.0L - 10.0L;
-    long double pc = PsychrometricPv(s.TS, th, patmPa, p);
+    long double th = tsC / 2.0L - 10.0L;
+    long double pc = PsychrometricPv(tsC, th, patmPa, p);
     long double e = std::fabs(checked::div((pv + 100.0L) - (pc + 100.0L), pv + 100.0L, "WetBulbFromPv"));
     int corrections = 0;
     do {
@@ -76,12 +77,24 @@ void WetBulbFromPv(MoistAirState &s, uint32_t patmPa, PvPrecision p)
             th = th - 0.921L * e;
         ++corrections;
         checked::finite(th, "WetBulbFromPv");
-        pc = PsychrometricPv(s.TS, th, patmPa, p);
+        pc = PsychrometricPv(tsC, th, patmPa, p);
         e = std::fabs(checked::div((pv + 100.0L) - (pc + 100.0L), pv + 100.0L, "WetBulbFromPv"));
         // The fixed step overshoots on hot dry air and never settles: give up.
         if (e >= 0.001L && corrections >= kWetBulbMaxCorrections)
             throw ComputeFault("WetBulbFromPv: no convergence");
     } while (!(e < 0.001L));
+    return {th, e, corrections};
+}
+} // namespace
+
+void WetBulbFromPv(MoistAirState &s, uint32_t patmPa, PvPrecision p)
+{
+    const long double pv = s.Pv;
+    // The same search, quicker, where it can show that it is the same.
+    WetBulbSearch found;
+    if (!(p == PvPrecision::Single && QuickSingleWetBulbSearch(s.TS, pv, patmPa, found)))
+        found = searchWetBulb(s.TS, pv, patmPa, p);
+    const long double th = found.thC;
     // A wet bulb lies between the dew point and the dry bulb, in either order
     // (above saturation, a fog, the dew point is the higher); the search stops
     // within hundredths of a kelvin of them. Outside, it has crossed the pole
@@ -95,8 +108,8 @@ void WetBulbFromPv(MoistAirState &s, uint32_t patmPa, PvPrecision p)
     if (!(th <= upper && th >= lower && th > kAbsoluteZeroC))
         throw ComputeFault("WetBulbFromPv: outside the dew point to dry bulb interval");
     s.TH = th;
-    s.wetBulbError = e;
-    s.wetBulbCorrections = corrections;
+    s.wetBulbError = found.error;
+    s.wetBulbCorrections = found.corrections;
 }
 
 void DryBulbFromWetBulb(MoistAirState &s, uint32_t patmPa)

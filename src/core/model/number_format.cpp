@@ -4,8 +4,11 @@
 #include "messages.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <system_error>
 
 namespace brumelle {
@@ -130,15 +133,9 @@ bool allZero(const std::string &s)
     return s.find_first_not_of('0') == std::string::npos;
 }
 
-} // namespace
-
-std::string FormatFixed(long double value, int decimals, const NumberSeparators &sep)
+// The general path: the value's 18 significant digits, rounded again.
+std::string fixedFromDigits(long double value, int decimals, const NumberSeparators &sep)
 {
-    // A value that is not finite would show as "INF" or "NAN": the
-    // computation that made it has failed.
-    if (!std::isfinite(value))
-        throw ComputeFault("FormatFixed: value is not finite");
-    decimals = std::max(decimals, 0);
     Decimal d = toDecimal(value);
     if (d.digits != "0")
         roundDigits(d, d.exponent + 1 + decimals);
@@ -171,6 +168,137 @@ std::string FormatFixed(long double value, int decimals, const NumberSeparators 
     out += grouped;
     if (decimals > 0)
         out += sep.decimal + fracPart;
+    return out;
+}
+
+
+#if (defined(__x86_64__) || defined(__i386__)) && LDBL_MANT_DIG == 64 && defined(__SIZEOF_INT128__)
+__extension__ typedef unsigned __int128 U128;
+
+constexpr uint64_t kPow10[19] = {1ULL,
+                                 10ULL,
+                                 100ULL,
+                                 1000ULL,
+                                 10000ULL,
+                                 100000ULL,
+                                 1000000ULL,
+                                 10000000ULL,
+                                 100000000ULL,
+                                 1000000000ULL,
+                                 10000000000ULL,
+                                 100000000000ULL,
+                                 1000000000000ULL,
+                                 10000000000000ULL,
+                                 100000000000000ULL,
+                                 1000000000000000ULL,
+                                 10000000000000000ULL,
+                                 100000000000000000ULL,
+                                 1000000000000000000ULL};
+
+// |value| × 10^decimals rounded as the general path rounds it (to 18
+// significant digits, halves to even as <charconv> does, then to an integer,
+// halves away from zero), in exact integer arithmetic: the value is its 64-bit
+// significand m times 2^-s, so m × 10^decimals / 2^s fits 128 bits. False
+// when the result has 18 digits or more, where the general path takes over.
+//
+// With Q the integer part, of n digits (n <= 17), and f the fraction, the 18
+// significant digits keep g = 18 - n digits of f, and the two roundings give
+// Q + 1 exactly when f rounded to g digits is at least 1/2, that is when
+// f >= 1/2 - 10^-g / 2 (no binary fraction is exactly that, so no tie).
+bool scaledFixed(long double value, int decimals, uint64_t &scaled, bool &negative)
+{
+    if (decimals > 17)
+        return false;
+    uint64_t m;
+    uint16_t signExp;
+    std::memcpy(&m, &value, sizeof m);
+    std::memcpy(&signExp, reinterpret_cast<const unsigned char *>(&value) + sizeof m, sizeof signExp);
+    negative = (signExp >> 15) != 0;
+    const int biased = signExp & 0x7fff;
+    if (m == 0) {
+        scaled = 0;
+        return biased == 0;
+    }
+    const int s = 16383 + 63 - std::max(biased, 1); // value = m × 2^-s
+    if (s <= 0)
+        return false;
+    if (s >= 128) {
+        // Below 2^-64: under 10^-2 even with 17 decimals.
+        scaled = 0;
+        return true;
+    }
+    const U128 p = static_cast<U128>(m) * kPow10[decimals];
+    const U128 q = p >> s;
+    if (q >= kPow10[17])
+        return false;
+    const U128 half = static_cast<U128>(1) << (s - 1);
+    const U128 rem = p & ((half << 1) - 1);
+    int n = 0;
+    while (n < 17 && q >= kPow10[n])
+        ++n;
+    const int g = 18 - n;
+    bool up = rem >= half;
+    if (!up) {
+        // f >= 1/2 - 10^-g / 2  <=>  (half - rem) × 10^g < 2^(s-1) = half;
+        // 10^g > 8^g rules most deficits out without a division.
+        const U128 deficit = half - rem;
+        up = deficit <= (half >> (3 * g)) && deficit <= half / kPow10[g];
+    }
+    scaled = static_cast<uint64_t>(q) + (up ? 1 : 0);
+    return true;
+}
+#else
+bool scaledFixed(long double, int, uint64_t &, bool &) { return false; }
+#endif
+
+} // namespace
+
+void AppendFixed(std::string &out, long double value, int decimals, const NumberSeparators &sep)
+{
+    // A value that is not finite would show as "INF" or "NAN": the
+    // computation that made it has failed.
+    if (!std::isfinite(value))
+        throw ComputeFault("FormatFixed: value is not finite");
+    decimals = std::max(decimals, 0);
+    uint64_t scaled;
+    bool negative;
+    if (!scaledFixed(value, decimals, scaled, negative)) {
+        out += fixedFromDigits(value, decimals, sep);
+        return;
+    }
+    // "-0,00" is shown as "0,00".
+    if (negative && scaled != 0)
+        out += '-';
+    // Digits from the right: the decimals, then the integer part.
+    char digits[24];
+    char *p = digits + sizeof digits;
+    for (int k = 0; k < decimals; ++k) {
+        *--p = static_cast<char>('0' + scaled % 10);
+        scaled /= 10;
+    }
+    const char *fracStart = p;
+    do {
+        *--p = static_cast<char>('0' + scaled % 10);
+        scaled /= 10;
+    } while (scaled != 0);
+    const size_t intLen = static_cast<size_t>(fracStart - p);
+    // Groups of three from the right; the first holds what is left over.
+    const size_t first = intLen % 3 == 0 ? 3 : intLen % 3;
+    out.append(p, first);
+    for (size_t i = first; i < intLen; i += 3) {
+        out += sep.group;
+        out.append(p + i, 3);
+    }
+    if (decimals > 0) {
+        out += sep.decimal;
+        out.append(fracStart, static_cast<size_t>(decimals));
+    }
+}
+
+std::string FormatFixed(long double value, int decimals, const NumberSeparators &sep)
+{
+    std::string out;
+    AppendFixed(out, value, decimals, sep);
     return out;
 }
 

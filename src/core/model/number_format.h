@@ -15,6 +15,8 @@ struct NumberSeparators {
 // Fixed-point text rounded to `decimals` places (halves away from zero, on at
 // most 18 significant digits), with group separators in the integer part.
 std::string FormatFixed(long double value, int decimals, const NumberSeparators &sep);
+// The same text appended to `out`.
+void AppendFixed(std::string &out, long double value, int decimals, const NumberSeparators &sep);
 
 // Shortest text with at most 15 significant digits; scientific (4E-5) when the
 // decimal exponent is below -4 or 15 and more. No group separators.

@@ -1,10 +1,10 @@
 // The saturation pressure is computed at every correction of the wet-bulb
-// search, 60 to 170 times for each readout as the pointer moves. With its
-// power of ten through powl a call took about 370 ns in 80-bit precision; the
-// computation below brings it to about 35 ns and stays within 0.62 ulp of the
-// exact power (powl: 0.9 ulp), so that no displayed text changes
-// (scripts/compare_texts.sh compares them with the powl formulation over
-// millions of readouts and calculations).
+// search, 60 to 170 times for each search. With its power of ten through powl
+// a call took about 370 ns in 80-bit precision; the computation below brings
+// it to about 35 ns and stays within 0.62 ulp of the exact power (powl: 0.9
+// ulp), so that no displayed text changed (scripts/compare_texts.sh compared
+// them over millions of readouts and calculations). The search in single
+// precision mostly does without it (wet_bulb_search.cpp).
 #include "moist_air.h"
 
 #include "fault.h"
