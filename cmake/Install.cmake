@@ -1,5 +1,6 @@
-# Installed layout (program, help, desktop entry, icon, MIME types) and the
-# Debian package built from it by `cpack -G DEB`.
+# Installed layout (programs, help, manual pages, desktop entry, AppStream
+# data, icon, MIME types, changelog and copyright) and the Debian package built
+# from it by `cpack -G DEB`.
 include(GNUInstallDirs)
 
 set(BRUMELLE_DATA ${PROJECT_SOURCE_DIR}/data)
@@ -22,12 +23,37 @@ add_custom_command(OUTPUT ${brumelle_dir}/brumelle.html
 add_custom_target(brumelle_help_copy DEPENDS ${brumelle_dir}/brumelle.html)
 add_dependencies(brumelle brumelle_help_copy)
 
-install(FILES ${BRUMELLE_DATA}/brumelle.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The desktop entry and the AppStream data share the program's id, as both
+# specifications ask; the program gives it to the window system too.
+set(BRUMELLE_APP_ID org.example.brumelle)
+install(FILES ${BRUMELLE_DATA}/${BRUMELLE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${BRUMELLE_DATA}/${BRUMELLE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${BRUMELLE_DATA}/brumelle.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${BRUMELLE_DATA}/brumelle-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
         RENAME brumelle.xml)
 # Debian wants the licence terms under this exact name.
 install(FILES ${BRUMELLE_DATA}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brumelle)
+
+# The changelog and the manual pages are installed compressed, as Debian wants
+# them; gzip -n leaves out the name and the time, so the archive is the same
+# at every build.
+find_program(BRUMELLE_GZIP gzip REQUIRED)
+set(brumelle_gz_sources ${BRUMELLE_DATA}/changelog ${BRUMELLE_DATA}/man/brumelle.1 ${BRUMELLE_DATA}/man/brumelle-cli.1)
+set(brumelle_gz_outputs)
+foreach(source IN LISTS brumelle_gz_sources)
+  get_filename_component(name ${source} NAME)
+  set(output ${CMAKE_CURRENT_BINARY_DIR}/compressed/${name}.gz)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/compressed
+    COMMAND ${BRUMELLE_GZIP} -9n -c ${source} > ${output}
+    DEPENDS ${source}
+    COMMENT "Compressing ${name}")
+  list(APPEND brumelle_gz_outputs ${output})
+endforeach()
+add_custom_target(brumelle_compressed_docs ALL DEPENDS ${brumelle_gz_outputs})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/compressed/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brumelle)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/compressed/brumelle.1.gz ${CMAKE_CURRENT_BINARY_DIR}/compressed/brumelle-cli.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 add_subdirectory(tests/install)
 

@@ -40,6 +40,9 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brumelle"));
+    // The id of data/org.example.brumelle.desktop: the window system finds the
+    // program's name and icon through it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.brumelle"));
     const QString document = DocumentArgument(QApplication::arguments());
 
     // A copy already running comes to the front (and opens the document);
