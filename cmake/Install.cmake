@@ -23,8 +23,9 @@ add_custom_command(OUTPUT ${brumelle_dir}/brumelle.html
 add_custom_target(brumelle_help_copy DEPENDS ${brumelle_dir}/brumelle.html)
 add_dependencies(brumelle brumelle_help_copy)
 
-# The desktop entry and the AppStream data share the program's id, as both
-# specifications ask; the program gives it to the window system too.
+# The desktop entry and the AppStream data are named by the program's id, in
+# the reverse-DNS form AppStream asks for; src/app/main.cpp gives the window
+# system the same id.
 set(BRUMELLE_APP_ID org.example.brumelle)
 install(FILES ${BRUMELLE_DATA}/${BRUMELLE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${BRUMELLE_DATA}/${BRUMELLE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
@@ -38,6 +39,21 @@ install(FILES ${BRUMELLE_DATA}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/do
 # them; gzip -n leaves out the name and the time, so the archive is the same
 # at every build.
 find_program(BRUMELLE_GZIP gzip REQUIRED)
+# A new version must not ship last version's history, release or page footers.
+string(REPLACE "." "\\." brumelle_version_re ${PROJECT_VERSION})
+foreach(file_and_text IN ITEMS "changelog|^brumelle \\(${brumelle_version_re}\\) "
+                              "${BRUMELLE_APP_ID}.metainfo.xml|<release version=\"${brumelle_version_re}\""
+                              "man/brumelle.1|\"Brumelle ${brumelle_version_re}\""
+                              "man/brumelle-cli.1|\"Brumelle ${brumelle_version_re}\"")
+  string(REPLACE "|" ";" file_and_text "${file_and_text}")
+  list(GET file_and_text 0 file)
+  list(GET file_and_text 1 text)
+  file(READ ${BRUMELLE_DATA}/${file} content)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${BRUMELLE_DATA}/${file})
+  if(NOT content MATCHES "${text}")
+    message(FATAL_ERROR "data/${file} does not name version ${PROJECT_VERSION}")
+  endif()
+endforeach()
 set(brumelle_gz_sources ${BRUMELLE_DATA}/changelog ${BRUMELLE_DATA}/man/brumelle.1 ${BRUMELLE_DATA}/man/brumelle-cli.1)
 set(brumelle_gz_outputs)
 foreach(source IN LISTS brumelle_gz_sources)
