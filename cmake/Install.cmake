@@ -1,5 +1,6 @@
-# Installed layout (program, help, desktop entry, icon, MIME types) and the
-# Debian package built from it by `cpack -G DEB`.
+# Installed layout (programs, help, manual pages, desktop entry, AppStream
+# data, icon, MIME types, changelog and copyright) and the Debian package built
+# from it by `cpack -G DEB`.
 include(GNUInstallDirs)
 
 set(BRUMELLE_DATA ${PROJECT_SOURCE_DIR}/data)
@@ -22,12 +23,53 @@ add_custom_command(OUTPUT ${brumelle_dir}/brumelle.html
 add_custom_target(brumelle_help_copy DEPENDS ${brumelle_dir}/brumelle.html)
 add_dependencies(brumelle brumelle_help_copy)
 
-install(FILES ${BRUMELLE_DATA}/brumelle.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The desktop entry and the AppStream data are named by the program's id, in
+# the reverse-DNS form AppStream asks for; src/app/main.cpp gives the window
+# system the same id.
+set(BRUMELLE_APP_ID org.example.brumelle)
+install(FILES ${BRUMELLE_DATA}/${BRUMELLE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${BRUMELLE_DATA}/${BRUMELLE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${BRUMELLE_DATA}/brumelle.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${BRUMELLE_DATA}/brumelle-mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages
         RENAME brumelle.xml)
 # Debian wants the licence terms under this exact name.
 install(FILES ${BRUMELLE_DATA}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brumelle)
+
+# The changelog and the manual pages are installed compressed, as Debian wants
+# them; gzip -n leaves out the name and the time, so the archive is the same
+# at every build.
+find_program(BRUMELLE_GZIP gzip REQUIRED)
+# A new version must not ship last version's history, release or page footers.
+string(REPLACE "." "\\." brumelle_version_re ${PROJECT_VERSION})
+foreach(file_and_text IN ITEMS "changelog|^brumelle \\(${brumelle_version_re}\\) "
+                              "${BRUMELLE_APP_ID}.metainfo.xml|<release version=\"${brumelle_version_re}\""
+                              "man/brumelle.1|\"Brumelle ${brumelle_version_re}\""
+                              "man/brumelle-cli.1|\"Brumelle ${brumelle_version_re}\"")
+  string(REPLACE "|" ";" file_and_text "${file_and_text}")
+  list(GET file_and_text 0 file)
+  list(GET file_and_text 1 text)
+  file(READ ${BRUMELLE_DATA}/${file} content)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${BRUMELLE_DATA}/${file})
+  if(NOT content MATCHES "${text}")
+    message(FATAL_ERROR "data/${file} does not name version ${PROJECT_VERSION}")
+  endif()
+endforeach()
+set(brumelle_gz_sources ${BRUMELLE_DATA}/changelog ${BRUMELLE_DATA}/man/brumelle.1 ${BRUMELLE_DATA}/man/brumelle-cli.1)
+set(brumelle_gz_outputs)
+foreach(source IN LISTS brumelle_gz_sources)
+  get_filename_component(name ${source} NAME)
+  set(output ${CMAKE_CURRENT_BINARY_DIR}/compressed/${name}.gz)
+  add_custom_command(OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/compressed
+    COMMAND ${BRUMELLE_GZIP} -9n -c ${source} > ${output}
+    DEPENDS ${source}
+    COMMENT "Compressing ${name}")
+  list(APPEND brumelle_gz_outputs ${output})
+endforeach()
+add_custom_target(brumelle_compressed_docs ALL DEPENDS ${brumelle_gz_outputs})
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/compressed/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brumelle)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/compressed/brumelle.1.gz ${CMAKE_CURRENT_BINARY_DIR}/compressed/brumelle-cli.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 add_subdirectory(tests/install)
 

@@ -2,7 +2,8 @@
 # Installs the dependencies, then builds and runs the whole test suite three
 # ways: the core alone without Qt, everything with warnings as errors, and
 # everything under AddressSanitizer and UndefinedBehaviorSanitizer; then
-# builds the package and gives each fuzz target a short run.
+# builds the package, checks it with lintian and gives each fuzz target a
+# short run.
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/install-deps.sh
@@ -30,6 +31,8 @@ echo "== package"
 deb=$(ls build/all/brumelle_*.deb)
 dpkg-deb -I "$deb"
 dpkg-deb -c "$deb" | grep ' ./usr/bin/brumelle$'
+# Debian's own checks, default profile: any error or warning fails the run.
+lintian --fail-on error,warning "$deb"
 
 echo "== fuzz"
 # 20 s per target under ASan and UBSan (libFuzzer, clang; about 3 min with the build).

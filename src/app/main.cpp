@@ -51,6 +51,9 @@ int main(int argc, char *argv[])
     const QByteArray document = DocumentArgument(argc, argv);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Brumelle"));
+    // The id of data/org.example.brumelle.desktop: the window system finds the
+    // program's name and icon through it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.brumelle"));
 
     // A copy already running comes to the front (and opens the document);
     // this one ends before it has any window, so it writes no settings.
