@@ -23,6 +23,7 @@
 // Every reference value below was copied by hand from the source cited next
 // to it; none is computed.
 
+#include "calculations.h"
 #include "calculators/evolutions.h"
 #include "model/fault.h"
 #include "model/messages.h"
@@ -353,11 +354,11 @@ std::vector<ExampleRow> SolveAshraeExample(std::string &problem)
     brumelle::ProgramState state;
     CollectedMessages messages;
     const brumelle::NumberSeparators french{",", "\xE2\x80\xAF"};
-    brumelle::Evolutions evolutions(state, messages, [] {}, french);
+    brumelle::Evolutions evolutions(state.evolutions, brumelle::EvolutionsContext(state), messages, [] {}, french);
     brumelle::ResultGrid &grid = state.evolutions.grille_un_point;
     grid.SetCell(1, 1, kExampleTS);
     grid.SetCell(1, 6, kExampleTH);
-    evolutions.B_Calcul_pointClick();
+    evolutions.SolvePoint();
     if (!messages.texts.empty()) {
         problem = messages.texts.front();
         return {};
