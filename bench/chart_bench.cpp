@@ -45,7 +45,7 @@ void BM_EnthalpyAndVolumeLines(benchmark::State &state)
     test::NullCanvas canvas;
     MoistAirState scratch;
     ChartPainter painter(canvas, s, g, scratch);
-    painter.SetRowSearch(state.range(0) == 0 ? ChartPainter::RowSearch::Bisection : ChartPainter::RowSearch::Linear);
+    painter.SetRowSearch(state.range(0) == 0 ? RowSearch::Bisection : RowSearch::Linear);
     for (auto _ : state) {
         painter.DrawEnthalpyLines();
         painter.DrawVolumeLines();

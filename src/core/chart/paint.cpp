@@ -1,8 +1,4 @@
-#include "paint.h"
-
-#include "line_styles.h"
-
-#include "model/fault.h"
+#include "chart/paint.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,6 +6,9 @@
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "chart/line_styles.h"
+#include "model/fault.h"
 
 namespace brumelle {
 
@@ -109,144 +108,6 @@ std::optional<int32_t> TopClippedY(const ChartGeometry &g, long double rKgKg)
     }
 }
 
-// R1 and t1 of one pixel row of the enthalpy or volume search.
-struct RowHit {
-    long double r = 0, t = 0;
-};
-
-// Fills the row's R1 and t1 and tells whether the row lies beyond saturation.
-template <class DryBulbAt>
-bool BeyondSaturation(const ChartGeometry &g, uint32_t patmPa, int32_t y, const DryBulbAt &dryBulbAt, RowHit &h)
-{
-    h.r = g.RAtPixel(y);
-    const long double pv = PvFromHumidityRatio(h.r, patmPa);
-    h.t = dryBulbAt(h.r);
-    return SaturationPressure(h.t) < pv;
-}
-
-// Up the rows from the bottom edge to the first row beyond saturation; the
-// top row's values when none is.
-template <class DryBulbAt>
-RowHit LinearRowSearch(const ChartGeometry &g, uint32_t patmPa, const DryBulbAt &dryBulbAt, int32_t &row)
-{
-    RowHit h;
-    for (row = g.PlotHeight + 20; row >= 20; --row)
-        if (BeyondSaturation(g, patmPa, row, dryBulbAt, h))
-            return h;
-    row = 20;
-    return h;
-}
-
-// The same row found from a guess: rows 1, 2, 4 ... away from it are tried
-// until the test changes, then bisection between the last two. Valid where
-// the test switches at most once up the column and no row can fault (see
-// BisectionSafe).
-template <class DryBulbAt>
-RowHit BisectRowSearch(const ChartGeometry &g, uint32_t patmPa, const DryBulbAt &dryBulbAt, int32_t guess,
-                       int32_t &row)
-{
-    const int32_t bottom = g.PlotHeight + 20;
-    guess = std::clamp(guess, 20, bottom);
-    RowHit h, hit;
-    int32_t above, below; // the test is met at `above` (values in `hit`), not at `below`
-    if (BeyondSaturation(g, patmPa, guess, dryBulbAt, h)) {
-        above = guess;
-        hit = h;
-        for (int32_t step = 1;; step *= 2) { // down towards the bottom edge
-            if (above == bottom) {
-                row = bottom;
-                return hit;
-            }
-            const int32_t y = std::min(bottom, guess + step);
-            if (!BeyondSaturation(g, patmPa, y, dryBulbAt, h)) {
-                below = y;
-                break;
-            }
-            above = y;
-            hit = h;
-        }
-    } else {
-        below = guess;
-        for (int32_t step = 1;; step *= 2) { // up towards the top edge
-            if (below == 20) {
-                row = 20; // not met anywhere: the top row's values
-                return h;
-            }
-            const int32_t y = std::max(20, guess - step);
-            if (BeyondSaturation(g, patmPa, y, dryBulbAt, h)) {
-                above = y;
-                hit = h;
-                break;
-            }
-            below = y;
-        }
-    }
-    while (below - above > 1) {
-        const int32_t mid = above + (below - above) / 2;
-        if (BeyondSaturation(g, patmPa, mid, dryBulbAt, h)) {
-            above = mid;
-            hit = h;
-        } else {
-            below = mid;
-        }
-    }
-    row = above;
-    return hit;
-}
-
-// Where bisection finds the row-by-row answer: R grows up the column and
-// stays above -0.5 kg/kg (no pole in Pv or in the inversions), t1 falls as R
-// grows and stays above -233 °C (Pvs rising with t1, clear of its pole near
-// -233.08 °C). Then Pv rises and Pvs(t1) falls up the column, so the test
-// switches once, and no row can fault.
-template <class DryBulbAt>
-bool BisectionSafe(const ChartGeometry &g, uint32_t patmPa, bool t1FallsWithR, const DryBulbAt &dryBulbAt)
-{
-    const auto &r = g.settings->R;
-    if (!t1FallsWithR || patmPa == 0 || r.Maxi <= r.Mini)
-        return false;
-    try {
-        return g.RAtPixel(g.PlotHeight + 20) > -0.5L && dryBulbAt(g.RAtPixel(20)) > -233.0L;
-    } catch (const ComputeFault &) {
-        return false;
-    }
-}
-
-// End rows of the lines drawn so far in one family: neighbouring lines end
-// on neighbouring rows, so the next search starts where they point.
-class RowGuess {
-public:
-    int32_t Next(const ChartGeometry &g) const
-    {
-        if (count_ == 0)
-            return 20 + g.PlotHeight / 2;
-        if (count_ == 1)
-            return last_;
-        return int32_t(std::clamp(2 * int64_t(last_) - prev_, int64_t(20), int64_t(g.PlotHeight) + 20));
-    }
-    void Record(int32_t row)
-    {
-        prev_ = last_;
-        last_ = row;
-        ++count_;
-    }
-
-private:
-    int32_t last_ = 0, prev_ = 0, count_ = 0;
-};
-
-template <class DryBulbAt>
-RowHit SaturationRow(ChartPainter::RowSearch mode, const ChartGeometry &g, uint32_t patmPa, bool t1FallsWithR,
-                     const DryBulbAt &dryBulbAt, RowGuess &guess)
-{
-    int32_t row;
-    const RowHit h = mode == ChartPainter::RowSearch::Bisection && BisectionSafe(g, patmPa, t1FallsWithR, dryBulbAt)
-                         ? BisectRowSearch(g, patmPa, dryBulbAt, guess.Next(g), row)
-                         : LinearRowSearch(g, patmPa, dryBulbAt, row);
-    guess.Record(row);
-    return h;
-}
-
 // End points of one line of constant enthalpy or volume: it starts on the
 // bottom edge (on the right edge when its bottom lies beyond TS.Maxi) and ends
 // at the first row beyond saturation (moved onto the left edge when that lies
@@ -257,30 +118,29 @@ struct EdgeLine {
     int32_t x1 = 0, y1 = 0;
 };
 
-template <class DryBulbAt, class HumidityAt>
-std::optional<EdgeLine> BottomToSaturation(ChartPainter::RowSearch mode, const ChartGeometry &g,
-                                           const ChartSettings &s, bool t1FallsWithR, const DryBulbAt &dryBulbAt,
-                                           const HumidityAt &humidityAt, RowGuess &guess)
+template <class Line>
+std::optional<EdgeLine> BottomToSaturation(SaturationRows &rows, const ChartGeometry &g, const ChartSettings &s,
+                                           const Line &line)
 {
     const int32_t tsMini = s.TS.Mini, tsMaxi = s.TS.Maxi;
     long double t0, r0;
-    RowHit end;
+    SaturationRow end;
     try {
         r0 = s.R.Mini / 1000.0L;
-        t0 = dryBulbAt(r0);
+        t0 = line.DryBulbAt(r0);
         if (t0 > tsMaxi) {
             t0 = tsMaxi;
-            r0 = humidityAt(tsMaxi);
+            r0 = line.HumidityRatioAt(tsMaxi);
         }
-        end = SaturationRow(mode, g, s.Patm, t1FallsWithR, dryBulbAt, guess);
-        if (end.t < tsMini) {
-            end.t = tsMini;
-            end.r = humidityAt(tsMini);
+        end = rows.Find(line);
+        if (end.tC < tsMini) {
+            end.tC = tsMini;
+            end.rKgKg = line.HumidityRatioAt(tsMini);
         }
     } catch (const ComputeFault &) {
         return std::nullopt;
     }
-    const auto x1 = TryX(g, end.t), y1 = TryY(g, end.r);
+    const auto x1 = TryX(g, end.tC), y1 = TryY(g, end.rKgKg);
     if (!x1 || !y1)
         return std::nullopt;
     return EdgeLine{TryX(g, t0), TryY(g, r0), *x1, *y1};
@@ -291,44 +151,6 @@ void DrawEdgeLine(Canvas &c, const EdgeLine &l)
     if (l.x0 && l.y0)
         Line(c, *l.x0, *l.y0, l.x1, l.y1);
 }
-
-// Saturation pressures of the plot's columns, computed once per paint for
-// all the relative-humidity curves. Very wide plots are not cached.
-class ColumnPressures {
-public:
-    explicit ColumnPressures(const ChartGeometry &g) : g_(g)
-    {
-        if (g.PlotWidth < kMaxCached) {
-            pvs_.resize(size_t(g.PlotWidth) + 1);
-            state_.resize(size_t(g.PlotWidth) + 1, Unknown);
-        }
-    }
-
-    long double At(int32_t x)
-    {
-        if (state_.empty())
-            return SaturationPressure(g_.TSAtPixel(x));
-        const size_t i = size_t(x - 20);
-        if (state_[i] == Unknown) {
-            try {
-                pvs_[i] = SaturationPressure(g_.TSAtPixel(x));
-                state_[i] = Known;
-            } catch (const ComputeFault &) {
-                state_[i] = Faulted;
-            }
-        }
-        if (state_[i] == Faulted)
-            throw ComputeFault("SaturationPressure");
-        return pvs_[i];
-    }
-
-private:
-    static constexpr int32_t kMaxCached = 1 << 20;
-    enum State : unsigned char { Unknown, Known, Faulted };
-    const ChartGeometry &g_;
-    std::vector<long double> pvs_;
-    std::vector<State> state_;
-};
 
 } // namespace
 
@@ -628,16 +450,12 @@ void ChartPainter::DrawEnthalpyLines()
     }
     if (Count(first, last) > kMaxFamilyValues)
         return;
-    RowGuess guess;
+    SaturationRows rows(g_, s_.Patm, rowSearch_);
     for (int64_t v = first; v <= last; ++v) {
         if (!Multiple(v, f.Montrer))
             continue;
         Pen(c_, f);
-        const long double h = static_cast<long double>(v);
-        // t1 falls as R rises while 2501 × 1.006 + 1.83 h > 0.
-        const auto line = BottomToSaturation(
-            rowSearch_, g_, s_, h > -1374.0L, [h](long double r) { return DryBulbFromEnthalpy(h, r); },
-            [h](long double t) { return HumidityRatioFromEnthalpy(h, t); }, guess);
+        const auto line = BottomToSaturation(rows, g_, s_, EnthalpyLine{static_cast<long double>(v)});
         if (!line)
             continue;
         DrawEdgeLine(c_, *line);
@@ -669,16 +487,12 @@ void ChartPainter::DrawVolumeLines()
     }
     if (Count(first, last) > kMaxFamilyValues)
         return;
-    RowGuess guess;
+    SaturationRows rows(g_, patm, rowSearch_);
     for (int64_t v = first; v <= last; ++v) {
         if (!Multiple(v, f.Montrer))
             continue;
         Pen(c_, f);
-        const long double vol = v / 100.0L;
-        // t1 falls as R rises for a positive volume.
-        const auto line = BottomToSaturation(
-            rowSearch_, g_, s_, v > 0, [vol, patm](long double r) { return DryBulbFromVolume(vol, r, patm); },
-            [vol, patm](long double t) { return HumidityRatioFromVolume(vol, t, patm); }, guess);
+        const auto line = BottomToSaturation(rows, g_, s_, VolumeLine{v / 100.0L, patm});
         if (!line)
             continue;
         DrawEdgeLine(c_, *line);
