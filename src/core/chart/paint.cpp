@@ -1,10 +1,12 @@
 #include "chart/paint.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "chart/line_styles.h"
@@ -152,6 +154,66 @@ void DrawEdgeLine(Canvas &c, const EdgeLine &l)
         Line(c, *l.x0, *l.y0, l.x1, l.y1);
 }
 
+// The values one family steps through: up to two runs, each from `first` to
+// `last` by `step` (1 or -1), and what sets the family's loop apart.
+struct ValueRun {
+    int64_t first = 0, last = -1, step = 1;
+};
+
+struct FamilyValues {
+    std::array<ValueRun, 2> runs{};
+    bool zeroHidden = false; // no line at 0
+    bool styleKept = false;  // only the pen colour is set: the style is the one in force
+};
+
+FamilyValues Upward(int64_t first, int64_t last)
+{
+    FamilyValues values;
+    values.runs[0] = {first, last, 1};
+    return values;
+}
+
+// What a family's drawing of one value may return: Stop ends the family there.
+enum class Next { Value, Stop };
+
+// The loop every family shares. A hidden family, a plot that cannot be drawn,
+// bounds that fault and more than kMaxFamilyValues values draw nothing; else
+// each value the density shows gets the family's pen, then whatever
+// `drawValue` draws for it.
+template <class Values, class DrawValue>
+void DrawFamily(Canvas &c, const ChartGeometry &g, const FamilySettings &f, const Values &values,
+                const DrawValue &drawValue)
+{
+    if (f.Montrer == 0 || !PlotDrawable(g))
+        return;
+    FamilyValues family;
+    try {
+        family = values();
+    } catch (const ComputeFault &) {
+        return; // no bounds, no family
+    }
+    int64_t count = 0;
+    for (const ValueRun &run : family.runs)
+        count += run.step > 0 ? Count(run.first, run.last) : Count(run.last, run.first);
+    if (count > kMaxFamilyValues)
+        return;
+    for (const ValueRun &run : family.runs) {
+        for (int64_t v = run.first; run.step > 0 ? v <= run.last : v >= run.last; v += run.step) {
+            if ((family.zeroHidden && v == 0) || !Multiple(v, f.Montrer))
+                continue;
+            if (family.styleKept)
+                c.SetPenColor(f.Couleur);
+            else
+                Pen(c, f);
+            if constexpr (std::is_void_v<decltype(drawValue(v))>) {
+                drawValue(v);
+            } else if (drawValue(v) == Next::Stop) {
+                return;
+            }
+        }
+    }
+}
+
 } // namespace
 
 ChartPainter::ChartPainter(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
@@ -163,53 +225,50 @@ ChartPainter::ChartPainter(Canvas &canvas, const ChartSettings &settings, const 
 void ChartPainter::DrawHumidityRatioLines()
 {
     const FamilySettings &f = s_.R;
-    if (f.Montrer == 0 || !PlotDrawable(g_))
-        return;
-    const int64_t first = s_.R.Mini, last = s_.R.Maxi;
-    if (Count(first, last) > kMaxFamilyValues)
-        return;
     const int32_t right = g_.PlotWidth + 20;
-    for (int64_t v = first; v <= last; ++v) {
-        if (v == 0 || !Multiple(v, f.Montrer))
-            continue;
-        Pen(c_, f);
+    const auto values = [&] {
+        FamilyValues family = Upward(s_.R.Mini, s_.R.Maxi);
+        family.zeroHidden = true;
+        return family;
+    };
+    DrawFamily(c_, g_, f, values, [&](int64_t v) {
         long double r, t;
         try {
             r = v / 1000.0L;
             m_.Pv = PvFromHumidityRatio(r, s_.Patm);
             m_.TR = t = DewPointOf(m_.Pv);
         } catch (const ComputeFault &) {
-            continue;
+            return;
         }
         const auto y = TryY(g_, r);
         if (!y)
-            continue;
+            return;
         Line(c_, ClampedX(g_, t), *y, right, *y);
         if (Multiple(v, f.Montrer_texte))
             Label(c_, s_, f, g_.PlotWidth + 25, *y - 5, Text(v, "g/kgas"));
-    }
+    });
 }
 
 void ChartPainter::DrawWetBulbLines()
 {
     const FamilySettings &f = s_.TH;
-    if (f.Montrer == 0 || !PlotDrawable(g_))
-        return;
     const uint32_t patm = s_.Patm;
     const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
     const long double rMini = s_.R.Mini / 1000.0L, rMaxi = s_.R.Maxi / 1000.0L;
     const int32_t bottom = g_.PlotHeight + 20, right = g_.PlotWidth + 20;
+    int64_t hi = 0;
+    long double pvMini = 0, pvMaxi = 0;
 
-    int64_t lo, hi, top;
-    long double pvMini, pvMaxi;
-    try {
+    // Lines from the bottom edge, from hi down, then lines from the right-hand
+    // edge, from hi + 1 up.
+    const auto values = [&] {
         const int32_t tsx = std::min(tsMaxi, 50);
         pvMini = PvFromHumidityRatio(rMini, patm);
         pvMaxi = PvFromHumidityRatio(rMaxi, patm);
         m_.TS = tsMini;
         m_.Pv = pvMini;
         WetBulbFromPv(m_, patm, PvPrecision::Single);
-        lo = TruncBound(m_.TH);
+        const int64_t lo = TruncBound(m_.TH);
         m_.TS = tsx;
         m_.Pv = PvFromHumidityRatio(s_.R.Mini == 0 ? 0.0006L : rMini, patm);
         WetBulbFromPv(m_, patm, PvPrecision::Single);
@@ -222,18 +281,13 @@ void ChartPainter::DrawWetBulbLines()
         m_.TS = tsMaxi;
         m_.Pv = pvMaxi;
         WetBulbFromPv(m_, patm, PvPrecision::Single);
-        top = TruncBound(m_.TH);
-    } catch (const ComputeFault &) {
-        return; // no bounds, no family
-    }
-    if (Count(lo - 1, hi) + Count(hi + 1, top) > kMaxFamilyValues)
-        return;
+        const int64_t top = TruncBound(m_.TH);
+        FamilyValues family;
+        family.runs = {{{hi, lo - 1, -1}, {hi + 1, top, 1}}};
+        return family;
+    };
 
-    // Pass 1: lines from the bottom edge.
-    for (int64_t v = hi; v >= lo - 1; --v) {
-        if (!Multiple(v, f.Montrer))
-            continue;
-        Pen(c_, f);
+    const auto fromBottom = [&](int64_t v) {
         long double t0, tEnd, rEnd;
         try {
             m_.TH = static_cast<long double>(v);
@@ -248,24 +302,20 @@ void ChartPainter::DrawWetBulbLines()
                 rEnd = HumidityRatioFromPv(PsychrometricPv(tsMini, v, patm, PvPrecision::Single), patm);
             }
         } catch (const ComputeFault &) {
-            continue;
+            return;
         }
         const auto x0 = TryX(g_, t0);
         if (!x0)
-            continue;
+            return;
         if (Multiple(v, f.Montrer_texte))
             Label(c_, s_, f, *x0, bottom, Text(v, "°C"));
         const auto xe = TryX(g_, tEnd);
         const auto ye = TryY(g_, rEnd);
         if (xe && ye)
             Line(c_, *x0, bottom, *xe, *ye);
-    }
+    };
 
-    // Pass 2: lines from the right-hand edge.
-    for (int64_t v = hi + 1; v <= top; ++v) {
-        if (!Multiple(v, f.Montrer))
-            continue;
-        Pen(c_, f);
+    const auto fromRight = [&](int64_t v) {
         const long double t = static_cast<long double>(v);
         long double r0, rSat, rLeft = 0, tTop = 0;
         bool toSaturation, toLeft = false, toTop;
@@ -285,11 +335,11 @@ void ChartPainter::DrawWetBulbLines()
                 tTop = m_.TS;
             }
         } catch (const ComputeFault &) {
-            continue;
+            return;
         }
         const auto y0 = TryY(g_, r0);
         if (!y0)
-            continue;
+            return;
         if (Multiple(v, f.Montrer_texte))
             Label(c_, s_, f, g_.PlotWidth, *y0 - 15, Text(v, "°C"));
         c_.MoveTo(right, *y0);
@@ -308,54 +358,45 @@ void ChartPainter::DrawWetBulbLines()
             if (const auto x = TryX(g_, tTop))
                 c_.LineTo(*x, 20);
         }
-    }
+    };
+
+    DrawFamily(c_, g_, f, values, [&](int64_t v) { v <= hi ? fromBottom(v) : fromRight(v); });
 }
 
 void ChartPainter::DrawDewPointLines()
 {
     const FamilySettings &f = s_.TR;
-    if (f.Montrer == 0 || !PlotDrawable(g_))
-        return;
-    int64_t lo, hi;
-    try {
+    const int32_t right = g_.PlotWidth + 20;
+    const auto values = [&] {
         const long double rLo = std::max(s_.R.Mini / 1000.0L, 0.0006L);
         const long double rHi = std::max(s_.R.Maxi / 1000.0L, 0.0006L);
-        lo = TruncBound(DewPointOf(PvFromHumidityRatio(rLo, s_.Patm)));
-        hi = TruncBound(DewPointOf(PvFromHumidityRatio(rHi, s_.Patm)));
-    } catch (const ComputeFault &) {
-        return;
-    }
-    if (Count(lo, hi) > kMaxFamilyValues)
-        return;
-    const int32_t right = g_.PlotWidth + 20;
-    for (int64_t v = lo; v <= hi; ++v) {
-        if (!Multiple(v, f.Montrer))
-            continue;
-        Pen(c_, f);
+        return Upward(TruncBound(DewPointOf(PvFromHumidityRatio(rLo, s_.Patm))),
+                      TruncBound(DewPointOf(PvFromHumidityRatio(rHi, s_.Patm))));
+    };
+    DrawFamily(c_, g_, f, values, [&](int64_t v) {
         long double r;
         try {
             r = SaturationHumidityRatio(v, s_.Patm);
         } catch (const ComputeFault &) {
-            continue;
+            return Next::Value;
         }
         if (r * 1000.0L > s_.R.Maxi)
-            break; // the lines above would all be off the chart
+            return Next::Stop; // the lines above would all be off the chart
         if (r * 1000.0L < s_.R.Mini)
-            continue;
+            return Next::Value;
         const auto y = TryY(g_, r);
         if (!y)
-            continue;
+            return Next::Value;
         Line(c_, ClampedX(g_, v), *y, right, *y);
         if (Multiple(v, f.Montrer_texte))
             Label(c_, s_, f, g_.PlotWidth + 5, *y - 15, Text(v, "°C"));
-    }
+        return Next::Value;
+    });
 }
 
 void ChartPainter::DrawRelativeHumidityCurves()
 {
     const FamilySettings &f = s_.HR;
-    if (f.Montrer == 0 || !PlotDrawable(g_))
-        return;
     const bool labels = f.Montrer_texte != 0;
     const int32_t left = 20, right = g_.PlotWidth + 20, bottom = g_.PlotHeight + 20;
     ColumnPressures pvs(g_);
@@ -363,101 +404,81 @@ void ChartPainter::DrawRelativeHumidityCurves()
         int32_t x, y;
     };
     std::vector<Point> points;
-    for (int32_t n = 10; n >= 1; --n) {
-        if (Multiple(n, f.Montrer)) {
-            c_.SetPenColor(f.Couleur); // the style is the one in force
-            // Trace the whole curve first: a fault anywhere leaves it out.
-            points.clear();
-            std::optional<Point> label;
-            bool faulted = false;
-            for (int32_t x = left; x <= right; ++x) {
-                long double r;
-                try {
-                    const long double pv = n * pvs.At(x) / 10;
-                    r = HumidityRatioFromPv(pv, s_.Patm);
-                } catch (const ComputeFault &) {
-                    faulted = true;
-                    break;
-                }
-                const auto y = TryY(g_, r);
-                if (y && s_.R.Mini < r * 1000.0L && r * 1000.0L < s_.R.Maxi)
-                    points.push_back({x, *y});
-                if (labels && (y ? *y < 20 : BeyondTop(g_, r))) {
-                    if (y)
-                        label = Point{x - 15, *y - 15};
-                    break;
-                }
-                if (labels && x == right) {
-                    if (y)
-                        label = Point{x - 15, *y - 15};
-                    break;
-                }
+    const auto values = [&] {
+        FamilyValues family;
+        family.runs[0] = {10, f.Montrer == 2 ? 10 : 1, -1}; // code 2: the saturation curve only
+        family.styleKept = true;
+        return family;
+    };
+    DrawFamily(c_, g_, f, values, [&](int64_t n) {
+        // Trace the whole curve first: a fault anywhere leaves it out.
+        points.clear();
+        std::optional<Point> label;
+        for (int32_t x = left; x <= right; ++x) {
+            long double r;
+            try {
+                const long double pv = n * pvs.At(x) / 10;
+                r = HumidityRatioFromPv(pv, s_.Patm);
+            } catch (const ComputeFault &) {
+                return;
             }
-            if (!faulted) {
-                c_.MoveTo(left, bottom);
-                for (const Point &p : points)
-                    c_.LineTo(p.x, p.y);
-                if (label)
-                    Label(c_, s_, f, label->x, label->y, Text(n * 10, "%"));
+            const auto y = TryY(g_, r);
+            if (y && s_.R.Mini < r * 1000.0L && r * 1000.0L < s_.R.Maxi)
+                points.push_back({x, *y});
+            if (labels && (y ? *y < 20 : BeyondTop(g_, r))) {
+                if (y)
+                    label = Point{x - 15, *y - 15};
+                break;
+            }
+            if (labels && x == right) {
+                if (y)
+                    label = Point{x - 15, *y - 15};
+                break;
             }
         }
-        if (f.Montrer == 2)
-            break; // code 2: the saturation curve only
-    }
+        c_.MoveTo(left, bottom);
+        for (const Point &p : points)
+            c_.LineTo(p.x, p.y);
+        if (label)
+            Label(c_, s_, f, label->x, label->y, Text(n * 10, "%"));
+    });
 }
 
 void ChartPainter::DrawDryBulbLines()
 {
     const FamilySettings &f = s_.TS;
-    if (f.Montrer == 0 || !PlotDrawable(g_))
-        return;
-    const int64_t first = s_.TS.Mini, last = s_.TS.Maxi;
-    if (Count(first, last) > kMaxFamilyValues)
-        return;
     const int32_t bottom = g_.PlotHeight + 20;
-    for (int64_t v = first; v <= last; ++v) {
-        if (!Multiple(v, f.Montrer))
-            continue;
-        Pen(c_, f);
+    const auto values = [&] { return Upward(s_.TS.Mini, s_.TS.Maxi); };
+    DrawFamily(c_, g_, f, values, [&](int64_t v) {
         long double rSat;
         try {
             rSat = SaturationHumidityRatio(v, s_.Patm);
         } catch (const ComputeFault &) {
-            continue;
+            return;
         }
         const auto x = TryX(g_, v);
         if (!x)
-            continue;
+            return;
         if (const auto y = TopClippedY(g_, rSat))
             Line(c_, *x, *y, *x, bottom);
         if (Multiple(v, f.Montrer_texte))
             Label(c_, s_, f, *x - 5, g_.PlotHeight + 25, Text(v, "°C"));
-    }
+    });
 }
 
 void ChartPainter::DrawEnthalpyLines()
 {
     const FamilySettings &f = s_.H;
-    if (f.Montrer == 0 || !PlotDrawable(g_))
-        return;
     const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
-    int64_t first, last;
-    try {
-        first = TruncBound(Enthalpy(tsMini, s_.R.Mini / 1000.0L));
-        last = TruncBound(Enthalpy(tsMaxi, s_.R.Maxi / 1000.0L));
-    } catch (const ComputeFault &) {
-        return;
-    }
-    if (Count(first, last) > kMaxFamilyValues)
-        return;
+    const auto values = [&] {
+        return Upward(TruncBound(Enthalpy(tsMini, s_.R.Mini / 1000.0L)),
+                      TruncBound(Enthalpy(tsMaxi, s_.R.Maxi / 1000.0L)));
+    };
     SaturationRows rows(g_, s_.Patm, rowSearch_);
-    for (int64_t v = first; v <= last; ++v) {
-        if (!Multiple(v, f.Montrer))
-            continue;
-        Pen(c_, f);
+    DrawFamily(c_, g_, f, values, [&](int64_t v) {
         const auto line = BottomToSaturation(rows, g_, s_, EnthalpyLine{static_cast<long double>(v)});
         if (!line)
-            continue;
+            return;
         DrawEdgeLine(c_, *line);
         if (Multiple(v, f.Montrer_texte)) {
             if (line->y1 > 20)
@@ -465,41 +486,31 @@ void ChartPainter::DrawEnthalpyLines()
             else
                 Label(c_, s_, f, line->x1, line->y1 + 15, Text(v, " kJ/kgas"));
         }
-    }
+    });
 }
 
 void ChartPainter::DrawVolumeLines()
 {
     const FamilySettings &f = s_.V;
-    if (f.Montrer == 0 || !PlotDrawable(g_))
-        return;
     const uint32_t patm = s_.Patm;
     const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
-    int64_t first, last;
-    try {
+    const auto values = [&] {
         // Hundredths of m3/kgas at the bottom-left and top-right corners.
-        first = TruncBound(checked::div(46124.0L * (s_.R.Mini / 1000.0L + 0.622L) * (tsMini + 273.15L), patm,
-                                        "volume bound")) + 1;
-        last = TruncBound(checked::div(46124.0L * (s_.R.Maxi / 1000.0L + 0.622L) * (tsMaxi + 273.15L), patm,
-                                       "volume bound"));
-    } catch (const ComputeFault &) {
-        return;
-    }
-    if (Count(first, last) > kMaxFamilyValues)
-        return;
+        return Upward(TruncBound(checked::div(46124.0L * (s_.R.Mini / 1000.0L + 0.622L) * (tsMini + 273.15L), patm,
+                                              "volume bound")) + 1,
+                      TruncBound(checked::div(46124.0L * (s_.R.Maxi / 1000.0L + 0.622L) * (tsMaxi + 273.15L), patm,
+                                              "volume bound")));
+    };
     SaturationRows rows(g_, patm, rowSearch_);
-    for (int64_t v = first; v <= last; ++v) {
-        if (!Multiple(v, f.Montrer))
-            continue;
-        Pen(c_, f);
+    DrawFamily(c_, g_, f, values, [&](int64_t v) {
         const auto line = BottomToSaturation(rows, g_, s_, VolumeLine{v / 100.0L, patm});
         if (!line)
-            continue;
+            return;
         DrawEdgeLine(c_, *line);
         // Built by concatenation: 100 reads "0,100".
         if (Multiple(v, f.Montrer_texte))
             Label(c_, s_, f, line->x1, line->y1, "0," + Text(v, " m3/kgas"));
-    }
+    });
 }
 
 void PaintChart(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
