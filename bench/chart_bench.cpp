@@ -1,12 +1,12 @@
 // The chart is recomputed at every paint and the readout at every pointer
 // move; both must keep up on a large screen.
+#include <benchmark/benchmark.h>
+
 #include "chart/paint.h"
 #include "chart/readout.h"
+#include "dense_settings.h"
 #include "model/moist_air.h"
 #include "support/recording_canvas.h"
-#include "dense_settings.h"
-
-#include <benchmark/benchmark.h>
 
 namespace {
 

@@ -1,7 +1,4 @@
 #include "chart/paint.h"
-#include "support/recording_canvas.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -12,6 +9,10 @@
 #include <string>
 #include <tuple>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/recording_canvas.h"
 
 namespace brumelle {
 namespace {
