@@ -1,12 +1,12 @@
 // The chart is recomputed at every paint and the readout at every pointer
 // move; both must keep up on a large screen.
+#include <benchmark/benchmark.h>
+
 #include "chart/paint.h"
 #include "chart/readout.h"
+#include "dense_settings.h"
 #include "model/moist_air.h"
 #include "support/recording_canvas.h"
-#include "dense_settings.h"
-
-#include <benchmark/benchmark.h>
 
 namespace {
 
@@ -45,7 +45,7 @@ void BM_EnthalpyAndVolumeLines(benchmark::State &state)
     test::NullCanvas canvas;
     MoistAirState scratch;
     ChartPainter painter(canvas, s, g, scratch);
-    painter.SetRowSearch(state.range(0) == 0 ? ChartPainter::RowSearch::Bisection : ChartPainter::RowSearch::Linear);
+    painter.SetRowSearch(state.range(0) == 0 ? RowSearch::Bisection : RowSearch::Linear);
     for (auto _ : state) {
         painter.DrawEnthalpyLines();
         painter.DrawVolumeLines();

@@ -1,21 +1,21 @@
-#include "cli.h"
+#include "cli/cli.h"
+
+#include <optional>
+
+#include <QLocale>
+#include <QString>
 
 #include "calculations.h"
 #include "chart/chart_settings.h"
 #include "chart/overlay.h"
 #include "chart/readout.h"
-#include "chart_image.h"
-#include "locale_separators.h"
 #include "model/number_format.h"
 #include "program_state.h"
+#include "render/chart_image.h"
+#include "render/locale_separators.h"
 #include "storage/document.h"
 #include "storage/ini_file.h"
 #include "storage/preferences.h"
-
-#include <QLocale>
-#include <QString>
-
-#include <optional>
 
 namespace brumelle {
 
@@ -267,11 +267,8 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
                 return *status;
             const NumberSeparators sep = separators(o);
             overlay = [&state, sep, w = w, h = h](Canvas &c) {
-                ChartGeometry g;
-                g.PlotWidth = w;
-                g.PlotHeight = h;
-                g.settings = &state.settings;
-                DrawEvolutionOverlay(c, g, OverlayOf(state), state.settings.Fenetre.Couleur, sep);
+                DrawEvolutionOverlay(c, ChartGeometry::ForPlot(w, h, state.settings), OverlayOf(state),
+                                     state.settings.Fenetre.Couleur, sep);
             };
         }
         // The document's pressure draws the chart as well.
@@ -293,10 +290,7 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
     const std::optional<ChartSettings> settings = settingsOf(o, err);
     if (!settings)
         return 1;
-    ChartGeometry g;
-    g.PlotWidth = o.plot->first;
-    g.PlotHeight = o.plot->second;
-    g.settings = &*settings;
+    const ChartGeometry g = ChartGeometry::ForPlot(o.plot->first, o.plot->second, *settings);
     MoistAirState scratch;
     out += CursorReadout(*settings, g, static_cast<int32_t>(*x), static_cast<int32_t>(*y), scratch, separators(o)) +
            "\n";

@@ -1,12 +1,12 @@
-#include "chart_image.h"
-
-#include "qpainter_canvas.h"
+#include "render/chart_image.h"
 
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
+
+#include "render/qpainter_canvas.h"
 
 namespace brumelle {
 
@@ -18,12 +18,9 @@ void paintInto(QPainter &painter, const ChartSettings &settings, int plotWidth, 
                const std::function<void(Canvas &)> &overlay)
 {
     QPainterCanvas canvas(painter);
-    ChartGeometry g;
-    g.PlotWidth = plotWidth;
-    g.PlotHeight = plotHeight;
-    g.settings = &settings;
     MoistAirState scratch;
-    PaintChart(canvas, settings, g, scratch, ZoomState{}, overlay);
+    PaintChart(canvas, settings, ChartGeometry::ForPlot(plotWidth, plotHeight, settings), scratch, ZoomState{},
+               overlay);
 }
 
 } // namespace

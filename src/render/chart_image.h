@@ -1,10 +1,10 @@
 #pragma once
-#include "chart/paint.h"
+#include <functional>
 
 #include <QImage>
 #include <QString>
 
-#include <functional>
+#include "chart/paint.h"
 
 namespace brumelle {
 

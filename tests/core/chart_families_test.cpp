@@ -1,7 +1,4 @@
 #include "chart/paint.h"
-#include "support/recording_canvas.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -12,6 +9,10 @@
 #include <string>
 #include <tuple>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "support/recording_canvas.h"
 
 namespace brumelle {
 namespace {
@@ -27,7 +28,7 @@ struct Chart {
 
     ChartGeometry Geometry() const { return ChartGeometry::ForClient(clientWidth, clientHeight, statusBar, s); }
 
-    RecordingCanvas Draw(Family family, ChartPainter::RowSearch search = ChartPainter::RowSearch::Bisection) const
+    RecordingCanvas Draw(Family family, RowSearch search = RowSearch::Bisection) const
     {
         RecordingCanvas c;
         MoistAirState m;
@@ -530,8 +531,8 @@ TEST(RowSearch, BisectionDrawsExactlyWhatTheLinearSearchDraws)
         chart.s.H.Montrer = int32_t(std::clamp(hSpan / 10, 1.0L, 1e9L));
         chart.s.V.Montrer = int32_t(std::clamp(vSpan / 10, 1.0L, 1e9L));
         for (Family family : {&ChartPainter::DrawEnthalpyLines, &ChartPainter::DrawVolumeLines}) {
-            const RecordingCanvas fast = chart.Draw(family, ChartPainter::RowSearch::Bisection);
-            const RecordingCanvas slow = chart.Draw(family, ChartPainter::RowSearch::Linear);
+            const RecordingCanvas fast = chart.Draw(family, RowSearch::Bisection);
+            const RecordingCanvas slow = chart.Draw(family, RowSearch::Linear);
             ASSERT_TRUE(SameOps(fast, slow)) << "case " << i << ": TS " << chart.s.TS.Mini << ".." << chart.s.TS.Maxi
                                              << " R " << chart.s.R.Mini << ".." << chart.s.R.Maxi << " Patm "
                                              << chart.s.Patm << " plot " << chart.Geometry().PlotWidth << "x"

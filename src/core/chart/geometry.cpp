@@ -1,17 +1,22 @@
-#include "geometry.h"
+#include "chart/geometry.h"
 
 #include <cmath>
 
 namespace brumelle {
 
+ChartGeometry ChartGeometry::ForPlot(int32_t plotWidth, int32_t plotHeight, const ChartSettings &s)
+{
+    ChartGeometry g;
+    g.PlotWidth = plotWidth;
+    g.PlotHeight = plotHeight;
+    g.settings = &s;
+    return g;
+}
+
 ChartGeometry ChartGeometry::ForClient(int32_t clientWidth, int32_t clientHeight, int32_t statusBarHeight,
                                        const ChartSettings &s)
 {
-    ChartGeometry g;
-    g.PlotWidth = clientWidth - 70;
-    g.PlotHeight = clientHeight - statusBarHeight - 40;
-    g.settings = &s;
-    return g;
+    return ForPlot(clientWidth - 70, clientHeight - statusBarHeight - 40, s);
 }
 
 bool ChartGeometry::Drawable() const

@@ -1,8 +1,8 @@
 #pragma once
-#include "chart_settings.h"
-
 #include <cstdint>
 #include <stdexcept>
+
+#include "chart/chart_settings.h"
 
 namespace brumelle {
 
@@ -23,6 +23,9 @@ struct ChartGeometry {
     int32_t PlotHeight = 0;
     const ChartSettings *settings = nullptr;
 
+    // A plot of plotWidth × plotHeight pixels drawn with the settings `s`,
+    // which must outlive the geometry.
+    static ChartGeometry ForPlot(int32_t plotWidth, int32_t plotHeight, const ChartSettings &s);
     // Client area in pixels (status bar included in clientHeight).
     static ChartGeometry ForClient(int32_t clientWidth, int32_t clientHeight, int32_t statusBarHeight,
                                    const ChartSettings &s);

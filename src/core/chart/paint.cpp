@@ -1,15 +1,16 @@
-#include "paint.h"
-
-#include "line_styles.h"
-
-#include "model/fault.h"
+#include "chart/paint.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
+
+#include "chart/line_styles.h"
+#include "model/fault.h"
 
 namespace brumelle {
 
@@ -109,144 +110,6 @@ std::optional<int32_t> TopClippedY(const ChartGeometry &g, long double rKgKg)
     }
 }
 
-// R1 and t1 of one pixel row of the enthalpy or volume search.
-struct RowHit {
-    long double r = 0, t = 0;
-};
-
-// Fills the row's R1 and t1 and tells whether the row lies beyond saturation.
-template <class DryBulbAt>
-bool BeyondSaturation(const ChartGeometry &g, uint32_t patmPa, int32_t y, const DryBulbAt &dryBulbAt, RowHit &h)
-{
-    h.r = g.RAtPixel(y);
-    const long double pv = PvFromHumidityRatio(h.r, patmPa);
-    h.t = dryBulbAt(h.r);
-    return SaturationPressure(h.t) < pv;
-}
-
-// Up the rows from the bottom edge to the first row beyond saturation; the
-// top row's values when none is.
-template <class DryBulbAt>
-RowHit LinearRowSearch(const ChartGeometry &g, uint32_t patmPa, const DryBulbAt &dryBulbAt, int32_t &row)
-{
-    RowHit h;
-    for (row = g.PlotHeight + 20; row >= 20; --row)
-        if (BeyondSaturation(g, patmPa, row, dryBulbAt, h))
-            return h;
-    row = 20;
-    return h;
-}
-
-// The same row found from a guess: rows 1, 2, 4 ... away from it are tried
-// until the test changes, then bisection between the last two. Valid where
-// the test switches at most once up the column and no row can fault (see
-// BisectionSafe).
-template <class DryBulbAt>
-RowHit BisectRowSearch(const ChartGeometry &g, uint32_t patmPa, const DryBulbAt &dryBulbAt, int32_t guess,
-                       int32_t &row)
-{
-    const int32_t bottom = g.PlotHeight + 20;
-    guess = std::clamp(guess, 20, bottom);
-    RowHit h, hit;
-    int32_t above, below; // the test is met at `above` (values in `hit`), not at `below`
-    if (BeyondSaturation(g, patmPa, guess, dryBulbAt, h)) {
-        above = guess;
-        hit = h;
-        for (int32_t step = 1;; step *= 2) { // down towards the bottom edge
-            if (above == bottom) {
-                row = bottom;
-                return hit;
-            }
-            const int32_t y = std::min(bottom, guess + step);
-            if (!BeyondSaturation(g, patmPa, y, dryBulbAt, h)) {
-                below = y;
-                break;
-            }
-            above = y;
-            hit = h;
-        }
-    } else {
-        below = guess;
-        for (int32_t step = 1;; step *= 2) { // up towards the top edge
-            if (below == 20) {
-                row = 20; // not met anywhere: the top row's values
-                return h;
-            }
-            const int32_t y = std::max(20, guess - step);
-            if (BeyondSaturation(g, patmPa, y, dryBulbAt, h)) {
-                above = y;
-                hit = h;
-                break;
-            }
-            below = y;
-        }
-    }
-    while (below - above > 1) {
-        const int32_t mid = above + (below - above) / 2;
-        if (BeyondSaturation(g, patmPa, mid, dryBulbAt, h)) {
-            above = mid;
-            hit = h;
-        } else {
-            below = mid;
-        }
-    }
-    row = above;
-    return hit;
-}
-
-// Where bisection finds the row-by-row answer: R grows up the column and
-// stays above -0.5 kg/kg (no pole in Pv or in the inversions), t1 falls as R
-// grows and stays above -233 °C (Pvs rising with t1, clear of its pole near
-// -233.08 °C). Then Pv rises and Pvs(t1) falls up the column, so the test
-// switches once, and no row can fault.
-template <class DryBulbAt>
-bool BisectionSafe(const ChartGeometry &g, uint32_t patmPa, bool t1FallsWithR, const DryBulbAt &dryBulbAt)
-{
-    const auto &r = g.settings->R;
-    if (!t1FallsWithR || patmPa == 0 || r.Maxi <= r.Mini)
-        return false;
-    try {
-        return g.RAtPixel(g.PlotHeight + 20) > -0.5L && dryBulbAt(g.RAtPixel(20)) > -233.0L;
-    } catch (const ComputeFault &) {
-        return false;
-    }
-}
-
-// End rows of the lines drawn so far in one family: neighbouring lines end
-// on neighbouring rows, so the next search starts where they point.
-class RowGuess {
-public:
-    int32_t Next(const ChartGeometry &g) const
-    {
-        if (count_ == 0)
-            return 20 + g.PlotHeight / 2;
-        if (count_ == 1)
-            return last_;
-        return int32_t(std::clamp(2 * int64_t(last_) - prev_, int64_t(20), int64_t(g.PlotHeight) + 20));
-    }
-    void Record(int32_t row)
-    {
-        prev_ = last_;
-        last_ = row;
-        ++count_;
-    }
-
-private:
-    int32_t last_ = 0, prev_ = 0, count_ = 0;
-};
-
-template <class DryBulbAt>
-RowHit SaturationRow(ChartPainter::RowSearch mode, const ChartGeometry &g, uint32_t patmPa, bool t1FallsWithR,
-                     const DryBulbAt &dryBulbAt, RowGuess &guess)
-{
-    int32_t row;
-    const RowHit h = mode == ChartPainter::RowSearch::Bisection && BisectionSafe(g, patmPa, t1FallsWithR, dryBulbAt)
-                         ? BisectRowSearch(g, patmPa, dryBulbAt, guess.Next(g), row)
-                         : LinearRowSearch(g, patmPa, dryBulbAt, row);
-    guess.Record(row);
-    return h;
-}
-
 // End points of one line of constant enthalpy or volume: it starts on the
 // bottom edge (on the right edge when its bottom lies beyond TS.Maxi) and ends
 // at the first row beyond saturation (moved onto the left edge when that lies
@@ -257,30 +120,29 @@ struct EdgeLine {
     int32_t x1 = 0, y1 = 0;
 };
 
-template <class DryBulbAt, class HumidityAt>
-std::optional<EdgeLine> BottomToSaturation(ChartPainter::RowSearch mode, const ChartGeometry &g,
-                                           const ChartSettings &s, bool t1FallsWithR, const DryBulbAt &dryBulbAt,
-                                           const HumidityAt &humidityAt, RowGuess &guess)
+template <class Line>
+std::optional<EdgeLine> BottomToSaturation(SaturationRows &rows, const ChartGeometry &g, const ChartSettings &s,
+                                           const Line &line)
 {
     const int32_t tsMini = s.TS.Mini, tsMaxi = s.TS.Maxi;
     long double t0, r0;
-    RowHit end;
+    SaturationRow end;
     try {
         r0 = s.R.Mini / 1000.0L;
-        t0 = dryBulbAt(r0);
+        t0 = line.DryBulbAt(r0);
         if (t0 > tsMaxi) {
             t0 = tsMaxi;
-            r0 = humidityAt(tsMaxi);
+            r0 = line.HumidityRatioAt(tsMaxi);
         }
-        end = SaturationRow(mode, g, s.Patm, t1FallsWithR, dryBulbAt, guess);
-        if (end.t < tsMini) {
-            end.t = tsMini;
-            end.r = humidityAt(tsMini);
+        end = rows.Find(line);
+        if (end.tC < tsMini) {
+            end.tC = tsMini;
+            end.rKgKg = line.HumidityRatioAt(tsMini);
         }
     } catch (const ComputeFault &) {
         return std::nullopt;
     }
-    const auto x1 = TryX(g, end.t), y1 = TryY(g, end.r);
+    const auto x1 = TryX(g, end.tC), y1 = TryY(g, end.rKgKg);
     if (!x1 || !y1)
         return std::nullopt;
     return EdgeLine{TryX(g, t0), TryY(g, r0), *x1, *y1};
@@ -292,43 +154,65 @@ void DrawEdgeLine(Canvas &c, const EdgeLine &l)
         Line(c, *l.x0, *l.y0, l.x1, l.y1);
 }
 
-// Saturation pressures of the plot's columns, computed once per paint for
-// all the relative-humidity curves. Very wide plots are not cached.
-class ColumnPressures {
-public:
-    explicit ColumnPressures(const ChartGeometry &g) : g_(g)
-    {
-        if (g.PlotWidth < kMaxCached) {
-            pvs_.resize(size_t(g.PlotWidth) + 1);
-            state_.resize(size_t(g.PlotWidth) + 1, Unknown);
-        }
-    }
+// The values one family steps through: up to two runs, each from `first` to
+// `last` by `step` (1 or -1), and what sets the family's loop apart.
+struct ValueRun {
+    int64_t first = 0, last = -1, step = 1;
+};
 
-    long double At(int32_t x)
-    {
-        if (state_.empty())
-            return SaturationPressure(g_.TSAtPixel(x));
-        const size_t i = size_t(x - 20);
-        if (state_[i] == Unknown) {
-            try {
-                pvs_[i] = SaturationPressure(g_.TSAtPixel(x));
-                state_[i] = Known;
-            } catch (const ComputeFault &) {
-                state_[i] = Faulted;
+struct FamilyValues {
+    std::array<ValueRun, 2> runs{};
+    bool zeroHidden = false; // no line at 0
+    bool styleKept = false;  // only the pen colour is set: the style is the one in force
+};
+
+FamilyValues Upward(int64_t first, int64_t last)
+{
+    FamilyValues values;
+    values.runs[0] = {first, last, 1};
+    return values;
+}
+
+// What a family's drawing of one value may return: Stop ends the family there.
+enum class Next { Value, Stop };
+
+// The loop every family shares. A hidden family, a plot that cannot be drawn,
+// bounds that fault and more than kMaxFamilyValues values draw nothing; else
+// each value the density shows gets the family's pen, then whatever
+// `drawValue` draws for it.
+template <class Values, class DrawValue>
+void DrawFamily(Canvas &c, const ChartGeometry &g, const FamilySettings &f, const Values &values,
+                const DrawValue &drawValue)
+{
+    if (f.Montrer == 0 || !PlotDrawable(g))
+        return;
+    FamilyValues family;
+    try {
+        family = values();
+    } catch (const ComputeFault &) {
+        return; // no bounds, no family
+    }
+    int64_t count = 0;
+    for (const ValueRun &run : family.runs)
+        count += run.step > 0 ? Count(run.first, run.last) : Count(run.last, run.first);
+    if (count > kMaxFamilyValues)
+        return;
+    for (const ValueRun &run : family.runs) {
+        for (int64_t v = run.first; run.step > 0 ? v <= run.last : v >= run.last; v += run.step) {
+            if ((family.zeroHidden && v == 0) || !Multiple(v, f.Montrer))
+                continue;
+            if (family.styleKept)
+                c.SetPenColor(f.Couleur);
+            else
+                Pen(c, f);
+            if constexpr (std::is_void_v<decltype(drawValue(v))>) {
+                drawValue(v);
+            } else if (drawValue(v) == Next::Stop) {
+                return;
             }
         }
-        if (state_[i] == Faulted)
-            throw ComputeFault("SaturationPressure");
-        return pvs_[i];
     }
-
-private:
-    static constexpr int32_t kMaxCached = 1 << 20;
-    enum State : unsigned char { Unknown, Known, Faulted };
-    const ChartGeometry &g_;
-    std::vector<long double> pvs_;
-    std::vector<State> state_;
-};
+}
 
 } // namespace
 
@@ -341,53 +225,50 @@ ChartPainter::ChartPainter(Canvas &canvas, const ChartSettings &settings, const 
 void ChartPainter::DrawHumidityRatioLines()
 {
     const FamilySettings &f = s_.R;
-    if (f.Montrer == 0 || !PlotDrawable(g_))
-        return;
-    const int64_t first = s_.R.Mini, last = s_.R.Maxi;
-    if (Count(first, last) > kMaxFamilyValues)
-        return;
     const int32_t right = g_.PlotWidth + 20;
-    for (int64_t v = first; v <= last; ++v) {
-        if (v == 0 || !Multiple(v, f.Montrer))
-            continue;
-        Pen(c_, f);
+    const auto values = [&] {
+        FamilyValues family = Upward(s_.R.Mini, s_.R.Maxi);
+        family.zeroHidden = true;
+        return family;
+    };
+    DrawFamily(c_, g_, f, values, [&](int64_t v) {
         long double r, t;
         try {
             r = v / 1000.0L;
             m_.Pv = PvFromHumidityRatio(r, s_.Patm);
             m_.TR = t = DewPointOf(m_.Pv);
         } catch (const ComputeFault &) {
-            continue;
+            return;
         }
         const auto y = TryY(g_, r);
         if (!y)
-            continue;
+            return;
         Line(c_, ClampedX(g_, t), *y, right, *y);
         if (Multiple(v, f.Montrer_texte))
             Label(c_, s_, f, g_.PlotWidth + 25, *y - 5, Text(v, "g/kgas"));
-    }
+    });
 }
 
 void ChartPainter::DrawWetBulbLines()
 {
     const FamilySettings &f = s_.TH;
-    if (f.Montrer == 0 || !PlotDrawable(g_))
-        return;
     const uint32_t patm = s_.Patm;
     const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
     const long double rMini = s_.R.Mini / 1000.0L, rMaxi = s_.R.Maxi / 1000.0L;
     const int32_t bottom = g_.PlotHeight + 20, right = g_.PlotWidth + 20;
+    int64_t hi = 0;
+    long double pvMini = 0, pvMaxi = 0;
 
-    int64_t lo, hi, top;
-    long double pvMini, pvMaxi;
-    try {
+    // Lines from the bottom edge, from hi down, then lines from the right-hand
+    // edge, from hi + 1 up.
+    const auto values = [&] {
         const int32_t tsx = std::min(tsMaxi, 50);
         pvMini = PvFromHumidityRatio(rMini, patm);
         pvMaxi = PvFromHumidityRatio(rMaxi, patm);
         m_.TS = tsMini;
         m_.Pv = pvMini;
         WetBulbFromPv(m_, patm, PvPrecision::Single);
-        lo = TruncBound(m_.TH);
+        const int64_t lo = TruncBound(m_.TH);
         m_.TS = tsx;
         m_.Pv = PvFromHumidityRatio(s_.R.Mini == 0 ? 0.0006L : rMini, patm);
         WetBulbFromPv(m_, patm, PvPrecision::Single);
@@ -400,18 +281,13 @@ void ChartPainter::DrawWetBulbLines()
         m_.TS = tsMaxi;
         m_.Pv = pvMaxi;
         WetBulbFromPv(m_, patm, PvPrecision::Single);
-        top = TruncBound(m_.TH);
-    } catch (const ComputeFault &) {
-        return; // no bounds, no family
-    }
-    if (Count(lo - 1, hi) + Count(hi + 1, top) > kMaxFamilyValues)
-        return;
+        const int64_t top = TruncBound(m_.TH);
+        FamilyValues family;
+        family.runs = {{{hi, lo - 1, -1}, {hi + 1, top, 1}}};
+        return family;
+    };
 
-    // Pass 1: lines from the bottom edge.
-    for (int64_t v = hi; v >= lo - 1; --v) {
-        if (!Multiple(v, f.Montrer))
-            continue;
-        Pen(c_, f);
+    const auto fromBottom = [&](int64_t v) {
         long double t0, tEnd, rEnd;
         try {
             m_.TH = static_cast<long double>(v);
@@ -426,24 +302,20 @@ void ChartPainter::DrawWetBulbLines()
                 rEnd = HumidityRatioFromPv(PsychrometricPv(tsMini, v, patm, PvPrecision::Single), patm);
             }
         } catch (const ComputeFault &) {
-            continue;
+            return;
         }
         const auto x0 = TryX(g_, t0);
         if (!x0)
-            continue;
+            return;
         if (Multiple(v, f.Montrer_texte))
             Label(c_, s_, f, *x0, bottom, Text(v, "°C"));
         const auto xe = TryX(g_, tEnd);
         const auto ye = TryY(g_, rEnd);
         if (xe && ye)
             Line(c_, *x0, bottom, *xe, *ye);
-    }
+    };
 
-    // Pass 2: lines from the right-hand edge.
-    for (int64_t v = hi + 1; v <= top; ++v) {
-        if (!Multiple(v, f.Montrer))
-            continue;
-        Pen(c_, f);
+    const auto fromRight = [&](int64_t v) {
         const long double t = static_cast<long double>(v);
         long double r0, rSat, rLeft = 0, tTop = 0;
         bool toSaturation, toLeft = false, toTop;
@@ -463,11 +335,11 @@ void ChartPainter::DrawWetBulbLines()
                 tTop = m_.TS;
             }
         } catch (const ComputeFault &) {
-            continue;
+            return;
         }
         const auto y0 = TryY(g_, r0);
         if (!y0)
-            continue;
+            return;
         if (Multiple(v, f.Montrer_texte))
             Label(c_, s_, f, g_.PlotWidth, *y0 - 15, Text(v, "°C"));
         c_.MoveTo(right, *y0);
@@ -486,54 +358,45 @@ void ChartPainter::DrawWetBulbLines()
             if (const auto x = TryX(g_, tTop))
                 c_.LineTo(*x, 20);
         }
-    }
+    };
+
+    DrawFamily(c_, g_, f, values, [&](int64_t v) { v <= hi ? fromBottom(v) : fromRight(v); });
 }
 
 void ChartPainter::DrawDewPointLines()
 {
     const FamilySettings &f = s_.TR;
-    if (f.Montrer == 0 || !PlotDrawable(g_))
-        return;
-    int64_t lo, hi;
-    try {
+    const int32_t right = g_.PlotWidth + 20;
+    const auto values = [&] {
         const long double rLo = std::max(s_.R.Mini / 1000.0L, 0.0006L);
         const long double rHi = std::max(s_.R.Maxi / 1000.0L, 0.0006L);
-        lo = TruncBound(DewPointOf(PvFromHumidityRatio(rLo, s_.Patm)));
-        hi = TruncBound(DewPointOf(PvFromHumidityRatio(rHi, s_.Patm)));
-    } catch (const ComputeFault &) {
-        return;
-    }
-    if (Count(lo, hi) > kMaxFamilyValues)
-        return;
-    const int32_t right = g_.PlotWidth + 20;
-    for (int64_t v = lo; v <= hi; ++v) {
-        if (!Multiple(v, f.Montrer))
-            continue;
-        Pen(c_, f);
+        return Upward(TruncBound(DewPointOf(PvFromHumidityRatio(rLo, s_.Patm))),
+                      TruncBound(DewPointOf(PvFromHumidityRatio(rHi, s_.Patm))));
+    };
+    DrawFamily(c_, g_, f, values, [&](int64_t v) {
         long double r;
         try {
             r = SaturationHumidityRatio(v, s_.Patm);
         } catch (const ComputeFault &) {
-            continue;
+            return Next::Value;
         }
         if (r * 1000.0L > s_.R.Maxi)
-            break; // the lines above would all be off the chart
+            return Next::Stop; // the lines above would all be off the chart
         if (r * 1000.0L < s_.R.Mini)
-            continue;
+            return Next::Value;
         const auto y = TryY(g_, r);
         if (!y)
-            continue;
+            return Next::Value;
         Line(c_, ClampedX(g_, v), *y, right, *y);
         if (Multiple(v, f.Montrer_texte))
             Label(c_, s_, f, g_.PlotWidth + 5, *y - 15, Text(v, "°C"));
-    }
+        return Next::Value;
+    });
 }
 
 void ChartPainter::DrawRelativeHumidityCurves()
 {
     const FamilySettings &f = s_.HR;
-    if (f.Montrer == 0 || !PlotDrawable(g_))
-        return;
     const bool labels = f.Montrer_texte != 0;
     const int32_t left = 20, right = g_.PlotWidth + 20, bottom = g_.PlotHeight + 20;
     ColumnPressures pvs(g_);
@@ -541,105 +404,81 @@ void ChartPainter::DrawRelativeHumidityCurves()
         int32_t x, y;
     };
     std::vector<Point> points;
-    for (int32_t n = 10; n >= 1; --n) {
-        if (Multiple(n, f.Montrer)) {
-            c_.SetPenColor(f.Couleur); // the style is the one in force
-            // Trace the whole curve first: a fault anywhere leaves it out.
-            points.clear();
-            std::optional<Point> label;
-            bool faulted = false;
-            for (int32_t x = left; x <= right; ++x) {
-                long double r;
-                try {
-                    const long double pv = n * pvs.At(x) / 10;
-                    r = HumidityRatioFromPv(pv, s_.Patm);
-                } catch (const ComputeFault &) {
-                    faulted = true;
-                    break;
-                }
-                const auto y = TryY(g_, r);
-                if (y && s_.R.Mini < r * 1000.0L && r * 1000.0L < s_.R.Maxi)
-                    points.push_back({x, *y});
-                if (labels && (y ? *y < 20 : BeyondTop(g_, r))) {
-                    if (y)
-                        label = Point{x - 15, *y - 15};
-                    break;
-                }
-                if (labels && x == right) {
-                    if (y)
-                        label = Point{x - 15, *y - 15};
-                    break;
-                }
+    const auto values = [&] {
+        FamilyValues family;
+        family.runs[0] = {10, f.Montrer == 2 ? 10 : 1, -1}; // code 2: the saturation curve only
+        family.styleKept = true;
+        return family;
+    };
+    DrawFamily(c_, g_, f, values, [&](int64_t n) {
+        // Trace the whole curve first: a fault anywhere leaves it out.
+        points.clear();
+        std::optional<Point> label;
+        for (int32_t x = left; x <= right; ++x) {
+            long double r;
+            try {
+                const long double pv = n * pvs.At(x) / 10;
+                r = HumidityRatioFromPv(pv, s_.Patm);
+            } catch (const ComputeFault &) {
+                return;
             }
-            if (!faulted) {
-                c_.MoveTo(left, bottom);
-                for (const Point &p : points)
-                    c_.LineTo(p.x, p.y);
-                if (label)
-                    Label(c_, s_, f, label->x, label->y, Text(n * 10, "%"));
+            const auto y = TryY(g_, r);
+            if (y && s_.R.Mini < r * 1000.0L && r * 1000.0L < s_.R.Maxi)
+                points.push_back({x, *y});
+            if (labels && (y ? *y < 20 : BeyondTop(g_, r))) {
+                if (y)
+                    label = Point{x - 15, *y - 15};
+                break;
+            }
+            if (labels && x == right) {
+                if (y)
+                    label = Point{x - 15, *y - 15};
+                break;
             }
         }
-        if (f.Montrer == 2)
-            break; // code 2: the saturation curve only
-    }
+        c_.MoveTo(left, bottom);
+        for (const Point &p : points)
+            c_.LineTo(p.x, p.y);
+        if (label)
+            Label(c_, s_, f, label->x, label->y, Text(n * 10, "%"));
+    });
 }
 
 void ChartPainter::DrawDryBulbLines()
 {
     const FamilySettings &f = s_.TS;
-    if (f.Montrer == 0 || !PlotDrawable(g_))
-        return;
-    const int64_t first = s_.TS.Mini, last = s_.TS.Maxi;
-    if (Count(first, last) > kMaxFamilyValues)
-        return;
     const int32_t bottom = g_.PlotHeight + 20;
-    for (int64_t v = first; v <= last; ++v) {
-        if (!Multiple(v, f.Montrer))
-            continue;
-        Pen(c_, f);
+    const auto values = [&] { return Upward(s_.TS.Mini, s_.TS.Maxi); };
+    DrawFamily(c_, g_, f, values, [&](int64_t v) {
         long double rSat;
         try {
             rSat = SaturationHumidityRatio(v, s_.Patm);
         } catch (const ComputeFault &) {
-            continue;
+            return;
         }
         const auto x = TryX(g_, v);
         if (!x)
-            continue;
+            return;
         if (const auto y = TopClippedY(g_, rSat))
             Line(c_, *x, *y, *x, bottom);
         if (Multiple(v, f.Montrer_texte))
             Label(c_, s_, f, *x - 5, g_.PlotHeight + 25, Text(v, "°C"));
-    }
+    });
 }
 
 void ChartPainter::DrawEnthalpyLines()
 {
     const FamilySettings &f = s_.H;
-    if (f.Montrer == 0 || !PlotDrawable(g_))
-        return;
     const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
-    int64_t first, last;
-    try {
-        first = TruncBound(Enthalpy(tsMini, s_.R.Mini / 1000.0L));
-        last = TruncBound(Enthalpy(tsMaxi, s_.R.Maxi / 1000.0L));
-    } catch (const ComputeFault &) {
-        return;
-    }
-    if (Count(first, last) > kMaxFamilyValues)
-        return;
-    RowGuess guess;
-    for (int64_t v = first; v <= last; ++v) {
-        if (!Multiple(v, f.Montrer))
-            continue;
-        Pen(c_, f);
-        const long double h = static_cast<long double>(v);
-        // t1 falls as R rises while 2501 × 1.006 + 1.83 h > 0.
-        const auto line = BottomToSaturation(
-            rowSearch_, g_, s_, h > -1374.0L, [h](long double r) { return DryBulbFromEnthalpy(h, r); },
-            [h](long double t) { return HumidityRatioFromEnthalpy(h, t); }, guess);
+    const auto values = [&] {
+        return Upward(TruncBound(Enthalpy(tsMini, s_.R.Mini / 1000.0L)),
+                      TruncBound(Enthalpy(tsMaxi, s_.R.Maxi / 1000.0L)));
+    };
+    SaturationRows rows(g_, s_.Patm, rowSearch_);
+    DrawFamily(c_, g_, f, values, [&](int64_t v) {
+        const auto line = BottomToSaturation(rows, g_, s_, EnthalpyLine{static_cast<long double>(v)});
         if (!line)
-            continue;
+            return;
         DrawEdgeLine(c_, *line);
         if (Multiple(v, f.Montrer_texte)) {
             if (line->y1 > 20)
@@ -647,45 +486,31 @@ void ChartPainter::DrawEnthalpyLines()
             else
                 Label(c_, s_, f, line->x1, line->y1 + 15, Text(v, " kJ/kgas"));
         }
-    }
+    });
 }
 
 void ChartPainter::DrawVolumeLines()
 {
     const FamilySettings &f = s_.V;
-    if (f.Montrer == 0 || !PlotDrawable(g_))
-        return;
     const uint32_t patm = s_.Patm;
     const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
-    int64_t first, last;
-    try {
+    const auto values = [&] {
         // Hundredths of m3/kgas at the bottom-left and top-right corners.
-        first = TruncBound(checked::div(46124.0L * (s_.R.Mini / 1000.0L + 0.622L) * (tsMini + 273.15L), patm,
-                                        "volume bound")) + 1;
-        last = TruncBound(checked::div(46124.0L * (s_.R.Maxi / 1000.0L + 0.622L) * (tsMaxi + 273.15L), patm,
-                                       "volume bound"));
-    } catch (const ComputeFault &) {
-        return;
-    }
-    if (Count(first, last) > kMaxFamilyValues)
-        return;
-    RowGuess guess;
-    for (int64_t v = first; v <= last; ++v) {
-        if (!Multiple(v, f.Montrer))
-            continue;
-        Pen(c_, f);
-        const long double vol = v / 100.0L;
-        // t1 falls as R rises for a positive volume.
-        const auto line = BottomToSaturation(
-            rowSearch_, g_, s_, v > 0, [vol, patm](long double r) { return DryBulbFromVolume(vol, r, patm); },
-            [vol, patm](long double t) { return HumidityRatioFromVolume(vol, t, patm); }, guess);
+        return Upward(TruncBound(checked::div(46124.0L * (s_.R.Mini / 1000.0L + 0.622L) * (tsMini + 273.15L), patm,
+                                              "volume bound")) + 1,
+                      TruncBound(checked::div(46124.0L * (s_.R.Maxi / 1000.0L + 0.622L) * (tsMaxi + 273.15L), patm,
+                                              "volume bound")));
+    };
+    SaturationRows rows(g_, patm, rowSearch_);
+    DrawFamily(c_, g_, f, values, [&](int64_t v) {
+        const auto line = BottomToSaturation(rows, g_, s_, VolumeLine{v / 100.0L, patm});
         if (!line)
-            continue;
+            return;
         DrawEdgeLine(c_, *line);
         // Built by concatenation: 100 reads "0,100".
         if (Multiple(v, f.Montrer_texte))
             Label(c_, s_, f, line->x1, line->y1, "0," + Text(v, " m3/kgas"));
-    }
+    });
 }
 
 void PaintChart(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,

@@ -1,12 +1,13 @@
 #pragma once
-#include "canvas.h"
-#include "chart_settings.h"
-#include "geometry.h"
-#include "model/moist_air.h"
-#include "zoom.h"
-
 #include <cstdint>
 #include <functional>
+
+#include "chart/canvas.h"
+#include "chart/chart_settings.h"
+#include "chart/geometry.h"
+#include "chart/saturation_rows.h"
+#include "chart/zoom.h"
+#include "model/moist_air.h"
 
 namespace brumelle {
 
@@ -26,9 +27,7 @@ public:
     void DrawVolumeLines();           // V
 
     // How the enthalpy and volume lines find the row where they meet the
-    // saturation curve. Both give the same drawing; the row-by-row search is
-    // the reference the bisection is checked against.
-    enum class RowSearch { Bisection, Linear };
+    // saturation curve; both give the same drawing.
     void SetRowSearch(RowSearch search) { rowSearch_ = search; }
 
 private:
