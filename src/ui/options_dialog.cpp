@@ -1,27 +1,25 @@
-#include "options_dialog.h"
+#include "ui/options_dialog.h"
 
-#include "calculations.h"
-#include "chart/line_styles.h"
-#include "colour_chooser.h"
-#include "line_style_picker.h"
-#include "model/pressure.h"
-#include "qpainter_canvas.h"
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include <QButtonGroup>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-#include <algorithm>
-#include <optional>
-#include <string>
-#include <utility>
+#include "calculations.h"
+#include "chart/line_styles.h"
+#include "model/pressure.h"
+#include "render/qpainter_canvas.h"
+#include "ui/colour_chooser.h"
+#include "ui/line_style_picker.h"
 
 namespace brumelle {
 
@@ -47,7 +45,7 @@ constexpr int kRadioTop = 18, kRadioStep = 20, kRadioHeight = 18;
 constexpr int kColourRowY = 142;
 constexpr int kRangeX = 2 * kGroupWidth + 3 * kGroupGap + 10;
 constexpr int kSpinWidth = 56, kSpinHeight = 21, kSpinLabelWidth = 32;
-constexpr int kPanelSize = 25;
+constexpr int kPanelSize = ColourPanel::kSize;
 constexpr int kFieldHeight = 21, kFieldMinWidth = 150;
 
 // Captions of the density codes shared by several families.
@@ -56,53 +54,6 @@ constexpr const char *kNone = "Montrer aucune";
 constexpr const char *kTwoC = "Tous les 2°C";
 constexpr const char *kFiveC = "Tous les 5°C";
 } // namespace
-
-// ---- ColourPanel, LineStyleField
-
-ColourPanel::ColourPanel(QWidget *parent) : QFrame(parent)
-{
-    setFrameShape(QFrame::NoFrame);
-    setAutoFillBackground(true);
-    setFixedSize(kPanelSize, kPanelSize);
-    SetColour(0);
-}
-
-void ColourPanel::SetColour(int32_t colour)
-{
-    colour_ = colour;
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(colour));
-    setPalette(p);
-}
-
-void ColourPanel::mouseReleaseEvent(QMouseEvent *event)
-{
-    QFrame::mouseReleaseEvent(event);
-    // A click is a release over the control, as with any button.
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick)
-        onClick();
-}
-
-LineStyleField::LineStyleField(QWidget *parent) : QLabel(parent)
-{
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    p.setColor(QPalette::WindowText, Qt::black);
-    setPalette(p);
-    setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-    setIndent(3);
-    setToolTip(QStringLiteral("Type de ligne"));
-}
-
-void LineStyleField::mouseReleaseEvent(QMouseEvent *event)
-{
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick)
-        onClick();
-}
 
 // ---- TPrecision
 

@@ -1,14 +1,13 @@
 #pragma once
-#include "multi_row_tabs.h"
-#include "program_state.h"
-
-#include <QDialog>
-#include <QFrame>
-#include <QLabel>
-
 #include <cstdint>
 #include <functional>
 #include <vector>
+
+#include <QDialog>
+
+#include "program_state.h"
+#include "ui/multi_row_tabs.h"
+#include "ui/style_fields.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -22,34 +21,6 @@ class Calculations;
 class ColourChooser;
 class LineStyleChooser;
 class Messages;
-
-// A plain square filled with a colour as the settings hold it (red in the
-// low byte). It keeps the value itself, not only the painted colour, so that
-// "Ok" gives back exactly what it was shown.
-class ColourPanel : public QFrame {
-public:
-    explicit ColourPanel(QWidget *parent = nullptr);
-    int32_t Colour() const { return colour_; }
-    void SetColour(int32_t colour);
-    std::function<void()> onClick;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    int32_t colour_ = 0;
-};
-
-// A white box with a single border showing a line pattern; clicking it opens
-// the line-style picker.
-class LineStyleField : public QLabel {
-public:
-    explicit LineStyleField(QWidget *parent = nullptr);
-    std::function<void()> onClick;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
-};
 
 // "Options graphiques": ranges, densities, colours and line styles of the
 // chart, and the atmospheric pressure. Created once and only hidden between
