@@ -146,20 +146,17 @@ private:
         LineStyleField *field;
         FamilySettings ChartSettings::*family;
     };
-    struct Choice {
-        QRadioButton *&button;
-        const char *name;
-        const char *caption;
-        int32_t code;
-    };
+    // The seven family tabs are rows of one table (options_dialog.cpp).
+    struct Radio;
+    struct Level;
+    struct RangeBox;
+    struct FamilyTab;
 
     QWidget *addPage(QWidget *&page, const char *name, const QString &caption);
-    // A group of radio buttons, one per density code, the first selected.
+    void buildFamilyTab(const FamilyTab &tab);
+    // A group of radio buttons, one per density level, the first selected.
     void densityGroup(QWidget *page, const QString &title, const QRect &rect, FamilySettings ChartSettings::*family,
-                      int32_t FamilySettings::*field, std::vector<Choice> choices);
-    // The two density groups of a family, side by side.
-    void densityGroups(QWidget *page, FamilySettings ChartSettings::*family, const QString &linesTitle,
-                       std::vector<Choice> lines, std::vector<Choice> labels);
+                      int32_t FamilySettings::*field, const std::vector<Level> &levels, Radio Level::*button);
     QSpinBox *spin(QWidget *page, QSpinBox *&box, const char *name, const QString &caption, const QPoint &at,
                    int minimum, int maximum, FamilySettings ChartSettings::*family, int32_t FamilySettings::*field,
                    void (TPrecision::*change)());
@@ -167,9 +164,6 @@ private:
                              const QPoint &at, int32_t *field, void (TPrecision::*click)());
     LineStyleField *styleField(QWidget *page, LineStyleField *&field, const char *name,
                                FamilySettings ChartSettings::*family, void (TPrecision::*click)());
-    // The colour row shared by the family tabs: panel, then its line style.
-    void colourRow(QWidget *page, ColourPanel *&panel, const char *name, int32_t *colour,
-                   void (TPrecision::*click)());
     void buildGeneral();
 
     void ChooseColour(ColourPanel *panel);
