@@ -7,8 +7,8 @@ namespace brumelle {
 
 namespace {
 
-// The sequence that starts at s[i]: a lead byte and the continuation bytes
-// it announces. `length` is 0 when none starts there (a continuation or
+// A UTF-8 sequence: a lead byte and the continuation bytes it announces.
+// `length` is 0 when none starts where it was read (a continuation or
 // impossible byte, the text ending early, a continuation byte missing). A
 // complete sequence may still be ill-formed: an overlong form, a surrogate
 // or a code point beyond Unicode.
@@ -18,11 +18,10 @@ struct Utf8Sequence {
     bool wellFormed = false;
 };
 
-Utf8Sequence readSequence(const std::string &s, size_t i)
+// The sequence at s[i], whose first byte is not ASCII.
+Utf8Sequence readMultiByte(const std::string &s, size_t i)
 {
     const auto c = static_cast<unsigned char>(s[i]);
-    if (c < 0x80)
-        return {1, c, true};
     size_t n; // continuation bytes
     if (c >= 0xC0 && c <= 0xDF)
         n = 1;
@@ -44,6 +43,13 @@ Utf8Sequence readSequence(const std::string &s, size_t i)
     const uint32_t shortest = n == 1 ? 0x80 : n == 2 ? 0x800 : 0x10000;
     const bool wellFormed = cp >= shortest && !(cp >= 0xD800 && cp <= 0xDFFF) && cp <= 0x10FFFF;
     return {n + 1, cp, wellFormed};
+}
+
+// The sequence at s[i]; ASCII, nearly all of every file, without a call.
+Utf8Sequence readSequence(const std::string &s, size_t i)
+{
+    const auto c = static_cast<unsigned char>(s[i]);
+    return c < 0x80 ? Utf8Sequence{1, c, true} : readMultiByte(s, i);
 }
 
 // Length of the well-formed sequence that starts at s[i]; 0 when none does.
