@@ -1,8 +1,6 @@
-#include "evolutions_window.h"
+#include "ui/evolutions_window.h"
 
-#include "clipboard.h"
-#include "locale_separators.h"
-#include "qpainter_canvas.h"
+#include <utility>
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -16,6 +14,10 @@
 #include <QStackedWidget>
 #include <QTableView>
 #include <QToolButton>
+
+#include "render/locale_separators.h"
+#include "render/qpainter_canvas.h"
+#include "ui/clipboard.h"
 
 namespace brumelle {
 
@@ -78,7 +80,7 @@ QLineEdit *TF_calcul_un_point::input(QWidget *page, const QString &caption, std:
 {
     QLineEdit *edit = box(page, caption, rect, false);
     edit->setText(QString::fromStdString(d_.*field));
-    bindInput(edit, field);
+    boxes_.Input(edit, field);
     return edit;
 }
 
@@ -86,7 +88,7 @@ QLineEdit *TF_calcul_un_point::result(QWidget *page, const QString &caption, std
                                       const QRect &rect)
 {
     QLineEdit *edit = box(page, caption, rect, true);
-    results_.push_back({edit, field});
+    boxes_.Result(edit, field);
     return edit;
 }
 
@@ -143,13 +145,13 @@ void TF_calcul_un_point::buildPoint()
 
     E_valeur_dep = new QLineEdit(QString::fromStdString(d_.E_valeur_dep), p);
     E_valeur_dep->setGeometry(4, 172, 110, 22);
-    bindInput(E_valeur_dep, &EvolutionData::E_valeur_dep);
+    boxes_.Input(E_valeur_dep, &EvolutionData::E_valeur_dep);
     C_unite_dep = new QComboBox(p);
     C_unite_dep->setGeometry(120, 172, 80, 22);
     E_valeur_arr = new QLineEdit(p);
     E_valeur_arr->setReadOnly(true);
     E_valeur_arr->setGeometry(4, 200, 110, 22);
-    results_.push_back({E_valeur_arr, &EvolutionData::E_valeur_arr});
+    boxes_.Result(E_valeur_arr, &EvolutionData::E_valeur_arr);
     C_unite_arr = new QComboBox(p);
     C_unite_arr->setGeometry(120, 200, 80, 22);
     for (QComboBox *c : {C_unite_dep, C_unite_arr}) {
@@ -302,23 +304,9 @@ void TF_calcul_un_point::showEvent(QShowEvent *event)
     FormActivate();
 }
 
-void TF_calcul_un_point::bindInput(QLineEdit *edit, std::string EvolutionData::*field)
-{
-    // The box writes into the record as it changes, so the record always holds
-    // what is shown and a document opened while the window is hidden is not
-    // overwritten by old texts.
-    connect(edit, &QLineEdit::textChanged, this, [this, field](const QString &text) { d_.*field = text.toStdString(); });
-    inputs_.push_back({edit, field});
-}
-
 void TF_calcul_un_point::Refresh()
 {
-    for (const auto *list : {&inputs_, &results_})
-        for (const auto &[edit, field] : *list) {
-            const QString text = QString::fromStdString(d_.*field);
-            if (edit->text() != text)
-                edit->setText(text);
-        }
+    boxes_.Show();
     C_unite_dep->setCurrentIndex(d_.C_unite_dep);
     C_unite_arr->setCurrentIndex(d_.C_unite_arr);
     (d_.radio_vap_theorique ? radio_vap_theorique : radio_vap_reelle)->setChecked(true);

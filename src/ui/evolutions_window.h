@@ -1,16 +1,14 @@
 #pragma once
-#include "calculators/evolutions.h"
-#include "program_state.h"
-#include "multi_row_tabs.h"
-#include "result_grid_model.h"
+#include <functional>
+#include <string>
 
 #include <QDialog>
 
-#include <functional>
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
+#include "calculators/evolutions.h"
+#include "program_state.h"
+#include "ui/multi_row_tabs.h"
+#include "ui/record_boxes.h"
+#include "ui/result_grid_model.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -134,7 +132,6 @@ private:
     void buildWasher();
     void buildSteam();
     void connectAll();
-    void bindInput(QLineEdit *edit, std::string EvolutionData::*field);
     // Runs a calculation of the core and shows its results.
     void Run(void (Evolutions::*handler)());
     void DrawingFlagClick(QCheckBox *box, bool DrawingFlags::*flag);
@@ -142,10 +139,10 @@ private:
 
     ProgramState &state_;
     EvolutionData &d_;
+    RecordBoxes<EvolutionData> boxes_{d_};
     Clipboard &clipboard_;
     std::function<void()> repaint_;
     Evolutions &core_;
-    std::vector<std::pair<QLineEdit *, std::string EvolutionData::*>> inputs_, results_;
     ResultGridModel *m_un_point_ = nullptr, *m_BC_ = nullptr, *m_melange_ = nullptr, *m_bfc_ = nullptr,
                     *m_lav_ = nullptr, *m_vap_ = nullptr;
 };

@@ -1,26 +1,25 @@
-#include "options_dialog.h"
+#include "ui/options_dialog.h"
 
-#include "calculations.h"
-#include "chart/line_styles.h"
-#include "colour_chooser.h"
-#include "line_style_picker.h"
-#include "qpainter_canvas.h"
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <utility>
 
 #include <QButtonGroup>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-#include <algorithm>
-#include <optional>
-#include <string>
-#include <utility>
+#include "calculations.h"
+#include "chart/line_styles.h"
+#include "model/pressure.h"
+#include "render/qpainter_canvas.h"
+#include "ui/colour_chooser.h"
+#include "ui/line_style_picker.h"
 
 namespace brumelle {
 
@@ -46,62 +45,58 @@ constexpr int kRadioTop = 18, kRadioStep = 20, kRadioHeight = 18;
 constexpr int kColourRowY = 142;
 constexpr int kRangeX = 2 * kGroupWidth + 3 * kGroupGap + 10;
 constexpr int kSpinWidth = 56, kSpinHeight = 21, kSpinLabelWidth = 32;
-constexpr int kPanelSize = 25;
+constexpr int kPanelSize = ColourPanel::kSize;
 constexpr int kFieldHeight = 21, kFieldMinWidth = 150;
 
-// Captions of the density codes shared by several families.
+// Captions shared by several families.
+constexpr const char *kLines = "Précision des lignes";
 constexpr const char *kAll = "Montrer toutes";
 constexpr const char *kNone = "Montrer aucune";
 constexpr const char *kTwoC = "Tous les 2°C";
 constexpr const char *kFiveC = "Tous les 5°C";
 } // namespace
 
-// ---- ColourPanel, LineStyleField
+// A radio button: the member that holds it, and its object name.
+struct TPrecision::Radio {
+    QRadioButton *TPrecision::*member;
+    const char *name;
+};
 
-ColourPanel::ColourPanel(QWidget *parent) : QFrame(parent)
-{
-    setFrameShape(QFrame::NoFrame);
-    setAutoFillBackground(true);
-    setFixedSize(kPanelSize, kPanelSize);
-    SetColour(0);
-}
+// One density code of a family, with its button in each of the two groups.
+struct TPrecision::Level {
+    const char *caption;
+    int32_t code;
+    Radio lines, labels;
+};
 
-void ColourPanel::SetColour(int32_t colour)
-{
-    colour_ = colour;
-    QPalette p = palette();
-    p.setColor(QPalette::Window, ToQColor(colour));
-    setPalette(p);
-}
+// A range box beside the radio groups.
+struct TPrecision::RangeBox {
+    QSpinBox *TPrecision::*member;
+    const char *name;
+    const char *caption;
+    int y;
+    int minimum, maximum;
+    int32_t FamilySettings::*field;
+    void (TPrecision::*change)();
+};
 
-void ColourPanel::mouseReleaseEvent(QMouseEvent *event)
-{
-    QFrame::mouseReleaseEvent(event);
-    // A click is a release over the control, as with any button.
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick)
-        onClick();
-}
-
-LineStyleField::LineStyleField(QWidget *parent) : QLabel(parent)
-{
-    setFrameStyle(QFrame::Box | QFrame::Plain);
-    setLineWidth(1);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    p.setColor(QPalette::WindowText, Qt::black);
-    setPalette(p);
-    setFont(QFontDatabase::systemFont(QFontDatabase::GeneralFont));
-    setIndent(3);
-    setToolTip(QStringLiteral("Type de ligne"));
-}
-
-void LineStyleField::mouseReleaseEvent(QMouseEvent *event)
-{
-    QLabel::mouseReleaseEvent(event);
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()) && onClick)
-        onClick();
-}
+// A family tab: two density groups, its range boxes if it has any, its
+// colour, and its line style unless it has none (style null).
+struct TPrecision::FamilyTab {
+    QWidget *TPrecision::*page;
+    const char *pageName;
+    const char *caption;
+    FamilySettings ChartSettings::*family;
+    const char *linesTitle;
+    std::vector<Level> levels;
+    std::vector<RangeBox> ranges;
+    ColourPanel *TPrecision::*colour;
+    const char *colourName;
+    void (TPrecision::*colourClick)();
+    LineStyleField *TPrecision::*style;
+    const char *styleName;
+    void (TPrecision::*styleClick)();
+};
 
 // ---- TPrecision
 
@@ -119,103 +114,63 @@ TPrecision::TPrecision(ProgramState &state, Calculations &calculations, Messages
     Pages = new MultiRowTabs(kTabColumns, this);
     Pages->setObjectName(QStringLiteral("Pages"));
 
-    const QString lines = QStringLiteral("Précision des lignes");
-
-    QWidget *p = addPage(Tab_TS, "Tab_TS", QStringLiteral("Température sèche"));
-    densityGroups(p, &ChartSettings::TS, lines,
-                  {{Montrer_Toutes_TS, "Montrer_Toutes_TS", kAll, 1},
-                   {Montrer_2_TS, "Montrer_2_TS", kTwoC, 2},
-                   {Montrer_5_TS, "Montrer_5_TS", kFiveC, 5},
-                   {Montrer_0_TS, "Montrer_0_TS", kNone, 0}},
-                  {{Montrer_tous_texte_ts, "Montrer_tous_texte_ts", kAll, 1},
-                   {Montrer_2_texte_ts, "Montrer_2_texte_ts", kTwoC, 2},
-                   {Montrer_5_texte_ts, "Montrer_5_texte_ts", kFiveC, 5},
-                   {Montrer_0_texte_ts, "Montrer_0_texte_ts", kNone, 0}});
-    spin(p, S_TS_Maxi, "S_TS_Maxi", QStringLiteral("Maxi"), {kRangeX, kGroupTop + 6}, -49, 50, &ChartSettings::TS,
-         &FamilySettings::Maxi, &TPrecision::S_TS_MaxiChange);
-    spin(p, S_TS_Mini, "S_TS_Mini", QStringLiteral("Mini"), {kRangeX, kGroupTop + 36}, -50, 49, &ChartSettings::TS,
-         &FamilySettings::Mini, &TPrecision::S_TS_MiniChange);
-    colourRow(p, P_couleur_ts, "P_couleur_ts", &s_.TS.Couleur, &TPrecision::P_couleur_tsClick);
-    styleField(p, S_Lignes_TS, "S_Lignes_TS", &ChartSettings::TS, &TPrecision::S_Lignes_TSClick);
-
-    p = addPage(Tab_R, "Tab_R", QStringLiteral("Humidité spécifique"));
-    densityGroups(p, &ChartSettings::R, lines,
-                  {{Montrer_toutes_R, "Montrer_toutes_R", kAll, 1},
-                   {Montrer_2_R, "Montrer_2_R", "Tous les 2 g/kgas", 2},
-                   {Montrer_5_R, "Montrer_5_R", "Tous les 5 g/kgas", 5},
-                   {Montrer_0_R, "Montrer_0_R", kNone, 0}},
-                  {{Montrer_toutes_texte_R, "Montrer_toutes_texte_R", kAll, 1},
-                   {Montrer_2_texte_R, "Montrer_2_texte_R", "Tous les 2 g/kgas", 2},
-                   {Montrer_5_texte_R, "Montrer_5_texte_R", "Tous les 5 g/kgas", 5},
-                   {Montrer_0_texte_R, "Montrer_0_texte_R", kNone, 0}});
-    spin(p, S_R_Maxi, "S_R_Maxi", QStringLiteral("Maxi"), {kRangeX, kGroupTop + 6}, 1, 40, &ChartSettings::R,
-         &FamilySettings::Maxi, &TPrecision::S_R_MaxiChange);
-    spin(p, S_R_Mini, "S_R_Mini", QStringLiteral("Mini"), {kRangeX, kGroupTop + 36}, 0, 39, &ChartSettings::R,
-         &FamilySettings::Mini, &TPrecision::S_R_MiniChange);
-    colourRow(p, P_couleur_R, "P_couleur_R", &s_.R.Couleur, &TPrecision::P_couleur_RClick);
-    styleField(p, S_Lignes_R, "S_Lignes_R", &ChartSettings::R, &TPrecision::S_Lignes_RClick);
-
-    p = addPage(Tab_HR, "Tab_HR", QStringLiteral("Hygrométrie"));
-    densityGroups(p, &ChartSettings::HR, lines,
-                  {{Montrer_toutes_HR, "Montrer_toutes_HR", kAll, 1},
-                   {Montrer_100_HR, "Montrer_100_HR", "Montrer 100%", 2},
-                   {Montrer_0_HR, "Montrer_0_HR", kNone, 0}},
-                  {{Montrer_toutes_texte_HR, "Montrer_toutes_texte_HR", kAll, 1},
-                   {Montrer_100_texte_HR, "Montrer_100_texte_HR", "Montrer 100%", 2},
-                   {Montrer_0_texte_HR, "Montrer_0_texte_HR", kNone, 0}});
-    colourRow(p, P_couleur_HR, "P_couleur_HR", &s_.HR.Couleur, &TPrecision::P_couleur_HRClick);
-
-    p = addPage(Tab_H, "Tab_H", QStringLiteral("Enthalpie"));
-    densityGroups(p, &ChartSettings::H, lines,
-                  {{Montrer_toutes_H, "Montrer_toutes_H", kAll, 1},
-                   {Montrer_2_H, "Montrer_2_H", "Tous les 2 kJ/kgas", 2},
-                   {Montrer_5_H, "Montrer_5_H", "Tous les 5 kJ/kgas", 5},
-                   {Montrer_10_H, "Montrer_10_H", "Tous les 10 kJ/kgas", 10},
-                   {Montrer_0_H, "Montrer_0_H", kNone, 0}},
-                  {{Montrer_toutes_texte_H, "Montrer_toutes_texte_H", kAll, 1},
-                   {Montrer_2_texte_H, "Montrer_2_texte_H", "Tous les 2 kJ/kgas", 2},
-                   {Montrer_5_texte_H, "Montrer_5_texte_H", "Tous les 5 kJ/kgas", 5},
-                   {Montrer_10_texte_H, "Montrer_10_texte_H", "Tous les 10 kJ/kgas", 10},
-                   {Montrer_0_texte_H, "Montrer_0_texte_H", kNone, 0}});
-    colourRow(p, P_couleur_H, "P_couleur_H", &s_.H.Couleur, &TPrecision::P_couleur_HClick);
-    styleField(p, S_lignes_H, "S_lignes_H", &ChartSettings::H, &TPrecision::S_lignes_HClick);
-
-    p = addPage(Tab_V, "Tab_V", QStringLiteral("Volume massique"));
-    densityGroups(p, &ChartSettings::V, lines,
-                  {{Montrer_toutes_V, "Montrer_toutes_V", "Montrer tous", 1},
-                   {Montrer_5_V, "Montrer_5_V", "Tous 0,05 m3/kgas", 5},
-                   {Montrer_0_V, "Montrer_0_V", "Montrer aucun", 0}},
-                  {{Montrer_toutes_texte_V, "Montrer_toutes_texte_V", "Montrer tous", 1},
-                   {Montrer_5_texte_V, "Montrer_5_texte_V", "Tous 0,05 m3/kgas", 5},
-                   {Montrer_0_texte_V, "Montrer_0_texte_V", "Montrer aucun", 0}});
-    colourRow(p, P_couleur_V, "P_couleur_V", &s_.V.Couleur, &TPrecision::P_couleur_VClick);
-    styleField(p, S_lignes_V, "S_lignes_V", &ChartSettings::V, &TPrecision::S_lignes_VClick);
-
-    p = addPage(Tab_TR, "Tab_TR", QStringLiteral("Température de rosée"));
-    densityGroups(p, &ChartSettings::TR, QStringLiteral(" Précision des lignes"),
-                  {{Montrer_Toutes_TR, "Montrer_Toutes_TR", kAll, 1},
-                   {Montrer_2_TR, "Montrer_2_TR", kTwoC, 2},
-                   {Montrer_5_TR, "Montrer_5_TR", kFiveC, 5},
-                   {Montrer_0_TR, "Montrer_0_TR", kNone, 0}},
-                  {{Montrer_Toutes_texte_TR, "Montrer_Toutes_texte_TR", kAll, 1},
-                   {Montrer_2_texte_TR, "Montrer_2_texte_TR", kTwoC, 2},
-                   {Montrer_5_texte_TR, "Montrer_5_texte_TR", kFiveC, 5},
-                   {Montrer_0_texte_TR, "Montrer_0_texte_TR", kNone, 0}});
-    colourRow(p, P_couleur_tr, "P_couleur_tr", &s_.TR.Couleur, &TPrecision::P_couleur_trClick);
-    styleField(p, S_Lignes_TR, "S_Lignes_TR", &ChartSettings::TR, &TPrecision::S_Lignes_TRClick);
-
-    p = addPage(Tab_TH, "Tab_TH", QStringLiteral("Température humide"));
-    densityGroups(p, &ChartSettings::TH, lines,
-                  {{Montrer_toutes_TH, "Montrer_toutes_TH", kAll, 1},
-                   {Montrer_2_TH, "Montrer_2_TH", kTwoC, 2},
-                   {Montrer_5_TH, "Montrer_5_TH", kFiveC, 5},
-                   {Montrer_0_TH, "Montrer_0_TH", kNone, 0}},
-                  {{Montrer_toutes_texte_TH, "Montrer_toutes_texte_TH", kAll, 1},
-                   {Montrer_2_texte_TH, "Montrer_2_texte_TH", kTwoC, 2},
-                   {Montrer_5_texte_TH, "Montrer_5_texte_TH", kFiveC, 5},
-                   {Montrer_0_texte_TH, "Montrer_0_texte_TH", kNone, 0}});
-    colourRow(p, P_couleur_th, "P_couleur_th", &s_.TH.Couleur, &TPrecision::P_couleur_thClick);
-    styleField(p, S_Lignes_TH, "S_Lignes_TH", &ChartSettings::TH, &TPrecision::S_Lignes_THClick);
+    // Each control's object name is its member's name.
+#define NAMED(member) &TPrecision::member, #member
+    const FamilyTab tabs[] = {
+        {NAMED(Tab_TS), "Température sèche", &ChartSettings::TS, kLines,
+         {{kAll, 1, {NAMED(Montrer_Toutes_TS)}, {NAMED(Montrer_tous_texte_ts)}},
+          {kTwoC, 2, {NAMED(Montrer_2_TS)}, {NAMED(Montrer_2_texte_ts)}},
+          {kFiveC, 5, {NAMED(Montrer_5_TS)}, {NAMED(Montrer_5_texte_ts)}},
+          {kNone, 0, {NAMED(Montrer_0_TS)}, {NAMED(Montrer_0_texte_ts)}}},
+         {{NAMED(S_TS_Maxi), "Maxi", kGroupTop + 6, -49, 50, &FamilySettings::Maxi, &TPrecision::S_TS_MaxiChange},
+          {NAMED(S_TS_Mini), "Mini", kGroupTop + 36, -50, 49, &FamilySettings::Mini, &TPrecision::S_TS_MiniChange}},
+         NAMED(P_couleur_ts), &TPrecision::P_couleur_tsClick, NAMED(S_Lignes_TS), &TPrecision::S_Lignes_TSClick},
+        {NAMED(Tab_R), "Humidité spécifique", &ChartSettings::R, kLines,
+         {{kAll, 1, {NAMED(Montrer_toutes_R)}, {NAMED(Montrer_toutes_texte_R)}},
+          {"Tous les 2 g/kgas", 2, {NAMED(Montrer_2_R)}, {NAMED(Montrer_2_texte_R)}},
+          {"Tous les 5 g/kgas", 5, {NAMED(Montrer_5_R)}, {NAMED(Montrer_5_texte_R)}},
+          {kNone, 0, {NAMED(Montrer_0_R)}, {NAMED(Montrer_0_texte_R)}}},
+         {{NAMED(S_R_Maxi), "Maxi", kGroupTop + 6, 1, 40, &FamilySettings::Maxi, &TPrecision::S_R_MaxiChange},
+          {NAMED(S_R_Mini), "Mini", kGroupTop + 36, 0, 39, &FamilySettings::Mini, &TPrecision::S_R_MiniChange}},
+         NAMED(P_couleur_R), &TPrecision::P_couleur_RClick, NAMED(S_Lignes_R), &TPrecision::S_Lignes_RClick},
+        {NAMED(Tab_HR), "Hygrométrie", &ChartSettings::HR, kLines,
+         {{kAll, 1, {NAMED(Montrer_toutes_HR)}, {NAMED(Montrer_toutes_texte_HR)}},
+          {"Montrer 100%", 2, {NAMED(Montrer_100_HR)}, {NAMED(Montrer_100_texte_HR)}},
+          {kNone, 0, {NAMED(Montrer_0_HR)}, {NAMED(Montrer_0_texte_HR)}}},
+         {},
+         NAMED(P_couleur_HR), &TPrecision::P_couleur_HRClick, nullptr, nullptr, nullptr},
+        {NAMED(Tab_H), "Enthalpie", &ChartSettings::H, kLines,
+         {{kAll, 1, {NAMED(Montrer_toutes_H)}, {NAMED(Montrer_toutes_texte_H)}},
+          {"Tous les 2 kJ/kgas", 2, {NAMED(Montrer_2_H)}, {NAMED(Montrer_2_texte_H)}},
+          {"Tous les 5 kJ/kgas", 5, {NAMED(Montrer_5_H)}, {NAMED(Montrer_5_texte_H)}},
+          {"Tous les 10 kJ/kgas", 10, {NAMED(Montrer_10_H)}, {NAMED(Montrer_10_texte_H)}},
+          {kNone, 0, {NAMED(Montrer_0_H)}, {NAMED(Montrer_0_texte_H)}}},
+         {},
+         NAMED(P_couleur_H), &TPrecision::P_couleur_HClick, NAMED(S_lignes_H), &TPrecision::S_lignes_HClick},
+        {NAMED(Tab_V), "Volume massique", &ChartSettings::V, kLines,
+         {{"Montrer tous", 1, {NAMED(Montrer_toutes_V)}, {NAMED(Montrer_toutes_texte_V)}},
+          {"Tous 0,05 m3/kgas", 5, {NAMED(Montrer_5_V)}, {NAMED(Montrer_5_texte_V)}},
+          {"Montrer aucun", 0, {NAMED(Montrer_0_V)}, {NAMED(Montrer_0_texte_V)}}},
+         {},
+         NAMED(P_couleur_V), &TPrecision::P_couleur_VClick, NAMED(S_lignes_V), &TPrecision::S_lignes_VClick},
+        {NAMED(Tab_TR), "Température de rosée", &ChartSettings::TR, " Précision des lignes",
+         {{kAll, 1, {NAMED(Montrer_Toutes_TR)}, {NAMED(Montrer_Toutes_texte_TR)}},
+          {kTwoC, 2, {NAMED(Montrer_2_TR)}, {NAMED(Montrer_2_texte_TR)}},
+          {kFiveC, 5, {NAMED(Montrer_5_TR)}, {NAMED(Montrer_5_texte_TR)}},
+          {kNone, 0, {NAMED(Montrer_0_TR)}, {NAMED(Montrer_0_texte_TR)}}},
+         {},
+         NAMED(P_couleur_tr), &TPrecision::P_couleur_trClick, NAMED(S_Lignes_TR), &TPrecision::S_Lignes_TRClick},
+        {NAMED(Tab_TH), "Température humide", &ChartSettings::TH, kLines,
+         {{kAll, 1, {NAMED(Montrer_toutes_TH)}, {NAMED(Montrer_toutes_texte_TH)}},
+          {kTwoC, 2, {NAMED(Montrer_2_TH)}, {NAMED(Montrer_2_texte_TH)}},
+          {kFiveC, 5, {NAMED(Montrer_5_TH)}, {NAMED(Montrer_5_texte_TH)}},
+          {kNone, 0, {NAMED(Montrer_0_TH)}, {NAMED(Montrer_0_texte_TH)}}},
+         {},
+         NAMED(P_couleur_th), &TPrecision::P_couleur_thClick, NAMED(S_Lignes_TH), &TPrecision::S_Lignes_THClick},
+    };
+#undef NAMED
+    for (const FamilyTab &tab : tabs)
+        buildFamilyTab(tab);
 
     addPage(Tab_General, "Tab_General", QStringLiteral("Général"));
     buildGeneral();
@@ -246,34 +201,42 @@ QWidget *TPrecision::addPage(QWidget *&page, const char *name, const QString &ca
     return page;
 }
 
+void TPrecision::buildFamilyTab(const FamilyTab &tab)
+{
+    QWidget *p = addPage(this->*tab.page, tab.pageName, QString::fromUtf8(tab.caption));
+    const int height = kRadioTop + static_cast<int>(tab.levels.size()) * kRadioStep + 6;
+    densityGroup(p, QString::fromUtf8(tab.linesTitle), QRect(kGroupGap, kGroupTop, kGroupWidth, height), tab.family,
+                 &FamilySettings::Montrer, tab.levels, &Level::lines);
+    densityGroup(p, QStringLiteral("Précision des textes"),
+                 QRect(2 * kGroupGap + kGroupWidth, kGroupTop, kGroupWidth, height), tab.family,
+                 &FamilySettings::Montrer_texte, tab.levels, &Level::labels);
+    for (const RangeBox &r : tab.ranges)
+        spin(p, this->*r.member, r.name, QString::fromUtf8(r.caption), {kRangeX, r.y}, r.minimum, r.maximum,
+             tab.family, r.field, r.change);
+    colourPanel(p, this->*tab.colour, tab.colourName, QStringLiteral("Couleur des lignes"), {kGroupGap, kColourRowY},
+                &(s_.*tab.family).Couleur, tab.colourClick);
+    if (tab.style)
+        styleField(p, this->*tab.style, tab.styleName, tab.family, tab.styleClick);
+}
+
 void TPrecision::densityGroup(QWidget *page, const QString &title, const QRect &rect,
                               FamilySettings ChartSettings::*family, int32_t FamilySettings::*field,
-                              std::vector<Choice> choices)
+                              const std::vector<Level> &levels, Radio Level::*button)
 {
     auto *box = new QGroupBox(title, page);
     box->setGeometry(rect);
     auto *buttons = new QButtonGroup(box);
     buttons->setExclusive(true);
-    for (size_t i = 0; i < choices.size(); ++i) {
-        Choice &c = choices[i];
-        c.button = new QRadioButton(QString::fromUtf8(c.caption), box);
-        c.button->setObjectName(QString::fromLatin1(c.name));
-        c.button->setGeometry(8, kRadioTop + static_cast<int>(i) * kRadioStep, rect.width() - 12, kRadioHeight);
-        buttons->addButton(c.button, c.code);
+    for (size_t i = 0; i < levels.size(); ++i) {
+        const Radio &r = levels[i].*button;
+        QRadioButton *&radio = this->*r.member;
+        radio = new QRadioButton(QString::fromUtf8(levels[i].caption), box);
+        radio->setObjectName(QString::fromLatin1(r.name));
+        radio->setGeometry(8, kRadioTop + static_cast<int>(i) * kRadioStep, rect.width() - 12, kRadioHeight);
+        buttons->addButton(radio, levels[i].code);
     }
-    choices.front().button->setChecked(true);
+    (this->*(levels.front().*button).member)->setChecked(true);
     densities_.push_back({buttons, family, field});
-}
-
-void TPrecision::densityGroups(QWidget *page, FamilySettings ChartSettings::*family, const QString &linesTitle,
-                               std::vector<Choice> lines, std::vector<Choice> labels)
-{
-    const int height = kRadioTop + static_cast<int>(lines.size()) * kRadioStep + 6;
-    densityGroup(page, linesTitle, QRect(kGroupGap, kGroupTop, kGroupWidth, height), family, &FamilySettings::Montrer,
-                 std::move(lines));
-    densityGroup(page, QStringLiteral("Précision des textes"),
-                 QRect(2 * kGroupGap + kGroupWidth, kGroupTop, kGroupWidth, height), family,
-                 &FamilySettings::Montrer_texte, std::move(labels));
 }
 
 QSpinBox *TPrecision::spin(QWidget *page, QSpinBox *&box, const char *name, const QString &caption,
@@ -308,12 +271,6 @@ ColourPanel *TPrecision::colourPanel(QWidget *page, ColourPanel *&panel, const c
     panel->onClick = [this, click] { (this->*click)(); };
     panels_.push_back({panel, field});
     return panel;
-}
-
-void TPrecision::colourRow(QWidget *page, ColourPanel *&panel, const char *name, int32_t *colour,
-                           void (TPrecision::*click)())
-{
-    colourPanel(page, panel, name, QStringLiteral("Couleur des lignes"), {kGroupGap, kColourRowY}, colour, click);
 }
 
 LineStyleField *TPrecision::styleField(QWidget *page, LineStyleField *&field, const char *name,

@@ -1,14 +1,13 @@
 #pragma once
-#include "multi_row_tabs.h"
-#include "program_state.h"
-
-#include <QDialog>
-#include <QFrame>
-#include <QLabel>
-
 #include <cstdint>
 #include <functional>
 #include <vector>
+
+#include <QDialog>
+
+#include "program_state.h"
+#include "ui/multi_row_tabs.h"
+#include "ui/style_fields.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -22,34 +21,6 @@ class Calculations;
 class ColourChooser;
 class LineStyleChooser;
 class Messages;
-
-// A plain square filled with a colour as the settings hold it (red in the
-// low byte). It keeps the value itself, not only the painted colour, so that
-// "Ok" gives back exactly what it was shown.
-class ColourPanel : public QFrame {
-public:
-    explicit ColourPanel(QWidget *parent = nullptr);
-    int32_t Colour() const { return colour_; }
-    void SetColour(int32_t colour);
-    std::function<void()> onClick;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
-
-private:
-    int32_t colour_ = 0;
-};
-
-// A white box with a single border showing a line pattern; clicking it opens
-// the line-style picker.
-class LineStyleField : public QLabel {
-public:
-    explicit LineStyleField(QWidget *parent = nullptr);
-    std::function<void()> onClick;
-
-protected:
-    void mouseReleaseEvent(QMouseEvent *event) override;
-};
 
 // "Options graphiques": ranges, densities, colours and line styles of the
 // chart, and the atmospheric pressure. Created once and only hidden between
@@ -175,20 +146,17 @@ private:
         LineStyleField *field;
         FamilySettings ChartSettings::*family;
     };
-    struct Choice {
-        QRadioButton *&button;
-        const char *name;
-        const char *caption;
-        int32_t code;
-    };
+    // The seven family tabs are rows of one table (options_dialog.cpp).
+    struct Radio;
+    struct Level;
+    struct RangeBox;
+    struct FamilyTab;
 
     QWidget *addPage(QWidget *&page, const char *name, const QString &caption);
-    // A group of radio buttons, one per density code, the first selected.
+    void buildFamilyTab(const FamilyTab &tab);
+    // A group of radio buttons, one per density level, the first selected.
     void densityGroup(QWidget *page, const QString &title, const QRect &rect, FamilySettings ChartSettings::*family,
-                      int32_t FamilySettings::*field, std::vector<Choice> choices);
-    // The two density groups of a family, side by side.
-    void densityGroups(QWidget *page, FamilySettings ChartSettings::*family, const QString &linesTitle,
-                       std::vector<Choice> lines, std::vector<Choice> labels);
+                      int32_t FamilySettings::*field, const std::vector<Level> &levels, Radio Level::*button);
     QSpinBox *spin(QWidget *page, QSpinBox *&box, const char *name, const QString &caption, const QPoint &at,
                    int minimum, int maximum, FamilySettings ChartSettings::*family, int32_t FamilySettings::*field,
                    void (TPrecision::*change)());
@@ -196,9 +164,6 @@ private:
                              const QPoint &at, int32_t *field, void (TPrecision::*click)());
     LineStyleField *styleField(QWidget *page, LineStyleField *&field, const char *name,
                                FamilySettings ChartSettings::*family, void (TPrecision::*click)());
-    // The colour row shared by the family tabs: panel, then its line style.
-    void colourRow(QWidget *page, ColourPanel *&panel, const char *name, int32_t *colour,
-                   void (TPrecision::*click)());
     void buildGeneral();
 
     void ChooseColour(ColourPanel *panel);

@@ -1,10 +1,7 @@
-#include "sizing_wizard.h"
+#include "ui/sizing_wizard.h"
 
-#include "calc_edit.h"
-#include "clipboard.h"
-#include "page_manager.h"
-#include "qpainter_canvas.h"
-#include "sizing/ahu_sizing.h"
+#include <algorithm>
+#include <utility>
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -17,7 +14,11 @@
 #include <QStackedWidget>
 #include <QTableView>
 
-#include <algorithm>
+#include "render/qpainter_canvas.h"
+#include "sizing/ahu_sizing.h"
+#include "ui/calc_edit.h"
+#include "ui/clipboard.h"
+#include "ui/page_manager.h"
 
 namespace brumelle {
 
@@ -106,9 +107,7 @@ QLineEdit *TF_dimensionnement::input(QWidget *page, const QString &label, const 
     edit->setToolTip(hint);
     l->setBuddy(edit);
     // What the user types goes straight into the record; the sizing reads it there.
-    connect(edit, &QLineEdit::textChanged, this,
-            [this, field](const QString &text) { d_.*field = text.toStdString(); });
-    inputs_.push_back({edit, field});
+    boxes_.Input(edit, field);
     return edit;
 }
 
@@ -246,11 +245,7 @@ void TF_dimensionnement::showEvent(QShowEvent *event)
 
 void TF_dimensionnement::Refresh()
 {
-    for (const auto &[edit, field] : inputs_) {
-        const QString text = QString::fromStdString(d_.*field);
-        if (edit->text() != text)
-            edit->setText(text);
-    }
+    boxes_.Show();
     // A group may hold no checked button (a document can say so), which an
     // exclusive group would refuse.
     for (const auto &[button, which] : radios_) {

@@ -1,13 +1,14 @@
 #pragma once
-#include "program_state.h"
-#include "result_grid_model.h"
-
-#include <QDialog>
-
 #include <functional>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <QDialog>
+
+#include "program_state.h"
+#include "ui/record_boxes.h"
+#include "ui/result_grid_model.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -87,12 +88,12 @@ private:
 
     ProgramState &state_;
     AhuData &d_;
+    RecordBoxes<AhuData> boxes_{d_};
     AhuSizing &core_;
     Clipboard &clipboard_;
     std::function<void()> repaint_;
     ResultGridModel *model_ = nullptr;
     QLabel *corner_ = nullptr;
-    std::vector<std::pair<QLineEdit *, std::string AhuData::*>> inputs_;
     std::vector<std::pair<QRadioButton *, AhuRadio>> radios_;
 };
 

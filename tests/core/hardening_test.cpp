@@ -5,6 +5,7 @@
 #include "model/fault.h"
 #include "program_state.h"
 #include "storage/document.h"
+#include "storage/ini_integer.h"
 #include "support/recording_messages.h"
 
 #include <gtest/gtest.h>

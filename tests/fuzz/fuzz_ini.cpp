@@ -4,18 +4,19 @@
 //
 // Input: the file's bytes, then, taken from the end, the writes to make
 // (how many, which names, which values).
-#include "fuzz_support.h"
-
-#include "storage/ini_file.h"
-
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cstdint>
 #include <map>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "fuzz_support.h"
+#include "storage/ini_file.h"
+#include "storage/ini_integer.h"
+#include "storage/text_codecs.h"
 
 using namespace brumelle;
 using namespace brumelle::fuzz;

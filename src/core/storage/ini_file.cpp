@@ -1,11 +1,13 @@
-#include "ini_file.h"
+#include "storage/ini_file.h"
 
-#include <cstdint>
+#include <cstddef>
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #include "storage/file_replace.h"
+#include "storage/ini_integer.h"
+#include "storage/text_codecs.h"
 
 namespace brumelle {
 
@@ -58,191 +60,7 @@ bool keyValue(const std::string &line, std::string &key, std::string &value)
     return true;
 }
 
-// Length of the valid UTF-8 sequence that starts at s[i]; 0 when none does.
-size_t utf8Length(const std::string &s, size_t i)
-{
-    const auto c = static_cast<unsigned char>(s[i]);
-    int n;
-    uint32_t cp;
-    if (c < 0x80)
-        return 1;
-    if (c >= 0xC2 && c <= 0xDF) {
-        n = 1;
-        cp = c & 0x1F;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-        n = 2;
-        cp = c & 0x0F;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-        n = 3;
-        cp = c & 0x07;
-    } else {
-        return 0;
-    }
-    if (i + static_cast<size_t>(n) >= s.size())
-        return 0;
-    for (int k = 1; k <= n; ++k) {
-        const auto cc = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-        if ((cc & 0xC0) != 0x80)
-            return 0;
-        cp = (cp << 6) | (cc & 0x3F);
-    }
-    // Overlong forms, surrogates and code points beyond Unicode.
-    if ((n == 2 && cp < 0x800) || (n == 3 && cp < 0x10000) || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
-        return 0;
-    return static_cast<size_t>(n) + 1;
-}
-
-// Windows-1252 bytes 0x80 to 0x9F; the five unassigned ones map to the C1
-// controls of the same number, as Windows does, so they survive a round trip.
-const uint16_t kCp1252High[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-void appendUtf8(std::string &out, uint32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
-// Valid sequences as they are, every invalid byte as U+FFFD.
-std::string sanitizeUtf8(const std::string &s)
-{
-    std::string out;
-    size_t i = 0;
-    while (i < s.size()) {
-        if (const size_t n = utf8Length(s, i)) {
-            out.append(s, i, n);
-            i += n;
-        } else {
-            appendUtf8(out, 0xFFFD);
-            ++i;
-        }
-    }
-    return out;
-}
-
-std::string cp1252ToUtf8(const std::string &s)
-{
-    std::string out;
-    out.reserve(s.size() + s.size() / 8);
-    for (char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        appendUtf8(out, c >= 0x80 && c < 0xA0 ? kCp1252High[c - 0x80] : c);
-    }
-    return out;
-}
-
-// The texts held in memory are valid UTF-8 when they come from the file; a
-// written value is the caller's and may not be, so stray bytes become "?".
-std::string utf8ToCp1252(const std::string &s)
-{
-    std::string out;
-    out.reserve(s.size());
-    size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        const int n = c < 0x80 ? 0 : c >= 0xF8 ? -1 : c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : -1;
-        if (n < 0 || i + static_cast<size_t>(n) >= s.size()) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        uint32_t cp = n == 0 ? c : c & (0x3F >> n);
-        bool ok = true;
-        for (int k = 1; k <= n; ++k) {
-            const auto cc = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-            if ((cc & 0xC0) != 0x80) {
-                ok = false;
-                break;
-            }
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        if (!ok) {
-            out += '?';
-            ++i;
-            continue;
-        }
-        i += static_cast<size_t>(n) + 1;
-        if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-            out += static_cast<char>(cp);
-            continue;
-        }
-        char mapped = '?';
-        for (int k = 0; k < 32; ++k)
-            if (kCp1252High[k] == cp)
-                mapped = static_cast<char>(0x80 + k);
-        out += mapped;
-    }
-    return out;
-}
-
 } // namespace
-
-bool IsValidUtf8(const std::string &s)
-{
-    for (size_t i = 0, n; i < s.size(); i += n)
-        if ((n = utf8Length(s, i)) == 0)
-            return false;
-    return true;
-}
-
-bool ParseIniInteger(const std::string &text, long long &value)
-{
-    size_t i = 0;
-    const bool neg = i < text.size() && text[i] == '-';
-    if (neg)
-        ++i;
-    bool hex = false;
-    if (text.compare(i, 2, "0x") == 0 || text.compare(i, 2, "0X") == 0) {
-        hex = true;
-        i += 2;
-    } else if (i < text.size() && text[i] == '$') {
-        hex = true;
-        ++i;
-    }
-    if (i >= text.size())
-        return false;
-    unsigned long long v = 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        int d;
-        if (c >= '0' && c <= '9')
-            d = c - '0';
-        else if (hex && c >= 'a' && c <= 'f')
-            d = c - 'a' + 10;
-        else if (hex && c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
-        else
-            return false;
-        v = v * (hex ? 16 : 10) + static_cast<unsigned>(d);
-        // A 32-bit integer: hexadecimal takes all 32 bits, decimal its signed range.
-        if (v > (hex ? 0xFFFFFFFFull : 2147483648ull))
-            return false;
-    }
-    long long r = hex ? static_cast<int32_t>(static_cast<uint32_t>(v)) : static_cast<long long>(v);
-    if (neg)
-        r = -r;
-    // A 32-bit integer, whichever way it was written ("-$80000000" is not).
-    if (r > 2147483647LL || r < -2147483648LL)
-        return false;
-    value = r;
-    return true;
-}
 
 IniFile IniFile::FromBytes(const std::string &bytes)
 {
@@ -271,12 +89,12 @@ IniFile IniFile::FromBytes(const std::string &bytes)
             }
         }
         if (f.bom_) {
-            line.text = sanitizeUtf8(line.raw);
+            line.text = SanitizeUtf8(line.raw);
         } else if (IsValidUtf8(line.raw)) {
             line.text = line.raw;
         } else {
             // One stray byte spoils its own line, not the whole file.
-            line.text = cp1252ToUtf8(line.raw);
+            line.text = Cp1252ToUtf8(line.raw);
             f.cp1252_ = true;
         }
         f.lines_.push_back(std::move(line));
@@ -446,7 +264,7 @@ std::string IniFile::ToBytes() const
     // Lines the program did not write keep their bytes; the ones it wrote
     // take the file's encoding.
     for (const Line &l : lines_)
-        out += (l.changed ? (cp1252_ ? utf8ToCp1252(l.text) : l.text) : l.raw) + l.end;
+        out += (l.changed ? (cp1252_ ? Utf8ToCp1252(l.text) : l.text) : l.raw) + l.end;
     return out;
 }
 

@@ -1,12 +1,13 @@
 #pragma once
-#include "model/messages.h"
-
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
+
+#include "model/messages.h"
 
 namespace brumelle {
 
@@ -34,8 +35,8 @@ public:
 
     // The value of the first matching key of the first matching section.
     std::string ReadString(const std::string &section, const std::string &key, const std::string &def) const;
-    // An integer (decimal with an optional minus sign, or hexadecimal after
-    // "0x", "0X" or "$"); non-zero is true. Missing or not an integer: def.
+    // An integer as ParseIniInteger reads it; non-zero is true. Missing or
+    // not an integer: def.
     bool ReadBool(const std::string &section, const std::string &key, bool def = false) const;
     // True when the section holds at least one key.
     bool SectionHasKeys(const std::string &section) const;
@@ -88,12 +89,6 @@ private:
     std::string newLine_ = "\r\n";
     mutable std::shared_ptr<const Index> index_;
 };
-
-// Well-formed UTF-8: no overlong form, surrogate or code point beyond Unicode.
-bool IsValidUtf8(const std::string &s);
-
-// An ini integer as ReadBool reads it; false when the text is not one.
-bool ParseIniInteger(const std::string &text, long long &value);
 
 // Key-by-key update of the file at path: reads it (a missing file is an
 // empty one), lets `edit` write its keys, then replaces the file at once.

@@ -1,9 +1,10 @@
-#include "preferences.h"
-
-#include "chart/settings_keys.h"
-#include "document.h"
+#include "storage/preferences.h"
 
 #include <string>
+
+#include "chart/settings_keys.h"
+#include "storage/document.h"
+#include "storage/ini_integer.h"
 
 namespace brumelle {
 
