@@ -1,14 +1,14 @@
 // A sizing runs each time the wizard's result page is shown and at every
 // document opening: it must stay far below a frame, searches included.
-#include "calculations.h"
-#include "program_state.h"
-#include "support/recording_messages.h"
-
-#include <benchmark/benchmark.h>
-
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "calculations.h"
+#include "program_state.h"
+#include "support/recording_messages.h"
 
 namespace {
 

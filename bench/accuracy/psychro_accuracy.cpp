@@ -23,14 +23,6 @@
 // Every reference value below was copied by hand from the source cited next
 // to it; none is computed.
 
-#include "calculations.h"
-#include "calculators/evolutions.h"
-#include "model/fault.h"
-#include "model/messages.h"
-#include "model/moist_air.h"
-#include "model/number_format.h"
-#include "program_state.h"
-
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -40,6 +32,14 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "calculations.h"
+#include "calculators/evolutions.h"
+#include "model/fault.h"
+#include "model/messages.h"
+#include "model/moist_air.h"
+#include "model/number_format.h"
+#include "program_state.h"
 
 namespace {
 

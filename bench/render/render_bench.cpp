@@ -1,15 +1,15 @@
 // The full paint as the screen gets it: every family drawn through QPainter
 // into a 3840 × 2160 image (a maximised window on a large screen).
-#include "chart/paint.h"
-#include "chart_image.h"
-#include "qpainter_canvas.h"
-#include "dense_settings.h"
-
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
 #include <benchmark/benchmark.h>
+
+#include "chart/paint.h"
+#include "dense_settings.h"
+#include "render/chart_image.h"
+#include "render/qpainter_canvas.h"
 
 namespace {
 

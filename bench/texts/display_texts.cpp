@@ -18,6 +18,13 @@
 //
 // The random inputs come from a fixed seed and are written as texts with
 // integer arithmetic, so that both builds see the same boxes.
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "calculations.h"
 #include "chart/geometry.h"
 #include "chart/paint.h"
@@ -25,13 +32,6 @@
 #include "program_state.h"
 #include "support/recording_canvas.h"
 #include "support/recording_messages.h"
-
-#include <cstdint>
-#include <cstdio>
-#include <cstring>
-#include <random>
-#include <string>
-#include <vector>
 
 namespace {
 

@@ -1,26 +1,26 @@
-#include "brumelle_app.h"
-
-#include "chart_printer.h"
-#include "clipboard.h"
-#include "colour_chooser.h"
-#include "evolutions_window.h"
-#include "file_chooser.h"
-#include "help_window.h"
-#include "line_style_picker.h"
-#include "locale_separators.h"
-#include "main_window.h"
-#include "options_dialog.h"
-#include "qt_messages.h"
-#include "sizing_wizard.h"
-#include "storage/preferences.h"
+#include "app/brumelle_app.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QTimer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTimer>
+
+#include "app/help_window.h"
+#include "render/locale_separators.h"
+#include "storage/preferences.h"
+#include "ui/chart_printer.h"
+#include "ui/clipboard.h"
+#include "ui/colour_chooser.h"
+#include "ui/evolutions_window.h"
+#include "ui/file_chooser.h"
+#include "ui/line_style_picker.h"
+#include "ui/main_window.h"
+#include "ui/options_dialog.h"
+#include "ui/qt_messages.h"
+#include "ui/sizing_wizard.h"
 
 namespace brumelle {
 

@@ -1,11 +1,11 @@
 #pragma once
-#include "calculations.h"
-#include "program_state.h"
-#include "program_windows.h"
+#include <memory>
 
 #include <QString>
 
-#include <memory>
+#include "calculations.h"
+#include "program_state.h"
+#include "ui/program_windows.h"
 
 namespace brumelle {
 

@@ -1,6 +1,9 @@
-#include "brumelle_app.h"
-#include "main_window.h"
-#include "single_instance.h"
+#include <climits>
+#include <csignal>
+#include <vector>
+
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QFileInfo>
@@ -10,12 +13,9 @@
 #include <QTimer>
 #include <QTranslator>
 
-#include <climits>
-#include <csignal>
-#include <vector>
-
-#include <sys/socket.h>
-#include <unistd.h>
+#include "app/brumelle_app.h"
+#include "app/single_instance.h"
+#include "ui/main_window.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #pragma once
+#include <memory>
+
 #include <QLockFile>
 #include <QObject>
 #include <QString>
-
-#include <memory>
 
 class QLocalServer;
 class QLocalSocket;

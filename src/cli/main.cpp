@@ -1,9 +1,9 @@
-#include "cli.h"
+#include <cstdio>
+#include <cstdlib>
 
 #include <QGuiApplication>
 
-#include <cstdio>
-#include <cstdlib>
+#include "cli/cli.h"
 
 namespace {
 // Qt's own chatter (fonts, runtime folders) would mix with the program's messages.

@@ -1,4 +1,4 @@
-#include "locale_separators.h"
+#include "render/locale_separators.h"
 
 namespace brumelle {
 

@@ -1,7 +1,7 @@
 #pragma once
-#include "model/number_format.h"
-
 #include <QLocale>
+
+#include "model/number_format.h"
 
 namespace brumelle {
 

@@ -1,4 +1,4 @@
-#include "qpainter_canvas.h"
+#include "render/qpainter_canvas.h"
 
 #include <QFontMetrics>
 #include <QPaintEngine>

@@ -1,10 +1,10 @@
 #pragma once
-#include "chart/canvas.h"
-
 #include <QColor>
 #include <QFont>
 #include <QPoint>
 #include <QPolygon>
+
+#include "chart/canvas.h"
 
 class QPainter;
 

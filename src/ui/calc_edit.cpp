@@ -1,4 +1,6 @@
-#include "calc_edit.h"
+#include "ui/calc_edit.h"
+
+#include <cmath>
 
 #include <QFrame>
 #include <QGridLayout>
@@ -8,8 +10,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QToolButton>
-
-#include <cmath>
 
 namespace brumelle {
 

@@ -1,4 +1,4 @@
-#include "chart_printer.h"
+#include "ui/chart_printer.h"
 
 #include <QPainter>
 #include <QPrintDialog>

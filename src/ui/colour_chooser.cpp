@@ -1,9 +1,9 @@
-#include "colour_chooser.h"
-
-#include "qpainter_canvas.h"
+#include "ui/colour_chooser.h"
 
 #include <QApplication>
 #include <QColorDialog>
+
+#include "render/qpainter_canvas.h"
 
 namespace brumelle {
 

@@ -1,14 +1,14 @@
-#include "line_style_picker.h"
+#include "ui/line_style_picker.h"
 
-#include "chart/line_styles.h"
-#include "qpainter_canvas.h"
+#include <algorithm>
 
 #include <QFontDatabase>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 
-#include <algorithm>
+#include "chart/line_styles.h"
+#include "render/qpainter_canvas.h"
 
 namespace brumelle {
 

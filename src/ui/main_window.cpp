@@ -1,18 +1,4 @@
-#include "main_window.h"
-
-#include "chart/overlay.h"
-#include "chart/paint.h"
-#include "chart/zoom.h"
-#include "chart_image.h"
-#include "chart_printer.h"
-#include "clipboard.h"
-#include "chart/readout.h"
-#include "file_chooser.h"
-#include "program_windows.h"
-#include "storage/document.h"
-#include "storage/preferences.h"
-#include "locale_separators.h"
-#include "qpainter_canvas.h"
+#include "ui/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +11,20 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStatusBar>
+
+#include "chart/overlay.h"
+#include "chart/paint.h"
+#include "chart/readout.h"
+#include "chart/zoom.h"
+#include "render/chart_image.h"
+#include "render/locale_separators.h"
+#include "render/qpainter_canvas.h"
+#include "storage/document.h"
+#include "storage/preferences.h"
+#include "ui/chart_printer.h"
+#include "ui/clipboard.h"
+#include "ui/file_chooser.h"
+#include "ui/program_windows.h"
 
 namespace brumelle {
 

@@ -1,11 +1,11 @@
 #pragma once
-#include "model/number_format.h"
-#include "program_state.h"
+#include <functional>
+#include <string>
 
 #include <QMainWindow>
 
-#include <functional>
-#include <string>
+#include "model/number_format.h"
+#include "program_state.h"
 
 class QAction;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "multi_row_tabs.h"
+#include "ui/multi_row_tabs.h"
 
 #include <QButtonGroup>
 #include <QKeySequence>

@@ -1,12 +1,12 @@
-#include "page_manager.h"
+#include "ui/page_manager.h"
+
+#include <algorithm>
+#include <utility>
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QStackedWidget>
 #include <QToolButton>
-
-#include <algorithm>
-#include <utility>
 
 namespace brumelle {
 

@@ -1,12 +1,12 @@
 #pragma once
+#include <functional>
+#include <vector>
+
 #include <QList>
 #include <QMetaObject>
 #include <QObject>
 #include <QPointer>
 #include <QString>
-
-#include <functional>
-#include <vector>
 
 class QAbstractButton;
 class QStackedWidget;

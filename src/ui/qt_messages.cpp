@@ -1,4 +1,4 @@
-#include "qt_messages.h"
+#include "ui/qt_messages.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "result_grid_model.h"
+#include "ui/result_grid_model.h"
 
 #include <QBrush>
 #include <QColor>

@@ -1,7 +1,7 @@
 #pragma once
-#include "model/result_grid.h"
-
 #include <QAbstractTableModel>
+
+#include "model/result_grid.h"
 
 namespace brumelle {
 

@@ -1,6 +1,8 @@
 // Two real copies of the program, offscreen: the second hands over to the
 // first and ends; the first opens what it is given and writes its settings
 // once, when it is closed.
+#include <csignal>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -9,8 +11,6 @@
 #include <QThread>
 
 #include <gtest/gtest.h>
-
-#include <csignal>
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "cli.h"
-
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "cli/cli.h"
 
 using namespace brumelle;
 

@@ -1,13 +1,12 @@
-#include "cli.h"
-
-#include "locale_separators.h"
-#include "storage/ini_file.h"
+#include <cstdio>
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include "cli/cli.h"
+#include "render/locale_separators.h"
+#include "storage/ini_file.h"
 
 using namespace brumelle;
 

@@ -1,11 +1,11 @@
-#include "cli.h"
+#include <cstdio>
 
 #include <QImage>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include "cli/cli.h"
 
 using namespace brumelle;
 

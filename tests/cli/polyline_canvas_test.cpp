@@ -2,10 +2,8 @@
 // SVG and PDF. Images (the PNG, the clipboard, the screen) must not change by
 // a pixel, and a gathered SVG must draw exactly the segments it drew before:
 // each chart here is drawn both ways and compared.
-#include "chart/chart_settings.h"
-#include "chart/paint.h"
-#include "chart_image.h"
-#include "qpainter_canvas.h"
+#include <functional>
+#include <random>
 
 #include <QBuffer>
 #include <QFile>
@@ -17,8 +15,10 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <random>
+#include "chart/chart_settings.h"
+#include "chart/paint.h"
+#include "render/chart_image.h"
+#include "render/qpainter_canvas.h"
 
 using namespace brumelle;
 

@@ -1,15 +1,14 @@
-#include "sizing/ahu_sizing.h"
-
-#include "calculations.h"
-#include "program_state.h"
-#include "sizing/sizing_messages.h"
-#include "support/recording_messages.h"
-
-#include <gtest/gtest.h>
-
 #include <initializer_list>
 #include <string>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "calculations.h"
+#include "program_state.h"
+#include "sizing/ahu_sizing.h"
+#include "sizing/sizing_messages.h"
+#include "support/recording_messages.h"
 
 using namespace brumelle;
 using brumelle::test::RecordingMessages;

@@ -1,9 +1,9 @@
 // The single-point tab's airflow converter.
-#include "single_point_fixture.h"
+#include <string>
 
 #include <gmock/gmock.h>
 
-#include <string>
+#include "single_point_fixture.h"
 
 namespace brumelle::test {
 namespace {

@@ -1,13 +1,13 @@
-#include "calculators/evolutions.h"
-#include "model/fault.h"
-#include "calculations.h"
-#include "program_state.h"
-#include "support/recording_messages.h"
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include "calculations.h"
+#include "calculators/evolutions.h"
+#include "model/fault.h"
+#include "program_state.h"
+#include "support/recording_messages.h"
 
 using namespace brumelle;
 using Entry = test::RecordingMessages::Entry;

@@ -1,5 +1,3 @@
-#include "chart/paint.h"
-
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "chart/paint.h"
 #include "support/recording_canvas.h"
 
 namespace brumelle {

@@ -1,11 +1,9 @@
-#include "storage/document.h"
+#include <gtest/gtest.h>
 
 #include "calculations.h"
 #include "sizing/sizing_messages.h"
-
+#include "storage/document.h"
 #include "support/recording_messages.h"
-
-#include <gtest/gtest.h>
 
 using namespace brumelle;
 using brumelle::test::RecordingMessages;

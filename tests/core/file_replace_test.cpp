@@ -1,8 +1,4 @@
 // Saving over the files a user has: links, modes, hard links, read-only files and folders.
-#include "storage/file_replace.h"
-
-#include <gtest/gtest.h>
-
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -14,6 +10,10 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include "storage/file_replace.h"
 
 using namespace brumelle;
 namespace fs = std::filesystem;

@@ -1,10 +1,10 @@
 // The six grids' frames, as the window writes them at each showing, and "Nouveau".
-#include "single_point_fixture.h"
+#include <string>
+#include <vector>
 
 #include <gmock/gmock.h>
 
-#include <string>
-#include <vector>
+#include "single_point_fixture.h"
 
 namespace brumelle::test {
 namespace {

@@ -1,5 +1,12 @@
 // Bad input never shows an impossible result, never hangs, never grows
 // without bound.
+#include <filesystem>
+#include <fstream>
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
 #include "calculations.h"
 #include "chart/readout.h"
 #include "model/fault.h"
@@ -7,13 +14,6 @@
 #include "storage/document.h"
 #include "storage/ini_integer.h"
 #include "support/recording_messages.h"
-
-#include <gtest/gtest.h>
-
-#include <sys/stat.h>
-
-#include <filesystem>
-#include <fstream>
 
 using namespace brumelle;
 using brumelle::test::RecordingMessages;

@@ -1,9 +1,9 @@
-#include "storage/ini_file.h"
+#include <cstdio>
+#include <string>
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <string>
+#include "storage/ini_file.h"
 
 using namespace brumelle;
 

@@ -1,11 +1,11 @@
-#include "model/fault.h"
-#include "model/moist_air.h"
-
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <functional>
 #include <limits>
+
+#include <gtest/gtest.h>
+
+#include "model/fault.h"
+#include "model/moist_air.h"
 
 namespace brumelle {
 namespace {

@@ -1,15 +1,15 @@
-#include "model/fault.h"
-#include "model/messages.h"
-#include "model/number_format.h"
-#include "support/recording_messages.h"
-
-#include <gtest/gtest.h>
-
 #include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <limits>
 #include <string>
+
+#include <gtest/gtest.h>
+
+#include "model/fault.h"
+#include "model/messages.h"
+#include "model/number_format.h"
+#include "support/recording_messages.h"
 
 namespace brumelle {
 namespace {

@@ -1,13 +1,13 @@
-#include "chart/overlay.h"
-#include "program_state.h"
-#include "support/recording_canvas.h"
-
-#include <gtest/gtest.h>
-
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
+
+#include <gtest/gtest.h>
+
+#include "chart/overlay.h"
+#include "program_state.h"
+#include "support/recording_canvas.h"
 
 namespace brumelle {
 namespace {

@@ -1,10 +1,10 @@
-#include "single_point_fixture.h"
-
-#include <gmock/gmock.h>
-
 #include <string>
 #include <utility>
 #include <vector>
+
+#include <gmock/gmock.h>
+
+#include "single_point_fixture.h"
 
 namespace brumelle::test {
 namespace {

@@ -1,9 +1,9 @@
-#include "chart/readout.h"
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include "chart/readout.h"
 
 namespace brumelle {
 namespace {

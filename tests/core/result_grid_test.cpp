@@ -1,6 +1,6 @@
-#include "model/result_grid.h"
-
 #include <gtest/gtest.h>
+
+#include "model/result_grid.h"
 
 using namespace brumelle;
 

@@ -2,16 +2,16 @@
 // powl. It must agree with the formula as first written, 10^e through powl,
 // to within the two routines' rounding (an ulp or so, which no displayed text
 // can show), and fault exactly where it did.
-#include "model/fault.h"
-#include "model/moist_air.h"
-
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <limits>
 #include <optional>
 #include <random>
 #include <string>
+
+#include <gtest/gtest.h>
+
+#include "model/fault.h"
+#include "model/moist_air.h"
 
 namespace brumelle {
 namespace {

@@ -1,6 +1,6 @@
-#include "chart/saturation_rows.h"
-
 #include <gtest/gtest.h>
+
+#include "chart/saturation_rows.h"
 
 namespace brumelle {
 namespace {

@@ -1,13 +1,13 @@
 #pragma once
-#include "calculators/evolutions.h"
-#include "calculations.h"
-#include "program_state.h"
-#include "support/recording_messages.h"
+#include <array>
+#include <string>
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <string>
+#include "calculations.h"
+#include "calculators/evolutions.h"
+#include "program_state.h"
+#include "support/recording_messages.h"
 
 namespace brumelle::test {
 

@@ -1,16 +1,16 @@
 // Preference files, Brumelle.ini and documents written to disk.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <gtest/gtest.h>
+
 #include "calculations.h"
 #include "chart/settings_keys.h"
 #include "chart/zoom.h"
 #include "storage/document.h"
 #include "storage/preferences.h"
 #include "support/recording_messages.h"
-
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
 
 using namespace brumelle;
 using brumelle::test::RecordingMessages;

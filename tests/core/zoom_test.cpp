@@ -1,15 +1,15 @@
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <tuple>
+
+#include <gtest/gtest.h>
+
 #include "chart/overlay.h"
 #include "chart/paint.h"
 #include "chart/zoom.h"
 #include "program_state.h"
 #include "support/recording_canvas.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <cstdlib>
-#include <limits>
-#include <tuple>
 
 namespace brumelle {
 namespace {

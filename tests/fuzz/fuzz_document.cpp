@@ -3,18 +3,17 @@
 // NaN or infinity, every point a grid shows must be possible for real air,
 // the overlay must draw from the grids, and the document written back must
 // reopen with the same inputs and the same results.
-#include "fuzz_support.h"
+#include <cstdint>
+#include <string>
+#include <vector>
 
 #include "calculations.h"
 #include "chart/overlay.h"
+#include "fuzz_support.h"
 #include "program_state.h"
 #include "storage/document.h"
 #include "support/recording_canvas.h"
 #include "support/recording_messages.h"
-
-#include <cstdint>
-#include <string>
-#include <vector>
 
 using namespace brumelle;
 using namespace brumelle::fuzz;

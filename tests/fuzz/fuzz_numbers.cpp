@@ -1,17 +1,16 @@
 // The number reader and formats on any text and any long double: nothing
 // printed is NaN or infinite, every text has the shape of its format, and
 // what the program shows reads back to the same text.
-#include "fuzz_support.h"
-
-#include "model/number_format.h"
-#include "support/recording_messages.h"
-
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <string>
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "fuzz_support.h"
+#include "model/number_format.h"
+#include "support/recording_messages.h"
 
 using namespace brumelle;
 using namespace brumelle::fuzz;

@@ -3,16 +3,15 @@
 // read out at a few pixels: no label or readout may show NaN or infinity,
 // every readout is a possible point, and the settings written back, to a new
 // file or over the one they came from, read back to the same 37 values.
-#include "fuzz_support.h"
+#include <cstdint>
+#include <string>
 
 #include "chart/paint.h"
 #include "chart/readout.h"
 #include "chart/settings_keys.h"
+#include "fuzz_support.h"
 #include "storage/preferences.h"
 #include "support/recording_canvas.h"
-
-#include <cstdint>
-#include <string>
 
 using namespace brumelle;
 using namespace brumelle::fuzz;

@@ -2,16 +2,15 @@
 // (ranges, densities, pressure), any plot size and any pixel: its text is
 // empty or shows a point on the plot, not beyond saturation and possible for
 // real air; and it does not depend on what the working point held before.
-#include "fuzz_support.h"
-
-#include "chart/readout.h"
-
-#include <fuzzer/FuzzedDataProvider.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <string>
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include "chart/readout.h"
+#include "fuzz_support.h"
 
 using namespace brumelle;
 using namespace brumelle::fuzz;

@@ -3,15 +3,15 @@
 // NaN or infinity, numbers in the shape the number format gives them, and
 // air points that real air could have. A failed check aborts, which
 // libFuzzer records as a crash and saves the input of.
-#include "chart/chart_settings.h"
-#include "model/number_format.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "chart/chart_settings.h"
+#include "model/number_format.h"
 
 namespace brumelle::fuzz {
 

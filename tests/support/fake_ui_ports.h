@@ -1,15 +1,15 @@
 #pragma once
-#include "chart_printer.h"
-#include "clipboard.h"
-#include "colour_chooser.h"
-#include "file_chooser.h"
+#include <deque>
+#include <optional>
+#include <vector>
 
 #include <QImage>
 #include <QString>
 
-#include <deque>
-#include <optional>
-#include <vector>
+#include "ui/chart_printer.h"
+#include "ui/clipboard.h"
+#include "ui/colour_chooser.h"
+#include "ui/file_chooser.h"
 
 namespace brumelle::test {
 

@@ -1,8 +1,8 @@
 #pragma once
-#include "chart/canvas.h"
-
 #include <string>
 #include <vector>
+
+#include "chart/canvas.h"
 
 namespace brumelle::test {
 

@@ -1,8 +1,8 @@
 #pragma once
-#include "model/messages.h"
-
 #include <string>
 #include <vector>
+
+#include "model/messages.h"
 
 namespace brumelle::test {
 

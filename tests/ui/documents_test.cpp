@@ -1,8 +1,4 @@
 // The file commands of the main window, driven through the program's ports.
-#include "main_window_fixture.h"
-#include "options_dialog.h"
-#include "storage/document.h"
-
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -12,6 +8,10 @@
 #include <QTableView>
 
 #include <gtest/gtest.h>
+
+#include "main_window_fixture.h"
+#include "storage/document.h"
+#include "ui/options_dialog.h"
 
 using namespace brumelle;
 

@@ -1,10 +1,3 @@
-#include "calculations.h"
-#include "clipboard.h"
-#include "locale_separators.h"
-#include "evolutions_window.h"
-#include "support/fake_ui_ports.h"
-#include "support/recording_messages.h"
-
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,6 +9,13 @@
 #include <QTableView>
 
 #include <gtest/gtest.h>
+
+#include "calculations.h"
+#include "render/locale_separators.h"
+#include "support/fake_ui_ports.h"
+#include "support/recording_messages.h"
+#include "ui/clipboard.h"
+#include "ui/evolutions_window.h"
 
 using namespace brumelle;
 

@@ -1,14 +1,14 @@
 #pragma once
-#include "brumelle_app.h"
-#include "evolutions_window.h"
-#include "main_window.h"
-#include "sizing_wizard.h"
-#include "support/fake_ui_ports.h"
-#include "support/recording_messages.h"
-
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTemporaryDir>
+
+#include "app/brumelle_app.h"
+#include "support/fake_ui_ports.h"
+#include "support/recording_messages.h"
+#include "ui/evolutions_window.h"
+#include "ui/main_window.h"
+#include "ui/sizing_wizard.h"
 
 namespace brumelle::test {
 

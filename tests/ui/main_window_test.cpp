@@ -1,5 +1,3 @@
-#include "main_window_fixture.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QLabel>
@@ -9,6 +7,8 @@
 #include <QStatusBar>
 
 #include <gtest/gtest.h>
+
+#include "main_window_fixture.h"
 
 using namespace brumelle;
 

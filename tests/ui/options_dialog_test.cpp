@@ -1,11 +1,8 @@
-#include "calculations.h"
-#include "chart/line_styles.h"
-#include "colour_chooser.h"
-#include "line_style_picker.h"
-#include "locale_separators.h"
-#include "options_dialog.h"
-#include "support/fake_ui_ports.h"
-#include "support/recording_messages.h"
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <tuple>
+#include <vector>
 
 #include <QApplication>
 #include <QGroupBox>
@@ -22,11 +19,14 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
-#include <tuple>
-#include <optional>
-#include <vector>
+#include "calculations.h"
+#include "chart/line_styles.h"
+#include "render/locale_separators.h"
+#include "support/fake_ui_ports.h"
+#include "support/recording_messages.h"
+#include "ui/colour_chooser.h"
+#include "ui/line_style_picker.h"
+#include "ui/options_dialog.h"
 
 using namespace brumelle;
 

@@ -1,4 +1,4 @@
-#include "page_manager.h"
+#include <utility>
 
 #include <QAction>
 #include <QPushButton>
@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <utility>
+#include "ui/page_manager.h"
 
 using namespace brumelle;
 

@@ -1,18 +1,18 @@
 // The shell: one copy at a time, help, About, quitting.
-#include "help_window.h"
-#include "main_window_fixture.h"
-#include "single_instance.h"
-
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
-#include <QElapsedTimer>
 #include <QTextBrowser>
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include "app/help_window.h"
+#include "app/single_instance.h"
+#include "main_window_fixture.h"
 
 using namespace brumelle;
 

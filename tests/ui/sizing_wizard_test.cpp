@@ -1,7 +1,3 @@
-#include "calc_edit.h"
-#include "main_window_fixture.h"
-#include "page_manager.h"
-
 #include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QLabel>
@@ -13,6 +9,10 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include "main_window_fixture.h"
+#include "ui/calc_edit.h"
+#include "ui/page_manager.h"
 
 using namespace brumelle;
 

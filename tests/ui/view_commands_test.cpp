@@ -1,6 +1,3 @@
-#include "chart_printer.h"
-#include "main_window_fixture.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -12,6 +9,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include "main_window_fixture.h"
+#include "ui/chart_printer.h"
 
 using namespace brumelle;
 

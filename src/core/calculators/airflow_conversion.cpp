@@ -1,8 +1,8 @@
 // The single-point tab's airflow converter: a flow in kg/s, kg/h, m3/s or
 // m3/h into another of these units, at the single point's specific volume.
-#include "calculators/evolutions.h"
-
 #include <cmath>
+
+#include "calculators/evolutions.h"
 
 namespace brumelle {
 

@@ -3,9 +3,8 @@
 // boxes, checks them in the program's order, computes its points in the
 // working point, writes its grid and result boxes and, when its "dessiner"
 // box is ticked, asks the main window to repaint.
-#include "calculators/evolutions.h"
-
 #include "calculators/calculation_steps.h"
+#include "calculators/evolutions.h"
 #include "model/fault.h"
 
 namespace brumelle {

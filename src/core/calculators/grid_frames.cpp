@@ -1,9 +1,9 @@
 // The frames of the evolutions window's six grids: the row headings, the
 // column headings and the pressure row, written each time the window is shown.
-#include "calculators/evolutions.h"
-
 #include <array>
 #include <initializer_list>
+
+#include "calculators/evolutions.h"
 
 namespace brumelle {
 

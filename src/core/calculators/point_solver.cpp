@@ -1,12 +1,11 @@
 // The "Un point" tab: any two properties of an air point typed into
 // grille_un_point complete the point by a rule-driven fixed-point search.
-#include "calculators/evolutions.h"
-
 #include <array>
 #include <string>
 #include <utility>
 
 #include "calculators/calculation_steps.h"
+#include "calculators/evolutions.h"
 #include "model/fault.h"
 
 namespace brumelle {

@@ -1,9 +1,9 @@
-#include "chart_settings.h"
-
-#include "model/number_format.h"
-#include "settings_keys.h"
+#include "chart/chart_settings.h"
 
 #include <cstdint>
+
+#include "chart/settings_keys.h"
+#include "model/number_format.h"
 
 namespace brumelle {
 

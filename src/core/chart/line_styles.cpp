@@ -1,4 +1,4 @@
-#include "line_styles.h"
+#include "chart/line_styles.h"
 
 namespace brumelle {
 

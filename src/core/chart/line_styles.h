@@ -1,12 +1,12 @@
 #pragma once
 // The five line styles: their codes, the pen style each draws with and the
 // 38-character pattern text the picker lists and the options dialog shows.
-#include "canvas.h"
-
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "chart/canvas.h"
 
 namespace brumelle {
 

@@ -1,4 +1,4 @@
-#include "overlay.h"
+#include "chart/overlay.h"
 
 #include <cstddef>
 #include <optional>

@@ -1,12 +1,12 @@
 #pragma once
-#include "model/result_grid.h"
-#include "canvas.h"
-#include "geometry.h"
-#include "model/drawing_flags.h"
-#include "model/number_format.h"
-
 #include <cstdint>
 #include <vector>
+
+#include "chart/canvas.h"
+#include "chart/geometry.h"
+#include "model/drawing_flags.h"
+#include "model/number_format.h"
+#include "model/result_grid.h"
 
 namespace brumelle {
 

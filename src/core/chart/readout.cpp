@@ -1,4 +1,4 @@
-#include "readout.h"
+#include "chart/readout.h"
 
 #include "model/fault.h"
 

@@ -1,10 +1,10 @@
 #pragma once
-#include "chart_settings.h"
-#include "geometry.h"
+#include <string>
+
+#include "chart/chart_settings.h"
+#include "chart/geometry.h"
 #include "model/moist_air.h"
 #include "model/number_format.h"
-
-#include <string>
 
 namespace brumelle {
 

@@ -1,4 +1,4 @@
-#include "settings_keys.h"
+#include "chart/settings_keys.h"
 
 #include <cctype>
 

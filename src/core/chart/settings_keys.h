@@ -2,11 +2,11 @@
 // The chart settings as the preference files, Brumelle.ini, brumelle-cli's
 // --set and the options dialog name them: one table, in file order, whose
 // defaults are those of ChartSettings itself.
-#include "chart_settings.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "chart/chart_settings.h"
 
 namespace brumelle {
 

@@ -1,4 +1,4 @@
-#include "zoom.h"
+#include "chart/zoom.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
-#include "chart_settings.h"
-#include "geometry.h"
-
 #include <cstdint>
+
+#include "chart/chart_settings.h"
+#include "chart/geometry.h"
 
 namespace brumelle {
 

@@ -1,11 +1,11 @@
-#include "moist_air.h"
-
-#include "fault.h"
-#include "wet_bulb_search.h"
+#include "model/moist_air.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+#include "model/fault.h"
+#include "model/wet_bulb_search.h"
 
 namespace brumelle {
 

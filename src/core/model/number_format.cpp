@@ -1,7 +1,4 @@
-#include "number_format.h"
-
-#include "fault.h"
-#include "messages.h"
+#include "model/number_format.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -10,6 +7,9 @@
 #include <cstdint>
 #include <cstring>
 #include <system_error>
+
+#include "model/fault.h"
+#include "model/messages.h"
 
 namespace brumelle {
 

@@ -1,4 +1,4 @@
-#include "result_grid.h"
+#include "model/result_grid.h"
 
 #include <utility>
 

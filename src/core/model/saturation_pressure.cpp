@@ -5,14 +5,13 @@
 // ulp), so that no displayed text changed (scripts/compare_texts.sh compared
 // them over millions of readouts and calculations). The search in single
 // precision mostly does without it (wet_bulb_search.cpp).
-#include "moist_air.h"
-
-#include "fault.h"
-
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+
+#include "model/fault.h"
+#include "model/moist_air.h"
 
 namespace brumelle {
 

@@ -17,14 +17,14 @@
 // with the quick copy. Where a bound does not hold (mostly where the float is
 // near zero; about 1 search in 400 over the chart's range), the caller runs
 // the search the usual way.
-#include "wet_bulb_search.h"
-
-#include "moist_air.h"
+#include "model/wet_bulb_search.h"
 
 #include <cfloat>
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
+
+#include "model/moist_air.h"
 
 namespace brumelle {
 

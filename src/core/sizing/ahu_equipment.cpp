@@ -1,10 +1,9 @@
 // The AHU sizing, second half: from the treatment inlet (the air leaving the
 // fresh-air stage) to the supply point, the coils, the humidifier, their
 // points and the equipment block that ends the result grid.
-#include "sizing/ahu_sizing.h"
-
 #include "calculators/calculation_steps.h"
 #include "model/fault.h"
+#include "sizing/ahu_sizing.h"
 #include "sizing/sizing_messages.h"
 
 namespace brumelle {

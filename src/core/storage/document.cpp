@@ -1,9 +1,9 @@
-#include "document.h"
-
-#include "calculations.h"
+#include "storage/document.h"
 
 #include <iterator>
 #include <utility>
+
+#include "calculations.h"
 
 namespace brumelle {
 

@@ -1,9 +1,9 @@
 #pragma once
+#include <functional>
+
 #include "model/messages.h"
 #include "program_state.h"
 #include "storage/ini_file.h"
-
-#include <functional>
 
 namespace brumelle {
 

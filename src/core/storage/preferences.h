@@ -1,10 +1,10 @@
 #pragma once
 // Chart settings in preference files ("*.pfs") and in Brumelle.ini.
-#include "chart/chart_settings.h"
-#include "ini_file.h"
-#include "model/messages.h"
-
 #include <string>
+
+#include "chart/chart_settings.h"
+#include "model/messages.h"
+#include "storage/ini_file.h"
 
 namespace brumelle {
 
