@@ -37,8 +37,11 @@ TEST(IniFile, NamesIgnoreCaseAndValuesAreTrimmed)
 TEST(IniFile, Encodings)
 {
     // Windows-1252: "Température" with é = 0xE9, and the euro sign 0x80.
-    const IniFile cp = IniFile::FromBytes("[A]\r\nk=Temp\xE9rature \x80\r\n");
+    IniFile cp = IniFile::FromBytes("[A]\r\nk=Temp\xE9rature \x80\r\n");
     EXPECT_EQ(cp.ReadString("A", "k", ""), "Temp\xC3\xA9rature \xE2\x82\xAC");
+    // Written back in Windows-1252; an overlong line end stays inside its value.
+    cp.WriteString("A", "v", "\xE2\x82\xAC\xC0\x8A");
+    EXPECT_EQ(cp.ToBytes(), "[A]\r\nk=Temp\xE9rature \x80\r\nv=\x80??\r\n");
     // UTF-8 with and without byte order mark is taken as is.
     const IniFile bom = IniFile::FromBytes("\xEF\xBB\xBF[A]\nk=Temp\xC3\xA9rature\n");
     EXPECT_EQ(bom.ReadString("a", "K", ""), "Temp\xC3\xA9rature");

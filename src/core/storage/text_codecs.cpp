@@ -129,7 +129,8 @@ std::string Utf8ToCp1252(const std::string &s)
     size_t i = 0;
     while (i < s.size()) {
         const Utf8Sequence seq = readSequence(s, i);
-        if (seq.length == 0) {
+        // An overlong form of a line end or of NUL must not become one.
+        if (!seq.wellFormed) {
             out += '?';
             ++i;
             continue;

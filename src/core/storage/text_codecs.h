@@ -19,8 +19,7 @@ std::string Cp1252ToUtf8(const std::string &s);
 
 // Texts read from a file are well-formed UTF-8; a written value is the
 // caller's and may not be. A character Windows-1252 lacks, and a byte that
-// starts no complete sequence, become "?"; a complete sequence gives its
-// code point even when it is not well-formed.
+// starts no well-formed sequence, become "?".
 std::string Utf8ToCp1252(const std::string &s);
 
 } // namespace brumelle
