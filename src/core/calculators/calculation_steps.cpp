@@ -17,12 +17,6 @@ void FinishFromPv(MoistAirState &p, uint32_t patmPa)
     FinishPoint(p, patmPa);
 }
 
-Mixture Mix(long double qm1, long double h1KJ, long double r1KgKg, long double qm2, long double h2KJ,
-            long double r2KgKg)
-{
-    return {checked::div(qm1 * h1KJ + qm2 * h2KJ, qm1 + qm2, "mixture enthalpy"),
-            checked::div(qm1 * r1KgKg + qm2 * r2KgKg, qm1 + qm2, "mixture humidity ratio")};
-}
 
 long double BoxNumber(const std::string &text, Messages &messages)
 {

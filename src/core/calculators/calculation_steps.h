@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "model/fault.h"
 #include "model/messages.h"
 #include "model/moist_air.h"
 #include "model/number_format.h"
@@ -56,8 +57,13 @@ void FinishFromPv(MoistAirState &p, uint32_t patmPa);
 struct Mixture {
     long double hKJ, rKgKg;
 };
-Mixture Mix(long double qm1, long double h1KJ, long double r1KgKg, long double qm2, long double h2KJ,
-            long double r2KgKg);
+// Inline: the sizing's preheating search mixes at every step.
+inline Mixture Mix(long double qm1, long double h1KJ, long double r1KgKg, long double qm2, long double h2KJ,
+                   long double r2KgKg)
+{
+    return {checked::div(qm1 * h1KJ + qm2 * h2KJ, qm1 + qm2, "mixture enthalpy"),
+            checked::div(qm1 * r1KgKg + qm2 * r2KgKg, qm1 + qm2, "mixture humidity ratio")};
+}
 
 // Rows 1 to 7 of a point column: TS, HR, R in g/kgas, H, V, TH, TR with
 // 2, 0, 2, 2, 4, 2, 2 decimals. A point that cannot exist is a ComputeFault,

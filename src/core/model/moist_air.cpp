@@ -182,9 +182,4 @@ long double DryBulbFromVolume(long double vM3, long double rKgKg, uint32_t patmP
     return checked::div(patm(patmPa) * vM3, 461.24L * (rKgKg + 0.622L), "DryBulbFromVolume") - 273.15L;
 }
 
-long double RelativeHumidity(long double pvPa, long double tsC)
-{
-    return checked::div(100.0L * pvPa, SaturationPressure(tsC), "RelativeHumidity");
-}
-
 } // namespace brumelle

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "model/fault.h"
+
 namespace brumelle {
 
 // Working record of one air point. Temperatures in °C, H in kJ/kgas,
@@ -33,7 +35,11 @@ long double DryBulbFromEnthalpy(long double hKJ, long double rKgKg);     // °C
 long double SpecificVolume(long double tsC, long double rKgKg, uint32_t patmPa);        // m3/kgas
 long double HumidityRatioFromVolume(long double vM3, long double tsC, uint32_t patmPa); // kg/kg
 long double DryBulbFromVolume(long double vM3, long double rKgKg, uint32_t patmPa);     // °C
-long double RelativeHumidity(long double pvPa, long double tsC);         // %
+// %; inline: searches that decide on the humidity call it at every step.
+inline long double RelativeHumidity(long double pvPa, long double tsC)
+{
+    return checked::div(100.0L * pvPa, SaturationPressure(tsC), "RelativeHumidity");
+}
 
 // Throws ComputeFault unless the point can exist: every field finite, TS, TH
 // and TR above absolute zero, R not negative (the vapour pressure below the
