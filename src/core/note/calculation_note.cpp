@@ -109,10 +109,11 @@ void AddSizing(const AhuData &a, std::vector<NoteSection> &out)
                              {"Température sèche du soufflage", &a.E_TS_sou},
                              {"Température de surface de la batterie froide", &a.E_T_Surface}},
                             {});
-    // The two boxes the fresh-air choice greys out take no part in the run.
-    if (a.E_QM_AN_Enabled)
+    // The minimum fresh air and the exchanger's efficiency only where the
+    // fresh-air choice makes the sizing read them.
+    if (a.R_melange)
         s.inputs.push_back({"Débit d'air neuf minimum en kgas/s", a.E_QM_AN});
-    if (a.E_eff_echangeur_Enabled)
+    if (a.R_Echange_plaques)
         s.inputs.push_back({"Efficacité de l'échangeur", a.E_eff_echangeur});
     if (const char *humidifier = Checked({{a.R_Vap, "Vapeur"}, {a.R_Lav, "Laveur d'air"}}))
         s.inputs.push_back({"Humidificateur", humidifier});
