@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QStatusBar>
 
+#include "calculations.h"
 #include "chart/overlay.h"
 #include "chart/paint.h"
 #include "chart/readout.h"
@@ -391,6 +392,9 @@ void TForm1::M_note_calculClick()
     // As before writing over a document: "Non" leaves the file as it is.
     if (QFileInfo::exists(*path) && !messages_.confirm(kOverwriteQuestion))
         return;
+    // The grids as the evolutions window shows them, which writes their
+    // headings and pressure row each time it is shown, even if it never was.
+    calculations_.evolutions().WriteGridFrames();
     const QDate today = QDate::currentDate();
     const CalculationNote note =
         BuildCalculationNote(state_.evolutions, state_.ahu, state_.settings.Patm,
