@@ -202,13 +202,19 @@ public:
             const Line &l = lines_[i];
             const qreal x = at.x() + static_cast<qreal>(i / perColumn) * columnWidth_;
             const qreal y = at.y() + static_cast<qreal>(i % perColumn) * lineHeight_;
-            const QString caption = Caption(l.field);
+            // A text too long for its column ends in an ellipsis rather than run over.
+            const qreal room = columnWidth_ - kGap;
+            const QFontMetricsF fm(font_, p.device()), bm(bold_, p.device());
+            const QString caption = fm.elidedText(Caption(l.field), Qt::ElideRight, room);
+            const qreal captionWidth = fm.horizontalAdvance(caption);
+            const QString text = (l.result ? bm : fm)
+                                     .elidedText(Text(l.field.text), Qt::ElideRight,
+                                                 std::max<qreal>(0, room - captionWidth));
             p.setFont(font_);
-            const qreal captionWidth = QFontMetricsF(font_, p.device()).horizontalAdvance(caption);
-            p.drawText(QRectF(x, y, columnWidth_, lineHeight_), Qt::AlignLeft | Qt::AlignVCenter, caption);
+            p.drawText(QRectF(x, y, room, lineHeight_), Qt::AlignLeft | Qt::AlignVCenter, caption);
             p.setFont(l.result ? bold_ : font_);
-            p.drawText(QRectF(x + captionWidth, y, columnWidth_ - captionWidth, lineHeight_),
-                       Qt::AlignLeft | Qt::AlignVCenter, Text(l.field.text));
+            p.drawText(QRectF(x + captionWidth, y, room - captionWidth, lineHeight_), Qt::AlignLeft | Qt::AlignVCenter,
+                       text);
         }
     }
 
@@ -293,7 +299,7 @@ Block SectionBlock(const NoteSection &s, qreal width, QPaintDevice *device)
     QPointF tableAt, fieldsAt(0, titleH);
     qreal bodyH;
     if (beside) {
-        fields->SetColumns(1, width);
+        fields->SetColumns(1, fields->Empty() ? width : width - table->Width());
         tableAt = QPointF(fields->Empty() ? 0 : width - table->Width(), titleH);
         bodyH = std::max(fields->Height(), table->Height());
     } else {

@@ -71,9 +71,11 @@ TEST_F(NoteStudy, HoldsEveryCalculationInTheWindowsOrder)
         {"Un point", &e.grille_un_point, {}, {}, 0},
         {"Batterie chaude", &e.grille_BC, {"Ecart de température", "10"}, {"Puissance en Watts", e.e_P_bc}, 3},
         {"Mélange", &e.grille_melange, {"Débit d'air 2 en kgas/s", "1"}, {}, 5},
-        {"Batterie froide", &e.grille_bfc, {"Température batterie", "9"}, {"Condensation ge/h", e.e_condensation_bfc}, 4},
+        {"Batterie froide", &e.grille_bfc, {"Température batterie", "9"},
+         {"Condensation ge/h", e.e_condensation_bfc}, 4},
         {"Laveur d'air", &e.grille_lav, {"Poids d'eau sortie g/kgas", "9"}, {"Débit d'eau en g/h", e.E_qm_eau_lav}, 3},
-        {"Humidificateur vapeur", &e.grille_vap, {"", "Evolution théorique"}, {"Débit d'eau en g/h", e.E_qm_eau_vap}, 4},
+        {"Humidificateur vapeur", &e.grille_vap, {"", "Evolution théorique"},
+         {"Débit d'eau en g/h", e.E_qm_eau_vap}, 4},
         {"Dimensionnement CTA", &state.ahu.grille_resultats, {"Débit d'air neuf minimum en kgas/s", "5"}, {}, 8},
     };
     ASSERT_EQ(n.sections.size(), std::size(sections));

@@ -63,8 +63,8 @@ TEST(NoteCommand, WritesTheNoteOfWhatTheWindowsHoldAskingBeforeWritingOver)
     f.form.M_note_calcul->trigger();
     f.form.M_note_calcul->trigger();
     EXPECT_EQ(Read(pdf), kept);
-    EXPECT_EQ(f.messages.entries,
-              (std::vector<test::RecordingMessages::Entry>{
-                  {"confirmation", kOverwriteQuestion},
-                  {"erreur", "Impossible d'écrire dans " + f.dir.filePath(QStringLiteral("none/note.pdf")).toStdString()}}));
+    const std::string unwritable = f.dir.filePath(QStringLiteral("none/note.pdf")).toStdString();
+    EXPECT_EQ(f.messages.entries, (std::vector<test::RecordingMessages::Entry>{
+                                      {"confirmation", kOverwriteQuestion},
+                                      {"erreur", "Impossible d'écrire dans " + unwritable}}));
 }
