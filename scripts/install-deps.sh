@@ -9,7 +9,7 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recomme
   qt6-base-dev libqt6svg6-dev libgl-dev qt6-translations-l10n \
   fonts-dejavu-core fonts-liberation2 locales \
   desktop-file-utils libxml2-utils shared-mime-info dpkg-dev file \
-  man-db appstream lintian >/dev/null
+  man-db appstream lintian poppler-utils >/dev/null
 # The French locale, so the tests can check that numbers never follow the C locale.
 if ! locale -a 2>/dev/null | grep -qi '^fr_FR.utf8$'; then
   $SUDO localedef -i fr_FR -f UTF-8 fr_FR.UTF-8

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include <QDate>
 #include <QLocale>
 #include <QString>
 
@@ -10,9 +11,11 @@
 #include "chart/overlay.h"
 #include "chart/readout.h"
 #include "model/number_format.h"
+#include "note/calculation_note.h"
 #include "program_state.h"
 #include "render/chart_image.h"
 #include "render/locale_separators.h"
+#include "render/note_pdf.h"
 #include "storage/document.h"
 #include "storage/ini_file.h"
 #include "storage/preferences.h"
@@ -27,13 +30,16 @@ const char *kUsage =
     "                     [--locale NAME] -o FILE.png|FILE.svg|FILE.pdf\n"
     "  brumelle-cli readout --plot WxH [--preferences FILE.pfs] [--set KEY=VALUE]... [--locale NAME] X Y\n"
     "  brumelle-cli run FILE.brm [--save OUT.brm] [--locale NAME]\n"
+    "  brumelle-cli note FILE.brm -o NOTE.pdf [--preferences FILE.pfs] [--set KEY=VALUE]... [--locale NAME]\n"
     "KEY is a chart setting: TS.Maxi, R.Mini, HR.Montrer, TH.Couleur, Fenetre.Couleur, Patm, ...;\n"
     "--set applies after --preferences, which reads a preference file as the program does.\n"
     "run opens a document, runs its calculations and the AHU sizing and prints the result\n"
     "grids, boxes and the two AHU modes; --save then writes the document as \"Enregistrer sous...\"\n"
     "does, over any file;\n"
     "chart --document draws, over the chart, every evolution the document ticks for drawing\n"
-    "at the document's pressure. The messages the program would show go to the error output.\n";
+    "at the document's pressure; note writes the document's calculation note, the chart and\n"
+    "every result on A4 pages, as \"Note de calcul...\" does, over any file.\n"
+    "The messages the program would show go to the error output.\n";
 
 // Largest plot side accepted, so a typo cannot ask for gigabytes.
 constexpr long long kMaxPlotSide = 20000;
@@ -185,6 +191,26 @@ int runDocument(const Options &o, std::string &out, std::string &err)
     return 0;
 }
 
+// The calculation note of a document opened as run does, at the chart
+// settings of the preference file and --set, written over the output file.
+int writeNote(const Options &o, std::string &err)
+{
+    if (o.plot || o.save || o.document || !o.output || o.positional.size() != 1)
+        return usage(err, "note needs the document FILE and -o NOTE.pdf");
+    const std::optional<ChartSettings> settings = settingsOf(o, err);
+    if (!settings)
+        return 1;
+    ProgramState state;
+    state.settings = *settings;
+    if (const auto status = openDocument(o, o.positional[0], state, err))
+        return *status;
+    const QDate today = QDate::currentDate();
+    const CalculationNote note = BuildCalculationNote(state.evolutions, state.ahu, state.settings.Patm,
+                                                      {o.positional[0], today.year(), today.month(), today.day()});
+    LineMessages messages(err);
+    return SaveCalculationNote(*o.output, note, state.settings, OverlayOf(state), separators(o), messages) ? 0 : 1;
+}
+
 } // namespace
 
 int RunCli(const std::vector<std::string> &args, std::string &out, std::string &err)
@@ -193,7 +219,7 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
         return usage(err, "no command");
     Options o;
     o.command = args[0];
-    if (o.command != "chart" && o.command != "readout" && o.command != "run")
+    if (o.command != "chart" && o.command != "readout" && o.command != "run" && o.command != "note")
         return usage(err, "unknown command '" + o.command + "'");
     for (size_t i = 1; i < args.size(); ++i) {
         const std::string &a = args[i];
@@ -241,6 +267,8 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
     }
     if (o.command == "run")
         return runDocument(o, out, err);
+    if (o.command == "note")
+        return writeNote(o, err);
     if (!o.plot)
         return usage(err, "--plot is required");
     if (o.save)

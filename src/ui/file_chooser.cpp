@@ -12,6 +12,8 @@ QStringList FileTypeFilters()
     return {QStringLiteral("Brumelle (*.brm)"), QStringLiteral("Fichier préférences (*.pfs)")};
 }
 
+QString NoteFileFilter() { return QStringLiteral("Note de calcul (*.pdf)"); }
+
 QString WritableProgramFolder()
 {
     const QString folder = QCoreApplication::applicationDirPath();
@@ -30,8 +32,12 @@ std::optional<QString> DialogFileChooser::Choose(const FileRequest &request)
     QFileDialog dialog(modal ? modal : parent_, request.title, request.folder);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::HideNameFilterDetails); // "Brumelle", not "Brumelle (*.brm)"
-    dialog.setNameFilters(FileTypeFilters());
-    dialog.selectNameFilter(FileTypeFilters().at(static_cast<int>(request.type)));
+    if (request.type == FileRequest::Type::Note) {
+        dialog.setNameFilter(NoteFileFilter());
+    } else {
+        dialog.setNameFilters(FileTypeFilters());
+        dialog.selectNameFilter(FileTypeFilters().at(static_cast<int>(request.type)));
+    }
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (request.mode == FileRequest::Mode::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -10,13 +10,14 @@ namespace brumelle {
 // What the shared open and save dialogs are asked, prepared anew before each use.
 struct FileRequest {
     enum class Mode { Open, Save };
-    enum class Type { Document = 0, Preferences = 1 }; // the file type shown first
+    // The file type shown first; a calculation note is offered alone.
+    enum class Type { Document = 0, Preferences = 1, Note = 2 };
     Mode mode = Mode::Open;
     Type type = Type::Document;
     QString title;         // "Ouvrir un fichier BRM" when opening; none when saving
-    QString defaultSuffix; // "brm" or "pfs", added to a name typed without one
+    QString defaultSuffix; // "brm", "pfs" or "pdf", added to a name typed without one
     QString folder;        // where the dialog starts
-    QString initialName;   // "*.brm" or "*.pfs"
+    QString initialName;   // "*.brm", "*.pfs" or "*.pdf"
 };
 
 // The open and save dialogs; tests answer them without showing anything.
@@ -27,8 +28,11 @@ public:
     virtual std::optional<QString> Choose(const FileRequest &request) = 0;
 };
 
-// The file types both dialogs offer, in their order.
+// The file types both dialogs offer, in their order, for documents and
+// preference files.
 QStringList FileTypeFilters();
+// The one type offered when saving a calculation note.
+QString NoteFileFilter();
 
 // The executable's folder when the user may write it (a portable install,
 // the build folder), else empty: an installed program's folder is the

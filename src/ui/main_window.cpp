@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -12,12 +13,15 @@
 #include <QPainter>
 #include <QStatusBar>
 
+#include "calculations.h"
 #include "chart/overlay.h"
 #include "chart/paint.h"
 #include "chart/readout.h"
 #include "chart/zoom.h"
+#include "note/calculation_note.h"
 #include "render/chart_image.h"
 #include "render/locale_separators.h"
+#include "render/note_pdf.h"
 #include "render/qpainter_canvas.h"
 #include "storage/document.h"
 #include "storage/preferences.h"
@@ -99,6 +103,7 @@ void TForm1::buildMenus()
     M_enregistrer_pref = addItem(fichier, QStringLiteral("Enregistrer préférences..."));
     fichier->addSeparator();
     M_imprimer = addItem(fichier, QStringLiteral("Imprimer..."));
+    M_note_calcul = addItem(fichier, QStringLiteral("Note de calcul..."));
     fichier->addSeparator();
     Quitter1 = addItem(fichier, QStringLiteral("&Quitter"), QKeySequence(Qt::CTRL | Qt::Key_Q));
 
@@ -134,6 +139,7 @@ void TForm1::buildMenus()
     connect(M_100, &QAction::triggered, this, &TForm1::M_100Click);
     connect(m_copier, &QAction::triggered, this, &TForm1::m_copierClick);
     connect(M_imprimer, &QAction::triggered, this, &TForm1::M_imprimerClick);
+    connect(M_note_calcul, &QAction::triggered, this, &TForm1::M_note_calculClick);
     connect(M_Effacer, &QAction::triggered, this, &TForm1::M_EffacerClick);
     connect(Precisiondutrace, &QAction::triggered, this, &TForm1::PrecisiondutraceClick);
     connect(M_1point, &QAction::triggered, this, &TForm1::M_1pointClick);
@@ -311,9 +317,11 @@ FileRequest Request(FileRequest::Mode mode, FileRequest::Type type)
     r.type = type;
     if (mode == FileRequest::Mode::Open)
         r.title = QStringLiteral("Ouvrir un fichier BRM");
-    const bool document = type == FileRequest::Type::Document;
-    r.defaultSuffix = document ? QStringLiteral("brm") : QStringLiteral("pfs");
-    r.initialName = document ? QStringLiteral("*.brm") : QStringLiteral("*.pfs");
+    const QString suffix = type == FileRequest::Type::Document      ? QStringLiteral("brm")
+                           : type == FileRequest::Type::Preferences ? QStringLiteral("pfs")
+                                                                    : QStringLiteral("pdf");
+    r.defaultSuffix = suffix;
+    r.initialName = QStringLiteral("*.") + suffix;
     r.folder = DialogStartFolder();
     return r;
 }
@@ -322,6 +330,7 @@ FileRequest Request(FileRequest::Mode mode, FileRequest::Type type)
 
 void TForm1::ShowDocumentName(const QString &path)
 {
+    documentPath_ = path;
     setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - Brumelle par Orvane"));
 }
 
@@ -373,6 +382,24 @@ void TForm1::M_sauve_prefClick()
     const auto path = files_.Choose(Request(FileRequest::Mode::Save, FileRequest::Type::Preferences));
     if (path)
         SavePreferences(path->toStdString(), state_.settings, messages_);
+}
+
+void TForm1::M_note_calculClick()
+{
+    const auto path = files_.Choose(Request(FileRequest::Mode::Save, FileRequest::Type::Note));
+    if (!path)
+        return;
+    // As before writing over a document: "Non" leaves the file as it is.
+    if (QFileInfo::exists(*path) && !messages_.confirm(kOverwriteQuestion))
+        return;
+    // The grids as the evolutions window shows them, which writes their
+    // headings and pressure row each time it is shown, even if it never was.
+    calculations_.evolutions().WriteGridFrames();
+    const QDate today = QDate::currentDate();
+    const CalculationNote note =
+        BuildCalculationNote(state_.evolutions, state_.ahu, state_.settings.Patm,
+                             {documentPath_.toStdString(), today.year(), today.month(), today.day()});
+    SaveCalculationNote(path->toStdString(), note, state_.settings, OverlayOf(state_), separators_, messages_);
 }
 
 void TForm1::M_AideClick()

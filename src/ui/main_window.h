@@ -75,6 +75,7 @@ public:
     QAction *M_ouvrir_pref = nullptr;
     QAction *M_enregistrer_pref = nullptr;
     QAction *M_imprimer = nullptr;
+    QAction *M_note_calcul = nullptr;
     QAction *Quitter1 = nullptr;
     QAction *Zoom1 = nullptr;
     QAction *M_100 = nullptr;
@@ -105,6 +106,7 @@ public slots:
     void M_100Click();
     void m_copierClick();
     void M_imprimerClick();
+    void M_note_calculClick();
     void M_EffacerClick();
     void PrecisiondutraceClick();
     void M_1pointClick();
@@ -140,6 +142,7 @@ private:
     ChartPrinter &printer_;
     FileChooser &files_;
     QString settingsFile_;
+    QString documentPath_; // the document last read or written, which the calculation note names
     bool settingsRead_ = false;    // Brumelle.ini is written back only once read
     bool settingsWritten_ = false; // and only once, however the window closes
     NumberSeparators separators_;

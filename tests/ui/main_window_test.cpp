@@ -67,6 +67,7 @@ TEST(MainWindow, MenusItemsSeparatorsAndShortcuts)
          {"Enregistrer préférences...", {}},
          {"-", {}},
          {"Imprimer...", {}},
+         {"Note de calcul...", {}},
          {"-", {}},
          {"&Quitter", QKeySequence("Ctrl+Q")}},
         {{"&Zoom", QKeySequence("Ctrl+Z")},

@@ -97,6 +97,7 @@ void Evolutions::TypedPoint(MoistAirState &p, uint32_t patmPa, const std::string
 
 void Evolutions::Heating()
 {
+    const auto run = messages_.StartRun(d_.messages_BC);
     ResultGrid &grid = d_.grille_BC;
     Treat(grid, {&d_.e_P_bc}, &DrawingFlags::Check_dessin_BC, [&](MoistAirState &p, uint32_t patm) {
         TypedPoint(p, patm, d_.E_TS_Entree_BC, d_.E_HR_Entree_BC, grid, 1, kInletTemperature, kInletHumidity);
@@ -123,6 +124,7 @@ void Evolutions::Heating()
 
 void Evolutions::Cooling()
 {
+    const auto run = messages_.StartRun(d_.messages_bfc);
     ResultGrid &grid = d_.grille_bfc;
     Treat(grid, {&d_.E_P_BFC, &d_.E_Efficacite_BFC, &d_.e_condensation_bfc}, &DrawingFlags::Check_dessin_BFC,
           [&](MoistAirState &p, uint32_t patm) {
@@ -177,6 +179,7 @@ void Evolutions::Cooling()
 }
 void Evolutions::AirWasher()
 {
+    const auto run = messages_.StartRun(d_.messages_lav);
     ResultGrid &grid = d_.grille_lav;
     Treat(grid, {&d_.E_qm_eau_lav, &d_.E_efficacite_lav}, &DrawingFlags::Check_dessin_Lav,
           [&](MoistAirState &p, uint32_t patm) {
@@ -217,6 +220,7 @@ void Evolutions::AirWasher()
 
 void Evolutions::SteamHumidifier()
 {
+    const auto run = messages_.StartRun(d_.messages_vap);
     ResultGrid &grid = d_.grille_vap;
     Treat(grid, {&d_.E_qm_eau_vap}, &DrawingFlags::Check_dessin_vap, [&](MoistAirState &p, uint32_t patm) {
         TypedPoint(p, patm, d_.E_TS_Entree_vap, d_.E_HR_Entree_vap, grid, 1, kInletTemperature, kInletHumidity);
@@ -254,6 +258,7 @@ void Evolutions::SteamHumidifier()
 
 void Evolutions::Mixing()
 {
+    const auto run = messages_.StartRun(d_.messages_melange);
     ResultGrid &grid = d_.grille_melange;
     Treat(grid, {}, &DrawingFlags::Check_dessin_melange, [&](MoistAirState &p, uint32_t patm) {
         TypedPoint(p, patm, d_.E_TS1_mel, d_.E_HR1_mel, grid, 1, kMixTemperature1, kMixHumidity1);

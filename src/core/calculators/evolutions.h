@@ -3,6 +3,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "calculators/calculation_context.h"
 #include "calculators/calculation_steps.h"
@@ -53,11 +54,16 @@ struct EvolutionData {
     std::string E_TS_Entree_vap = "20", E_HR_Entree_vap = "50", E_qm_vap = "1", E_R_sortie_vap = "10";
     std::string E_qm_eau_vap;
     bool radio_vap_theorique = true; // else "Evolution réelle"
+
+    // The texts each calculation's last run showed, in order (the calculation note repeats them).
+    std::vector<std::string> messages_un_point, messages_BC, messages_melange, messages_bfc, messages_lav,
+        messages_vap;
 };
 
 // The calculations of the evolutions window. Each reads the texts of its
 // boxes from EvolutionData, checks them in the program's order, writes its
-// grid and result boxes, shows its messages and asks for repaints. The
+// grid and result boxes, shows its messages (and keeps them in the record)
+// and asks for repaints. The
 // window's handlers call them.
 class Evolutions {
 public:
@@ -117,7 +123,7 @@ private:
 
     EvolutionData &d_;
     CalculationContext ctx_;
-    Messages &messages_;
+    KeptMessages messages_;
     std::function<void()> repaint_;
     NumberSeparators sep_;
 };

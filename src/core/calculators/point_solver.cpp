@@ -148,6 +148,7 @@ void Evolutions::NewPoint()
 
 void Evolutions::SolvePoint()
 {
+    const auto run = messages_.StartRun(d_.messages_un_point);
     ResultGrid &g = d_.grille_un_point;
     if (!CheckGivenPair(1)) {
         RefusePoint("Le programme ne peut pas calculer toutes les caractéristiques de l'air avec les points que "

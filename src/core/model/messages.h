@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 namespace brumelle {
 
@@ -16,6 +17,42 @@ public:
     virtual void error(const std::string &text) = 0;
     // Yes/no question titled "Confirmation"; true for "Oui".
     virtual bool confirm(const std::string &text) = 0;
+};
+
+// Passes every message on to the user and keeps, while a calculation runs,
+// the texts its run showed (information, plain and error boxes, as shown), so
+// that the calculation note can repeat them. Questions are only passed on.
+class KeptMessages : public Messages {
+public:
+    explicit KeptMessages(Messages &shown) : shown_(shown) {}
+
+    // Keeps the texts in `kept`, emptied first, until the scope ends: one
+    // calculation's run. Messages outside a run are passed on only.
+    class [[nodiscard]] Run {
+    public:
+        Run(KeptMessages &messages, std::vector<std::string> &kept) : messages_(messages)
+        {
+            kept.clear();
+            messages_.kept_ = &kept;
+        }
+        ~Run() { messages_.kept_ = nullptr; }
+        Run(const Run &) = delete;
+        Run &operator=(const Run &) = delete;
+
+    private:
+        KeptMessages &messages_;
+    };
+    Run StartRun(std::vector<std::string> &kept) { return Run(*this, kept); }
+
+    void information(const std::string &text) override;
+    void message(const std::string &text) override;
+    void error(const std::string &text) override;
+    bool confirm(const std::string &text) override { return shown_.confirm(text); }
+
+private:
+    void keep(const std::string &text);
+    Messages &shown_;
+    std::vector<std::string> *kept_ = nullptr;
 };
 
 // The error box adds a full stop when the last character sorts after ".".

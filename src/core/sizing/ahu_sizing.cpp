@@ -66,6 +66,7 @@ long double AhuSizing::Box(const std::string &text) { return BoxNumber(text, mes
 
 void AhuSizing::SizeAhu()
 {
+    const auto run = messages_.StartRun(d_.messages);
     steps_ = {};
     ResultGrid &g = d_.grille_resultats;
     // 1. Frame. Row 8 of every column a run can write shows the pressure.

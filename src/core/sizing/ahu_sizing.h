@@ -42,6 +42,9 @@ struct AhuData {
     ResultGrid grille_resultats{10, 10};
     int FreshAirMode = 0;   // 1 exchanger, 2 all fresh air, 3 mixing, 4 mixing capped or preheated
     int TreatmentMode = 0;  // 1 coil then humidifier, 2 one device, 3 dehumidifying coil
+
+    // The texts the last run showed, in order (the calculation note repeats them).
+    std::vector<std::string> messages;
 };
 
 // Widths in pixels of the result grid's columns as the window is designed.
@@ -109,7 +112,7 @@ private:
 
     AhuData &d_;
     CalculationContext ctx_;
-    Messages &messages_;
+    KeptMessages messages_;
     std::function<void()> repaint_;
     NumberSeparators sep_;
     SearchSteps steps_;

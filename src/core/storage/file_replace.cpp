@@ -4,6 +4,7 @@
 #include <climits>
 #include <csignal>
 #include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include <dirent.h>
@@ -230,6 +231,13 @@ bool ReplaceFileWhole(const std::string &path, const std::string &bytes)
     case Outcome::InPlace: return writeInPlace(target, bytes);
     default: return false;
     }
+}
+
+std::string CannotWriteMessage(const std::string &path)
+{
+    std::error_code ec;
+    const fs::path full = fs::absolute(path, ec);
+    return "Impossible d'écrire dans " + (ec ? path : full.string());
 }
 
 } // namespace brumelle

@@ -24,4 +24,8 @@ bool ResolveWriteTarget(const std::string &path, std::string &target);
 // file is left behind, nor one left by a save that was killed earlier.
 bool ReplaceFileWhole(const std::string &path, const std::string &bytes);
 
+// What every failed write shows in the error box: "Impossible d'écrire dans"
+// and the file's full name.
+std::string CannotWriteMessage(const std::string &path);
+
 } // namespace brumelle

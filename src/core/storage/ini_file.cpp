@@ -280,8 +280,7 @@ bool UpdateIniFile(const std::string &path, const std::function<void(IniFile &)>
     if (loaded)
         edit(file);
     if (!loaded || !file.SaveToFile(path)) {
-        const std::filesystem::path full = std::filesystem::absolute(path, ec);
-        messages.error("Impossible d'écrire dans " + (ec ? path : full.string()));
+        messages.error(CannotWriteMessage(path));
         return false;
     }
     return true;

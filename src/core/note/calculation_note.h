@@ -1,0 +1,56 @@
+#pragma once
+// The calculation note's content: what the evolutions window and the sizing
+// wizard hold now, as the texts they show, for brumelle-cli and the program
+// to lay out on pages.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "calculators/evolutions.h"
+#include "sizing/ahu_sizing.h"
+
+namespace brumelle {
+
+// A caption and the text beside it, as the window shows them. A choice of
+// radio buttons gives its group's caption (none on the steam tab) and the
+// checked button's.
+struct NoteField {
+    std::string caption;
+    std::string text;
+};
+
+// One calculation that holds results.
+struct NoteSection {
+    std::string title;                          // the tab's caption, or "Dimensionnement CTA"
+    std::vector<NoteField> inputs;              // the boxes as typed, then the choices
+    std::vector<std::vector<std::string>> rows; // the result grid row by row, headings included
+    std::vector<NoteField> results;             // the result boxes
+    std::vector<std::string> messages;          // what its last run showed, as shown
+};
+
+// What the heading names besides the calculations.
+struct NoteStamp {
+    std::string documentPath; // empty while the work has no file
+    int year = 0, month = 0, day = 0; // the day the note is made
+};
+
+struct CalculationNote {
+    std::string title;    // "Note de calcul"
+    std::string document; // the document's file name, or "Sans titre"
+    std::string date;     // "9 décembre 2026"
+    std::string program;  // "Brumelle" and the version
+    NoteField pressure;   // the options dialog's caption and the pressure in use
+    // In the order of the evolutions window's tabs, then the AHU sizing.
+    std::vector<NoteSection> sections;
+};
+
+// A day written out in French: "1 janvier 2027", "9 décembre 2026".
+std::string FrenchDate(int year, int month, int day);
+
+// The note of what the records hold, at the pressure in use. A calculation
+// whose grid holds no result is left out; the single point counts only once
+// solved.
+CalculationNote BuildCalculationNote(const EvolutionData &evolutions, const AhuData &ahu, uint32_t patmPa,
+                                     const NoteStamp &stamp);
+
+} // namespace brumelle

@@ -1,0 +1,29 @@
+#pragma once
+#include <string>
+
+#include <QByteArray>
+
+#include "chart/chart_settings.h"
+#include "chart/overlay.h"
+#include "model/messages.h"
+#include "model/number_format.h"
+#include "note/calculation_note.h"
+
+namespace brumelle {
+
+// The chart of the note is the chart of a plot of this size (the main
+// window's design size), scaled to the page's width.
+constexpr int kNotePlotWidth = 730, kNotePlotHeight = 542;
+
+// The note on A4 portrait pages, as PDF: the heading, the chart with the
+// overlay drawn as vectors through the screen's canvas, then each section;
+// real text in embedded fonts, pages numbered.
+QByteArray CalculationNotePdf(const CalculationNote &note, const ChartSettings &settings,
+                              const OverlayInput &overlay, const NumberSeparators &sep);
+
+// Writes that PDF whole over `path`; when it cannot, shows "Impossible
+// d'écrire dans" and the full name, leaves nothing behind and returns false.
+bool SaveCalculationNote(const std::string &path, const CalculationNote &note, const ChartSettings &settings,
+                         const OverlayInput &overlay, const NumberSeparators &sep, Messages &messages);
+
+} // namespace brumelle
