@@ -1,4 +1,7 @@
 // The file commands of the main window, driven through the program's ports.
+#include <cstdio>
+#include <fstream>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -118,6 +121,45 @@ TEST(Documents, CaptionNamesOnlyWhatWasReadOrWritten)
     f.form.M_ouvrirClick();
     f.form.M_Ouvrir_prefClick();
     EXPECT_TRUE(f.messages.entries.empty());
+}
+
+TEST(Documents, RecentListOpensReordersDropsWhatIsGoneAndOutlivesTheRun)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Brumelle.ini"));
+    const QByteArray doc = "[General]\r\nbon_fichier=1\r\n[CTA]\r\nVapeur=1\r\nMelange=1\r\n";
+    // A name that is not UTF-8, as the system may give one.
+    const std::string latin1 = QFile::encodeName(dir.path()).toStdString() + "/\xE9t\xE9 & co.brm";
+    std::ofstream(latin1) << doc.constData();
+    const QString a = dir.filePath(QStringLiteral("a.brm")), b = dir.filePath(QStringLiteral("b.brm"));
+    Write(a, doc);
+    test::RecordingMessages messages;
+    test::FakeFileChooser files;
+    {
+        BrumelleApp app({&messages, nullptr, nullptr, &files}, ini);
+        TForm1 &form = app.MainWindow();
+        form.show();
+        form.OpenDocumentFile(latin1);
+        files.answers = {a, b};
+        form.M_ouvrirClick();
+        form.m_enregistrer_sousClick();
+        EXPECT_EQ(form.M_recents[0]->text(), QStringLiteral("&1 b.brm"));
+        EXPECT_EQ(form.M_recents[0]->statusTip(), b);
+        EXPECT_EQ(form.M_recents[2]->text(), QStringLiteral("&3 \uFFFDt\uFFFD && co.brm"));
+        EXPECT_FALSE(form.M_recents[3]->isVisible());
+
+        form.M_recents[1]->trigger(); // a.brm
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("a.brm - Brumelle par Orvane"));
+        QFile::remove(b);
+        form.M_recents[1]->trigger(); // b.brm, gone
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{RecentDocumentMissing(b.toStdString())});
+        form.close();
+    }
+    EXPECT_TRUE(Read(ini).contains("[Documents recents]\r\nFichier1=" + QFile::encodeName(a) + "\r\nFichier2="));
+    BrumelleApp again({&messages}, ini);
+    again.MainWindow().show();
+    EXPECT_EQ(again.MainWindow().Recent().Paths(), (std::vector<std::string>{a.toStdString(), latin1}));
+    std::remove(latin1.c_str()); // a name the temporary folder cannot spell
 }
 
 TEST(Preferences, ReadAtActivationWrittenAtCloseOnlyOnceRead)
