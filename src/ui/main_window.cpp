@@ -1,19 +1,24 @@
 #include "ui/main_window.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStatusBar>
+#include <QTimer>
+#include <QUrl>
 
 #include "chart/overlay.h"
 #include "chart/paint.h"
@@ -82,6 +87,7 @@ TForm1::TForm1(ProgramState &state, Calculations &calculations, Ports ports, QSt
     statusBar_->setSizeGripEnabled(false);
     buildMenus();
     buildRecentItems();
+    setAcceptDrops(true);
     resize(800, 600);
 }
 
@@ -436,6 +442,61 @@ void TForm1::M_recentClick(size_t index)
         return;
     }
     OpenDocumentFile(path);
+}
+
+namespace {
+
+// The first dropped local file the program opens, as the system's bytes, and
+// whether it is a document; nothing when there is none.
+struct DroppedFile {
+    QByteArray path;
+    bool document = false;
+};
+
+std::optional<DroppedFile> FirstDroppedFile(const QMimeData *data)
+{
+    if (!data)
+        return std::nullopt;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        // The encoded path keeps every byte of a name that is not UTF-8.
+        const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        const QByteArray lower = path.toLower();
+        if (lower.endsWith(".brm") || lower.endsWith(".pfs"))
+            return DroppedFile{path, lower.endsWith(".brm")};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void TForm1::dragEnterEvent(QDragEnterEvent *e)
+{
+    // While a modal window is up, the chart is not where the user works.
+    if (!QApplication::activeModalWidget() && FirstDroppedFile(e->mimeData()))
+        e->acceptProposedAction();
+    else
+        e->ignore();
+}
+
+void TForm1::dropEvent(QDropEvent *e)
+{
+    const std::optional<DroppedFile> dropped = FirstDroppedFile(e->mimeData());
+    if (!dropped || QApplication::activeModalWidget()) {
+        e->ignore();
+        return;
+    }
+    e->acceptProposedAction();
+    // Once the drop is over: the opening's message boxes must not keep the
+    // application the file came from waiting for the drop to end.
+    QTimer::singleShot(0, this, [this, file = *dropped] {
+        const std::string path = file.path.toStdString();
+        if (file.document)
+            OpenDocumentFile(path);
+        else if (OpenPreferences(path, state_.settings, messages_))
+            RepaintChart();
+    });
 }
 
 void TForm1::M_AideClick()

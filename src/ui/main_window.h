@@ -133,6 +133,11 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // A dropped "*.brm" opens as "Ouvrir..." opens one, a "*.pfs" as
+    // "Ouvrir préférences..." does; of several files, the first of either
+    // kind. A drop with neither is refused (the drag shows it).
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenus();

@@ -5,8 +5,10 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
 
@@ -160,6 +162,35 @@ TEST(Documents, RecentListOpensReordersDropsWhatIsGoneAndOutlivesTheRun)
     again.MainWindow().show();
     EXPECT_EQ(again.MainWindow().Recent().Paths(), (std::vector<std::string>{a.toStdString(), latin1}));
     std::remove(latin1.c_str()); // a name the temporary folder cannot spell
+}
+
+// Drops as the window system delivers them; the opening follows the drop.
+TEST(Documents, DropOpensTheFirstDocumentOrPreferenceFileAndRefusesTheRest)
+{
+    Fixture f;
+    const QString pfs = f.dir.filePath(QStringLiteral("froid.PFS")), brm = f.dir.filePath(QStringLiteral("b.brm"));
+    Write(pfs, "[Temperature seche]\r\nMini=-10\r\n");
+    Write(brm, "[General]\r\nbon_fichier=1\r\n[CTA]\r\nVapeur=1\r\nMelange=1\r\n");
+    auto drop = [&f](const QList<QUrl> &urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&f.form, &enter);
+        if (enter.isAccepted()) {
+            QDropEvent dropped(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&f.form, &dropped);
+            QCoreApplication::processEvents();
+        }
+        return enter.isAccepted();
+    };
+    const QUrl text = QUrl::fromLocalFile(f.dir.filePath(QStringLiteral("notes.txt")));
+    EXPECT_FALSE(drop({text, QUrl(QStringLiteral("https://example.org/a.brm"))}));
+    EXPECT_TRUE(drop({text, QUrl::fromLocalFile(pfs), QUrl::fromLocalFile(brm)}));
+    EXPECT_EQ(f.state.settings.TS.Mini, -10);
+    EXPECT_EQ(f.form.windowTitle(), QStringLiteral("Sans titre - Brumelle par Orvane"));
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(brm)}));
+    EXPECT_EQ(f.form.windowTitle(), QStringLiteral("b.brm - Brumelle par Orvane"));
+    EXPECT_TRUE(f.messages.entries.empty());
 }
 
 TEST(Preferences, ReadAtActivationWrittenAtCloseOnlyOnceRead)
