@@ -1,12 +1,14 @@
 #include "ui/options_dialog.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -30,6 +32,25 @@ class OneStepSpinBox : public QSpinBox {
 public:
     using QSpinBox::QSpinBox;
     void stepBy(int steps) override { QSpinBox::stepBy(steps > 0 ? 1 : steps < 0 ? -1 : 0); }
+};
+
+// Enter in the altitude box computes as its button does, instead of
+// pressing "Ok" and closing the dialog with the pressure not yet computed.
+class EnterLineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void()> onEnter;
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && onEnter) {
+            onEnter();
+            e->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(e);
+    }
 };
 
 constexpr int kWidth = 488;
@@ -308,7 +329,9 @@ void TPrecision::buildGeneral()
 
     // The altitude row, in tab order after the pressure, ends at the page's right margin.
     auto *altitude = new QLabel(QStringLiteral("Altitude en m"), p);
-    E_Altitude = new QLineEdit(QStringLiteral("0"), p);
+    auto *altitudeEdit = new EnterLineEdit(QStringLiteral("0"), p);
+    altitudeEdit->onEnter = [this] { B_AltitudeClick(); };
+    E_Altitude = altitudeEdit;
     E_Altitude->setObjectName(QStringLiteral("E_Altitude"));
     altitude->setBuddy(E_Altitude);
     B_Altitude = new QPushButton(QStringLiteral("Calculer"), p);

@@ -392,8 +392,9 @@ TEST(OptionsDialog, AltitudeFillsOnlyThePressureBox)
     f.open();
     const QString at1000 = QString::number(*StandardPressureAt(1000));
     f.dialog.E_Altitude->setText(QStringLiteral("1000"));
-    f.dialog.B_Altitude->click();
+    key(f.dialog.E_Altitude, Qt::Key_Return); // Enter computes; the dialog stays open
     EXPECT_EQ(f.dialog.E_Pression->text(), at1000);
+    EXPECT_TRUE(f.dialog.isVisible());
     f.dialog.E_Altitude->setText(QStringLiteral("sommet"));
     f.dialog.B_Altitude->click();
     EXPECT_EQ(f.messages.entries, (std::vector<test::RecordingMessages::Entry>{{"message", kAltitudeRefused}}));
