@@ -26,6 +26,7 @@ constexpr int kRowHeight = 17;
 constexpr int kGroupHeight = 40;
 constexpr int kGroupStep = 42;
 constexpr int kLeftWidth = 150; // input boxes; the grid takes the right-hand side
+constexpr QSize kStartSize(397, 337); // also the smallest
 } // namespace
 
 // ---- TF_calcul_un_point
@@ -37,9 +38,10 @@ TF_calcul_un_point::TF_calcul_un_point(ProgramState &state, Evolutions &core, Cl
 {
     setObjectName(QStringLiteral("F_calcul_un_point"));
     setWindowTitle(QStringLiteral("Calcul d'un point"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
     setFont(ChartFont());
-    setFixedSize(397, 337);
+    setMinimumSize(kStartSize);
+    resize(kStartSize);
 
     Pages_calculs = new MultiRowTabs(3, this);
     Pages_calculs->setObjectName(QStringLiteral("Pages_calculs"));
@@ -54,7 +56,7 @@ TF_calcul_un_point::TF_calcul_un_point(ProgramState &state, Evolutions &core, Cl
     page(F_calc_Froid_avec, "F_calc_Froid_avec", QStringLiteral("Batterie froide"));
     page(F_calc_laveur, "F_calc_laveur", QStringLiteral("Laveur d'air"));
     page(F_Calc_vapeur, "F_Calc_vapeur", QStringLiteral("Humidificateur vapeur"));
-    Pages_calculs->place(QRect(0, 0, 397, 337));
+    Pages_calculs->place(QRect(QPoint(0, 0), kStartSize));
 
     buildPoint();
     buildHeating();
@@ -62,7 +64,47 @@ TF_calcul_un_point::TF_calcul_un_point(ProgramState &state, Evolutions &core, Cl
     buildCooling();
     buildWasher();
     buildSteam();
+    buildGrowth();
     connectAll();
+}
+
+void TF_calcul_un_point::buildGrowth()
+{
+    using G = WindowGrowth;
+    for (const auto &[view, widths] : grids_)
+        growth_.Add(view, G::kGrow);
+    // A result box under a grid: its group moves down and takes its share of the width, the box fills the group.
+    auto under = [this](QLineEdit *edit, double left, double right) {
+        QWidget *group = edit->parentWidget();
+        growth_.Add(group, {left, 1, right, 1});
+        growth_.Add(edit, G::kWider, group);
+    };
+    for (QWidget *w : std::initializer_list<QWidget *>{B_Calcul_point, B_Nouveau_1point, B_copier_point,
+                                                        Check_dessin_1point})
+        growth_.Add(w, G::kRight);
+    for (QWidget *w : std::initializer_list<QWidget *>{E_valeur_dep, C_unite_dep, E_valeur_arr, C_unite_arr,
+                                                        B_calcul_melange, B_copier_Melange, Check_dessin_melange})
+        growth_.Add(w, G::kDown);
+    under(e_P_bc, 0, 1);
+    under(E_P_BFC, 0, 0.5);
+    under(E_Efficacite_BFC, 0.5, 1);
+    under(e_condensation_bfc, 0, 1);
+    under(E_efficacite_lav, 0, 0.5);
+    under(E_qm_eau_lav, 0.5, 1);
+    under(E_qm_eau_vap, 0, 1);
+    growth_.Add(radio_vap_theorique, {0, 1, 1, 1});
+    growth_.Add(radio_vap_reelle, {0, 1, 1, 1});
+}
+
+void TF_calcul_un_point::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (!Pages_calculs)
+        return; // the starting size, given while the window is being built
+    Pages_calculs->place(rect());
+    growth_.Apply(size() - kStartSize);
+    for (const auto &[view, widths] : grids_)
+        FillGrid(view, widths, 1, kRowHeight);
 }
 
 QLineEdit *TF_calcul_un_point::box(QWidget *page, const QString &caption, const QRect &rect, bool readOnly)
@@ -115,6 +157,7 @@ QTableView *TF_calcul_un_point::grid(QWidget *page, ResultGridModel *&model, Res
         width += widths[c];
     }
     view->setGeometry(at.x(), at.y(), width + 2 * view->frameWidth(), 9 * kRowHeight + 2 * view->frameWidth());
+    grids_.push_back({view, widths});
     return view;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <QDialog>
 
@@ -9,6 +11,7 @@
 #include "ui/multi_row_tabs.h"
 #include "ui/record_boxes.h"
 #include "ui/result_grid_model.h"
+#include "ui/window_growth.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -112,8 +115,11 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Enlarged, the grids and what lies beside or under them grow with the window.
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
+    void buildGrowth();
     QLineEdit *box(QWidget *page, const QString &caption, const QRect &rect, bool readOnly);
     // An input box shows its field and writes into it as it changes; a result
     // box only shows its field.
@@ -143,6 +149,8 @@ private:
     Clipboard &clipboard_;
     std::function<void()> repaint_;
     Evolutions &core_;
+    WindowGrowth growth_;
+    std::vector<std::pair<QTableView *, QList<int>>> grids_; // each with its own column widths
     ResultGridModel *m_un_point_ = nullptr, *m_BC_ = nullptr, *m_melange_ = nullptr, *m_bfc_ = nullptr,
                     *m_lav_ = nullptr, *m_vap_ = nullptr;
 };

@@ -1,17 +1,25 @@
 #include "ui/main_window.h"
 
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDate>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStatusBar>
+#include <QTimer>
+#include <QUrl>
 
 #include "calculations.h"
 #include "chart/overlay.h"
@@ -82,6 +90,8 @@ TForm1::TForm1(ProgramState &state, Calculations &calculations, Ports ports, QSt
     statusBar_->addWidget(status_, 1);
     statusBar_->setSizeGripEnabled(false);
     buildMenus();
+    buildRecentItems();
+    setAcceptDrops(true);
     resize(800, 600);
 }
 
@@ -95,7 +105,7 @@ QAction *TForm1::addItem(QMenu *menu, const QString &caption, const QKeySequence
 
 void TForm1::buildMenus()
 {
-    QMenu *fichier = menuBar()->addMenu(QStringLiteral("&Fichier"));
+    QMenu *fichier = fichier_ = menuBar()->addMenu(QStringLiteral("&Fichier"));
     M_ouvrir = addItem(fichier, QStringLiteral("Ouvrir..."));
     M_enregistrer_sous = addItem(fichier, QStringLiteral("Enregistrer sous..."));
     fichier->addSeparator();
@@ -168,6 +178,8 @@ void TForm1::FormActivate()
     IniFile file;
     file.LoadFromFile(settingsFile_.toStdString());
     ReadSettings(file, state_.settings);
+    recent_.Read(file);
+    ShowRecentDocuments();
     settingsRead_ = true;
     state_.zoom.ZoomFloorTS = state_.settings.TS.Mini;
     state_.flags = DrawingFlags{};
@@ -373,8 +385,10 @@ void TForm1::OpenDocumentFile(const std::string &path)
     file.LoadFromFile(path);
     // The caption names the document once it has been read whole.
     if (OpenDocument(file, state_, calculations_, messages_, [this] { RepaintChart(); }) ==
-        DocumentOpening::Opened)
+        DocumentOpening::Opened) {
         ShowDocumentName(QFile::decodeName(QByteArray::fromStdString(path)));
+        RememberDocument(path);
+    }
 }
 
 void TForm1::BringToFront()
@@ -393,8 +407,10 @@ void TForm1::BringToFront()
 void TForm1::m_enregistrer_sousClick()
 {
     const auto path = files_.Choose(Request(FileRequest::Mode::Save, FileRequest::Type::Document));
-    if (path && SaveDocument(path->toStdString(), state_, messages_) == DocumentSaving::Saved)
+    if (path && SaveDocument(path->toStdString(), state_, messages_) == DocumentSaving::Saved) {
         ShowDocumentName(*path);
+        RememberDocument(QFile::encodeName(*path).toStdString());
+    }
 }
 
 void TForm1::M_Ouvrir_prefClick()
@@ -429,6 +445,114 @@ void TForm1::M_note_calculClick()
     SaveCalculationNote(path->toStdString(), note, state_.settings, OverlayOf(state_), separators_, messages_);
 }
 
+void TForm1::buildRecentItems()
+{
+    for (size_t i = 0; i < M_recents.size(); ++i) {
+        QAction *a = new QAction(this);
+        a->setObjectName(QStringLiteral("M_recent%1").arg(i + 1));
+        a->setVisible(false);
+        fichier_->insertAction(Quitter1, a);
+        connect(a, &QAction::triggered, this, [this, i] { M_recentClick(i); });
+        M_recents[i] = a;
+    }
+    recentsEnd_ = fichier_->insertSeparator(Quitter1);
+    recentsEnd_->setVisible(false);
+}
+
+void TForm1::ShowRecentDocuments()
+{
+    const std::vector<std::string> &paths = recent_.Paths();
+    for (size_t i = 0; i < M_recents.size(); ++i) {
+        QAction *a = M_recents[i];
+        a->setVisible(i < paths.size());
+        if (i >= paths.size())
+            continue;
+        const QString full = QFile::decodeName(QByteArray::fromStdString(paths[i]));
+        QString name = QFileInfo(full).fileName();
+        a->setText(QStringLiteral("&%1 %2").arg(QString::number(i + 1), name.replace(u'&', QStringLiteral("&&"))));
+        a->setStatusTip(full);
+    }
+    recentsEnd_->setVisible(!paths.empty());
+}
+
+void TForm1::RememberDocument(const std::string &path)
+{
+    recent_.Add(path);
+    ShowRecentDocuments();
+}
+
+void TForm1::M_recentClick(size_t index)
+{
+    if (index >= recent_.Paths().size())
+        return;
+    const std::string path = recent_.Paths()[index];
+    // Only a document that is gone leaves the list; one that cannot be read
+    // gets the opening's own message.
+    std::error_code ec;
+    if (std::filesystem::status(path, ec).type() == std::filesystem::file_type::not_found) {
+        recent_.Remove(path);
+        ShowRecentDocuments();
+        messages_.message(RecentDocumentMissing(QFile::decodeName(QByteArray::fromStdString(path)).toStdString()));
+        return;
+    }
+    OpenDocumentFile(path);
+}
+
+namespace {
+
+// The first dropped local file the program opens, as the system's bytes, and
+// whether it is a document; nothing when there is none.
+struct DroppedFile {
+    QByteArray path;
+    bool document = false;
+};
+
+std::optional<DroppedFile> FirstDroppedFile(const QMimeData *data)
+{
+    if (!data)
+        return std::nullopt;
+    for (const QUrl &url : data->urls()) {
+        if (!url.isLocalFile())
+            continue;
+        // The encoded path keeps every byte of a name that is not UTF-8.
+        const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+        const QByteArray lower = path.toLower();
+        if (lower.endsWith(".brm") || lower.endsWith(".pfs"))
+            return DroppedFile{path, lower.endsWith(".brm")};
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+void TForm1::dragEnterEvent(QDragEnterEvent *e)
+{
+    // While a modal window is up, the chart is not where the user works.
+    if (!QApplication::activeModalWidget() && FirstDroppedFile(e->mimeData()))
+        e->acceptProposedAction();
+    else
+        e->ignore();
+}
+
+void TForm1::dropEvent(QDropEvent *e)
+{
+    const std::optional<DroppedFile> dropped = FirstDroppedFile(e->mimeData());
+    if (!dropped || QApplication::activeModalWidget()) {
+        e->ignore();
+        return;
+    }
+    e->acceptProposedAction();
+    // Once the drop is over: the opening's message boxes must not keep the
+    // application the file came from waiting for the drop to end.
+    QTimer::singleShot(0, this, [this, file = *dropped] {
+        const std::string path = file.path.toStdString();
+        if (file.document)
+            OpenDocumentFile(path);
+        else if (OpenPreferences(path, state_.settings, messages_))
+            RepaintChart();
+    });
+}
+
 void TForm1::M_AideClick()
 {
     if (windows_)
@@ -449,8 +573,13 @@ void TForm1::closeEvent(QCloseEvent *e)
     // A file that cannot be written is reported, and the program still ends.
     if (settingsRead_ && !settingsWritten_) {
         settingsWritten_ = true;
-        UpdateIniFile(settingsFile_.toStdString(), [this](IniFile &f) { WriteSettings(f, state_.settings); },
-                      messages_);
+        UpdateIniFile(
+            settingsFile_.toStdString(),
+            [this](IniFile &f) {
+                WriteSettings(f, state_.settings);
+                recent_.Write(f);
+            },
+            messages_);
     }
     e->accept();
 }

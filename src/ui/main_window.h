@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <functional>
 #include <string>
 
@@ -6,6 +7,7 @@
 
 #include "model/number_format.h"
 #include "program_state.h"
+#include "storage/recent_documents.h"
 #include "ui/chart_printer.h"
 
 class QAction;
@@ -91,6 +93,8 @@ public:
     QAction *M_Dim_CTA = nullptr;
     QAction *M_aide = nullptr;
     QAction *M_apropos = nullptr;
+    // The last documents, above "&Quitter"; hidden while the list is shorter.
+    std::array<QAction *, RecentDocuments::kMax> M_recents{};
 
     // Event handlers.
     void FormActivate();
@@ -118,11 +122,15 @@ public slots:
     void M_AideClick();
     void M_AproposClick();
     void Quitter1Click();
+    // A listed document: opened as "Ouvrir..." opens one, or taken off the
+    // list, with a message, when it is no longer there.
+    void M_recentClick(size_t index);
 
 public:
     // Opens a document as "Ouvrir..." does after its dialog, messages included;
     // `path` in the system's bytes.
     void OpenDocumentFile(const std::string &path);
+    const RecentDocuments &Recent() const { return recent_; }
     // Another start of the program asked for this window: shown normally
     // (restored when minimised), raised and activated, with the modal window
     // in use on top of it.
@@ -131,6 +139,11 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    // A dropped "*.brm" opens as "Ouvrir..." opens one, a "*.pfs" as
+    // "Ouvrir préférences..." does; of several files, the first of either
+    // kind. A drop with neither is refused (the drag shows it).
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
     void buildMenus();
@@ -146,6 +159,10 @@ private:
 
     // The caption once a document was read or written.
     void ShowDocumentName(const QString &path);
+    void buildRecentItems();
+    // A document opened or saved goes to the top of the list.
+    void RememberDocument(const std::string &path);
+    void ShowRecentDocuments();
 
     ProgramState &state_;
     Calculations &calculations_;
@@ -163,6 +180,10 @@ private:
     QStatusBar *statusBar_ = nullptr;
     bool activated_ = false;
     ProgramWindows *windows_ = nullptr;
+    QMenu *fichier_ = nullptr;
+    QAction *recentsEnd_ = nullptr; // the separator under the list
+    // Read with the settings, written with them at close.
+    RecentDocuments recent_;
 };
 
 } // namespace brumelle

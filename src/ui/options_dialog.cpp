@@ -1,12 +1,14 @@
 #include "ui/options_dialog.h"
 
 #include <algorithm>
+#include <functional>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include <QButtonGroup>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -30,6 +32,25 @@ class OneStepSpinBox : public QSpinBox {
 public:
     using QSpinBox::QSpinBox;
     void stepBy(int steps) override { QSpinBox::stepBy(steps > 0 ? 1 : steps < 0 ? -1 : 0); }
+};
+
+// Enter in the altitude box computes as its button does, instead of
+// pressing "Ok" and closing the dialog with the pressure not yet computed.
+class EnterLineEdit : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    std::function<void()> onEnter;
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && onEnter) {
+            onEnter();
+            e->accept();
+            return;
+        }
+        QLineEdit::keyPressEvent(e);
+    }
 };
 
 constexpr int kWidth = 488;
@@ -306,6 +327,26 @@ void TPrecision::buildGeneral()
     E_Pression->setGeometry(kGroupGap + labelWidth, 48, 90, kSpinHeight);
     label->setBuddy(E_Pression);
 
+    // The altitude row, in tab order after the pressure, ends at the page's right margin.
+    auto *altitude = new QLabel(QStringLiteral("Altitude en m"), p);
+    auto *altitudeEdit = new EnterLineEdit(QStringLiteral("0"), p);
+    altitudeEdit->onEnter = [this] { B_AltitudeClick(); };
+    E_Altitude = altitudeEdit;
+    E_Altitude->setObjectName(QStringLiteral("E_Altitude"));
+    altitude->setBuddy(E_Altitude);
+    B_Altitude = new QPushButton(QStringLiteral("Calculer"), p);
+    B_Altitude->setObjectName(QStringLiteral("B_Altitude"));
+    B_Altitude->setToolTip(QStringLiteral("Pression de l'atmosphère standard à cette altitude"));
+    B_Altitude->setAutoDefault(false);
+    const int buttonWidth = B_Altitude->fontMetrics().horizontalAdvance(B_Altitude->text()) + 24;
+    const int buttonX = kWidth - 2 * kGroupGap - buttonWidth;
+    B_Altitude->setGeometry(buttonX, 48 + (kSpinHeight - kButtonHeight) / 2, buttonWidth, kButtonHeight);
+    constexpr int kAltitudeWidth = 52;
+    E_Altitude->setGeometry(buttonX - 6 - kAltitudeWidth, 48, kAltitudeWidth, kSpinHeight);
+    const int altitudeWidth = altitude->sizeHint().width() + 6;
+    altitude->setGeometry(E_Altitude->x() - altitudeWidth, 48, altitudeWidth, kSpinHeight);
+    connect(B_Altitude, &QPushButton::clicked, this, &TPrecision::B_AltitudeClick);
+
     const int groupWidth = (kWidth - 4 * kGroupGap) / 2, groupY = 84, groupHeight = 56;
     auto *ts = new QGroupBox(QStringLiteral("Température sèche à 100% de zoom"), p);
     ts->setGeometry(kGroupGap, groupY, groupWidth, groupHeight);
@@ -374,6 +415,13 @@ void TPrecision::B_OkClick()
     if (!writeColoursAndStyles_ || writeColoursAndStyles_())
         calculations_.PressureTyped(E_Pression->text().toStdString(), pressureAtOpening_);
     accept();
+}
+
+// Only the box changes: "Ok" makes it the pressure in use, as a typed one.
+void TPrecision::B_AltitudeClick()
+{
+    if (const auto pPa = PressureAtTypedAltitude(E_Altitude->text().toStdString(), messages_))
+        E_Pression->setText(QString::number(*pPa));
 }
 
 void TPrecision::ChooseColour(ColourPanel *panel)

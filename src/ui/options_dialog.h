@@ -93,6 +93,10 @@ public:
     // Général
     ColourPanel *P_couleur_fenetre = nullptr;
     QLineEdit *E_Pression = nullptr;
+    // Beside the pressure: an altitude whose standard pressure the button
+    // puts in E_Pression. Not saved anywhere.
+    QLineEdit *E_Altitude = nullptr;
+    QPushButton *B_Altitude = nullptr;
     QSpinBox *TS_maxi_100 = nullptr, *TS_mini_100 = nullptr, *R_maxi_100 = nullptr, *R_mini_100 = nullptr;
 
     QPushButton *B_Ok = nullptr, *B_Annuler = nullptr;
@@ -100,6 +104,7 @@ public:
     // Handlers.
     void FormActivate();
     void B_OkClick();
+    void B_AltitudeClick();
     void P_couleur_tsClick();
     void P_couleur_RClick();
     void P_couleur_HRClick();

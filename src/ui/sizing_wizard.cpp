@@ -37,9 +37,10 @@ TF_dimensionnement::TF_dimensionnement(ProgramState &state, AhuSizing &core, Cli
 {
     setObjectName(QStringLiteral("F_dimensionnement"));
     setWindowTitle(QStringLiteral("Dimensionnement du matériel"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
+    setWindowFlags(Qt::Dialog | Qt::WindowCloseButtonHint | Qt::WindowTitleHint);
     setFont(ChartFont());
-    setFixedSize(kWidth, kHeight);
+    setMinimumSize(kWidth, kHeight); // the starting size is the smallest
+    resize(kWidth, kHeight);
 
     Notebook1 = new QStackedWidget(this);
     Notebook1->setObjectName(QStringLiteral("Notebook1"));
@@ -74,6 +75,15 @@ TF_dimensionnement::TF_dimensionnement(ProgramState &state, AhuSizing &core, Cli
     PageProxy3->OnShow = [this](bool next) { PageProxy3Show(next); };
     PageProxy4->OnShow = [this](bool next) { PageProxy4Show(next); };
     PageManager1->Loaded();
+
+    using G = WindowGrowth;
+    growth_.Add(Notebook1, G::kGrow);
+    growth_.Add(Panel1, {0, 1, 1, 1});
+    growth_.Add(B_back, G::kRight);
+    growth_.Add(B_avant, G::kRight);
+    growth_.Add(grille_resultats, G::kGrow);
+    growth_.Add(Check_dessin_CTA, G::kDown);
+    growth_.Add(B_copier_CTA, {1, 1, 1, 1});
 
     connect(Check_dessin_CTA, &QCheckBox::toggled, this, [this] { Check_dessin_CTAClick(); });
     connect(B_copier_CTA, &QPushButton::clicked, this, [this] { B_copier_CTAClick(); });
@@ -217,7 +227,8 @@ void TF_dimensionnement::buildResult(QWidget *p)
     corner_->setAttribute(Qt::WA_TransparentForMouseEvents);
     corner_->setStyleSheet(QStringLiteral("background-color: rgb(212, 208, 200); padding-left: 3px; "
                                           "border-right: 1px solid #a0a0a0; border-bottom: 1px solid #a0a0a0;"));
-    grille_resultats->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Always there at the starting size, where the columns never fit.
+    grille_resultats->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     grille_resultats->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grille_resultats->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     grille_resultats->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -266,16 +277,30 @@ void TF_dimensionnement::Refresh()
     const QAbstractItemView *view = grille_resultats; // where the width hint is public
     grille_resultats->setColumnHidden(0, true);
     grille_resultats->setRowHidden(0, true);
-    QHeaderView *columns = grille_resultats->horizontalHeader();
+    const QHeaderView *columns = grille_resultats->horizontalHeader();
+    resultWidths_ = QList<int>(g.ColCount(), 0);
     for (int col = 1; col < g.ColCount(); ++col) {
         const int width = g.ColWidth(col) > 0 ? g.ColWidth(col) : kDefaultColWidth;
-        grille_resultats->setColumnWidth(
-            col, std::max({width, view->sizeHintForColumn(col), columns->sectionSizeHint(col)}));
+        resultWidths_[col] = std::max({width, view->sizeHintForColumn(col), columns->sectionSizeHint(col)});
     }
-    const QHeaderView *rows = grille_resultats->verticalHeader();
     corner_->setText(QString::fromStdString(g.Cell(0, 0)));
+    FitResultGrid();
+}
+
+void TF_dimensionnement::FitResultGrid()
+{
+    FillGrid(grille_resultats, resultWidths_, 1, kRowHeight);
+    const QHeaderView *rows = grille_resultats->verticalHeader();
     corner_->setGeometry(grille_resultats->frameWidth(), grille_resultats->frameWidth(), rows->sizeHint().width(),
-                         columns->height());
+                         grille_resultats->horizontalHeader()->height());
+}
+
+void TF_dimensionnement::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    growth_.Apply(size() - QSize(kWidth, kHeight));
+    if (!resultWidths_.isEmpty())
+        FitResultGrid();
 }
 
 void TF_dimensionnement::EnablingRule()

@@ -9,6 +9,7 @@
 #include "program_state.h"
 #include "ui/record_boxes.h"
 #include "ui/result_grid_model.h"
+#include "ui/window_growth.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -73,6 +74,9 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Enlarged, the pages and the result grid grow with the window; the
+    // buttons keep to its bottom right-hand corner.
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QWidget *page(const char *name, const QString &heading);
@@ -85,6 +89,8 @@ private:
     void buildResult(QWidget *p);
     void FreshAirClick(AhuRadio button);
     void EnablingRule();
+    // The result grid's columns at their own widths, widened to fill the view when it has room.
+    void FitResultGrid();
 
     ProgramState &state_;
     AhuData &d_;
@@ -94,6 +100,8 @@ private:
     std::function<void()> repaint_;
     ResultGridModel *model_ = nullptr;
     QLabel *corner_ = nullptr;
+    QList<int> resultWidths_; // each column's own width, the hidden headings column 0
+    WindowGrowth growth_;
     std::vector<std::pair<QRadioButton *, AhuRadio>> radios_;
 };
 

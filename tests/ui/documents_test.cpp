@@ -1,9 +1,14 @@
 // The file commands of the main window, driven through the program's ports.
+#include <cstdio>
+#include <fstream>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTableView>
 
@@ -117,6 +122,74 @@ TEST(Documents, CaptionNamesOnlyWhatWasReadOrWritten)
     f.messages.entries.clear();
     f.form.M_ouvrirClick();
     f.form.M_Ouvrir_prefClick();
+    EXPECT_TRUE(f.messages.entries.empty());
+}
+
+TEST(Documents, RecentListOpensReordersDropsWhatIsGoneAndOutlivesTheRun)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Brumelle.ini"));
+    const QByteArray doc = "[General]\r\nbon_fichier=1\r\n[CTA]\r\nVapeur=1\r\nMelange=1\r\n";
+    // A name that is not UTF-8, as the system may give one.
+    const std::string latin1 = QFile::encodeName(dir.path()).toStdString() + "/\xE9t\xE9 & co.brm";
+    std::ofstream(latin1) << doc.constData();
+    const QString a = dir.filePath(QStringLiteral("a.brm")), b = dir.filePath(QStringLiteral("b.brm"));
+    Write(a, doc);
+    test::RecordingMessages messages;
+    test::FakeFileChooser files;
+    {
+        BrumelleApp app({&messages, nullptr, nullptr, &files}, ini);
+        TForm1 &form = app.MainWindow();
+        form.show();
+        form.OpenDocumentFile(latin1);
+        files.answers = {a, b};
+        form.M_ouvrirClick();
+        form.m_enregistrer_sousClick();
+        EXPECT_EQ(form.M_recents[0]->text(), QStringLiteral("&1 b.brm"));
+        EXPECT_EQ(form.M_recents[0]->statusTip(), b);
+        EXPECT_EQ(form.M_recents[2]->text(), QStringLiteral("&3 \uFFFDt\uFFFD && co.brm"));
+        EXPECT_FALSE(form.M_recents[3]->isVisible());
+
+        form.M_recents[1]->trigger(); // a.brm
+        EXPECT_EQ(form.windowTitle(), QStringLiteral("a.brm - Brumelle par Orvane"));
+        QFile::remove(b);
+        form.M_recents[1]->trigger(); // b.brm, gone
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{RecentDocumentMissing(b.toStdString())});
+        form.close();
+    }
+    EXPECT_TRUE(Read(ini).contains("[Documents recents]\r\nFichier1=" + QFile::encodeName(a) + "\r\nFichier2="));
+    BrumelleApp again({&messages}, ini);
+    again.MainWindow().show();
+    EXPECT_EQ(again.MainWindow().Recent().Paths(), (std::vector<std::string>{a.toStdString(), latin1}));
+    std::remove(latin1.c_str()); // a name the temporary folder cannot spell
+}
+
+// Drops as the window system delivers them; the opening follows the drop.
+TEST(Documents, DropOpensTheFirstDocumentOrPreferenceFileAndRefusesTheRest)
+{
+    Fixture f;
+    const QString pfs = f.dir.filePath(QStringLiteral("froid.PFS")), brm = f.dir.filePath(QStringLiteral("b.brm"));
+    Write(pfs, "[Temperature seche]\r\nMini=-10\r\n");
+    Write(brm, "[General]\r\nbon_fichier=1\r\n[CTA]\r\nVapeur=1\r\nMelange=1\r\n");
+    auto drop = [&f](const QList<QUrl> &urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(&f.form, &enter);
+        if (enter.isAccepted()) {
+            QDropEvent dropped(QPointF(100, 100), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(&f.form, &dropped);
+            QCoreApplication::processEvents();
+        }
+        return enter.isAccepted();
+    };
+    const QUrl text = QUrl::fromLocalFile(f.dir.filePath(QStringLiteral("notes.txt")));
+    EXPECT_FALSE(drop({text, QUrl(QStringLiteral("https://example.org/a.brm"))}));
+    EXPECT_TRUE(drop({text, QUrl::fromLocalFile(pfs), QUrl::fromLocalFile(brm)}));
+    EXPECT_EQ(f.state.settings.TS.Mini, -10);
+    EXPECT_EQ(f.form.windowTitle(), QStringLiteral("Sans titre - Brumelle par Orvane"));
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(brm)}));
+    EXPECT_EQ(f.form.windowTitle(), QStringLiteral("b.brm - Brumelle par Orvane"));
     EXPECT_TRUE(f.messages.entries.empty());
 }
 

@@ -39,12 +39,12 @@ struct Fixture {
 
 } // namespace
 
-TEST(EvolutionsWindow, FixedSizeTabsAndCaption)
+TEST(EvolutionsWindow, StartingSizeTabsAndCaption)
 {
     Fixture f;
     EXPECT_EQ(f.window.windowTitle(), QStringLiteral("Calcul d'un point"));
     EXPECT_EQ(f.window.size(), QSize(397, 337));
-    EXPECT_EQ(f.window.minimumSize(), f.window.maximumSize());
+    EXPECT_EQ(f.window.minimumSize(), f.window.size());
     const QStringList tabs = {"Un point", "Batterie chaude", "Mélange", "Batterie froide", "Laveur d'air",
                               "Humidificateur vapeur"};
     ASSERT_EQ(f.window.Pages_calculs->count(), tabs.size());

@@ -21,11 +21,13 @@ struct Item {
     QKeySequence shortcut;
 };
 
+// The items the user sees: the last documents' are hidden while the list is empty.
 std::vector<Item> itemsOf(QMenu *menu)
 {
     std::vector<Item> items;
     for (QAction *a : menu->actions())
-        items.push_back({a->isSeparator() ? QStringLiteral("-") : a->text(), a->shortcut()});
+        if (a->isVisible())
+            items.push_back({a->isSeparator() ? QStringLiteral("-") : a->text(), a->shortcut()});
     return items;
 }
 

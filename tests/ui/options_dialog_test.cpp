@@ -21,6 +21,7 @@
 
 #include "calculations.h"
 #include "chart/line_styles.h"
+#include "model/pressure.h"
 #include "render/locale_separators.h"
 #include "support/fake_ui_ports.h"
 #include "support/recording_messages.h"
@@ -383,6 +384,24 @@ TEST(OptionsDialog, PressureBox)
                                     : std::vector<test::RecordingMessages::Entry>{};
         EXPECT_EQ(f.messages.entries, expected) << typed;
     }
+}
+
+TEST(OptionsDialog, AltitudeFillsOnlyThePressureBox)
+{
+    Fixture f;
+    f.open();
+    const QString at1000 = QString::number(*StandardPressureAt(1000));
+    f.dialog.E_Altitude->setText(QStringLiteral("1000"));
+    key(f.dialog.E_Altitude, Qt::Key_Return); // Enter computes; the dialog stays open
+    EXPECT_EQ(f.dialog.E_Pression->text(), at1000);
+    EXPECT_TRUE(f.dialog.isVisible());
+    f.dialog.E_Altitude->setText(QStringLiteral("sommet"));
+    f.dialog.B_Altitude->click();
+    EXPECT_EQ(f.messages.entries, (std::vector<test::RecordingMessages::Entry>{{"message", kAltitudeRefused}}));
+    EXPECT_EQ(f.dialog.E_Pression->text(), at1000);
+    EXPECT_EQ(f.s.Patm, kStandardPressurePa) << "the pressure in use changes at \"Ok\"";
+    f.ok();
+    EXPECT_EQ(f.s.Patm, *StandardPressureAt(1000));
 }
 
 TEST(OptionsDialog, EscapeDropsEverythingButLineStyles)

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QStackedWidget>
 #include <QTableView>
 #include <QTimer>
@@ -27,13 +28,13 @@ QString Heading(QStackedWidget *book, int page)
 
 QString Cell(QTableView *grid, int col, int row) { return grid->model()->index(row, col).data().toString(); }
 
-TEST(SizingWizard, FixedSizePagesHeadingsAndBoxes)
+TEST(SizingWizard, StartingSizePagesHeadingsAndBoxes)
 {
     Fixture f;
     TF_dimensionnement &w = f.sizing;
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Dimensionnement du matériel"));
     EXPECT_EQ(w.size(), QSize(386, 335));
-    EXPECT_EQ(w.minimumSize(), w.maximumSize());
+    EXPECT_EQ(w.minimumSize(), w.size());
     const QStringList headings = {"Charges du local", "Conditions climatiques", "Préférences du matériel",
                                   "Résultats"};
     ASSERT_EQ(w.Notebook1->count(), 4);
@@ -141,6 +142,48 @@ TEST(SizingWizard, DrawingCopyingAndErasing)
     EXPECT_FALSE(w.Check_dessin_CTA->isChecked());
     EXPECT_FALSE(f.state.flags.Check_dessin_CTA);
     EXPECT_NE(f.screen().pixelColor(x, y), QColor(255, 0, 0));
+}
+
+// The wizard and the evolutions window grow; back at their starting size,
+// every control is where it was.
+TEST(SizingWizard, WindowsGrowWithTheirGridsAndComeBackAsTheyWere)
+{
+    Fixture f;
+    auto geometries = [](QWidget &window) {
+        std::vector<QRect> all;
+        for (const QWidget *w : window.findChildren<QWidget *>())
+            all.push_back(w->geometry());
+        return all;
+    };
+    TF_dimensionnement &w = f.sizing;
+    w.show();
+    w.B_avant->click();
+    const std::vector<QRect> atStart = geometries(w);
+    auto corner = [&w] {
+        return QPoint(w.width(), w.height()) - w.B_avant->mapTo(&w, w.B_avant->rect().bottomRight());
+    };
+    const QPoint cornerAtStart = corner();
+    ASSERT_TRUE(w.grille_resultats->horizontalScrollBar()->isVisible());
+    w.resize(900, 500);
+    QApplication::processEvents();
+    QTableView *grid = w.grille_resultats;
+    EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+    const int last = grid->model()->columnCount() - 1;
+    EXPECT_LE(grid->columnViewportPosition(last) + grid->columnWidth(last), grid->viewport()->width());
+    EXPECT_EQ(corner(), cornerAtStart) << "the buttons keep to the bottom right-hand corner";
+    w.resize(w.minimumSize());
+    QApplication::processEvents();
+    EXPECT_EQ(geometries(w), atStart);
+
+    TF_calcul_un_point &e = f.evolutions;
+    e.show();
+    const std::vector<QRect> evolutionsAtStart = geometries(e);
+    const int gridWidth = e.grille_BC->width();
+    e.resize(e.minimumSize() + QSize(300, 100));
+    EXPECT_EQ(e.grille_BC->width(), gridWidth + 300);
+    EXPECT_EQ(e.grille_BC->columnWidth(1) + e.grille_BC->columnWidth(2), 2 * 46 + 300);
+    e.resize(e.minimumSize());
+    EXPECT_EQ(geometries(e), evolutionsAtStart);
 }
 
 TEST(SizingWizard, MenuShowsItModally)

@@ -1,5 +1,6 @@
 #include "model/pressure.h"
 
+#include <cmath>
 #include <cstdint>
 
 #include "model/number_format.h"
@@ -43,6 +44,23 @@ std::string PressureBox::RowText() const
 {
     const auto v = ReadInteger(text);
     return v && *v <= 0 && *v >= INT32_MIN ? std::to_string(kStandardPressurePa) : text;
+}
+
+std::optional<uint32_t> StandardPressureAt(long double zM)
+{
+    if (!(zM >= kLowestAltitudeM && zM <= kHighestAltitudeM))
+        return std::nullopt;
+    const long double pPa = 101325.0L * std::pow(1.0L - 2.25577e-5L * zM, 5.2559L);
+    return static_cast<uint32_t>(std::llround(pPa));
+}
+
+std::optional<uint32_t> PressureAtTypedAltitude(const std::string &typed, Messages &messages)
+{
+    const std::optional<long double> zM = ReadUserNumber(typed);
+    const std::optional<uint32_t> pPa = zM ? StandardPressureAt(*zM) : std::nullopt;
+    if (!pPa)
+        messages.message(kAltitudeRefused);
+    return pPa;
 }
 
 } // namespace brumelle

@@ -44,4 +44,24 @@ struct PressureBox {
     std::string RowText() const;
 };
 
+// Altitudes, m, at which the standard atmosphere below gives the pressure:
+// the troposphere, and a little below sea level.
+constexpr long double kLowestAltitudeM = -500;
+constexpr long double kHighestAltitudeM = 11000;
+
+constexpr const char *kAltitudeRefused =
+    "L'altitude doit être un nombre compris entre -500 et 11000 m, la pression n'est pas modifiée";
+
+// Pressure of the standard atmosphere at the altitude zM, in whole pascals:
+// p = 101325 × (1 − 2.25577e−5 × Z)^5.2559 (ASHRAE Handbook—Fundamentals
+// 2017, ch. 1, eq. 3), rounded to the nearest pascal. Nothing outside
+// kLowestAltitudeM to kHighestAltitudeM.
+std::optional<uint32_t> StandardPressureAt(long double zM);
+
+// The options dialog's altitude button: the altitude box's text read as
+// typed numbers are read ("," or "."), then its standard pressure. A text
+// that is not a number, or an altitude outside the bounds, shows
+// kAltitudeRefused in a plain box and gives nothing.
+std::optional<uint32_t> PressureAtTypedAltitude(const std::string &typed, Messages &messages);
+
 } // namespace brumelle

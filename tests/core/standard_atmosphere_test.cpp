@@ -1,0 +1,42 @@
+#include <limits>
+#include <optional>
+
+#include <gtest/gtest.h>
+
+#include "model/pressure.h"
+#include "support/recording_messages.h"
+
+namespace brumelle {
+namespace {
+
+// ASHRAE Handbook—Fundamentals 2017, ch. 1, table 1 (kPa to three decimals,
+// that is to the pascal); beyond its rows, the bounds and just outside them.
+TEST(StandardAtmosphere, PressureAtAltitudeMatchesTheHandbookWithinItsBounds)
+{
+    const struct {
+        long double zM;
+        std::optional<uint32_t> pPa;
+    } rows[] = {
+        {-500, 107478u}, {0, 101325u},   {500, 95461u},  {1000, 89875u},
+        {4000, 61640u},  {10000, 26436u}, {-500.5L, {}}, {11000.5L, {}},
+        {std::numeric_limits<long double>::quiet_NaN(), {}},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(StandardPressureAt(r.zM), r.pPa) << "Z = " << static_cast<double>(r.zM);
+    EXPECT_TRUE(StandardPressureAt(11000).has_value());
+}
+
+TEST(StandardAtmosphere, TypedAltitudeIsReadLikeAnyNumberAndRefusedPlainly)
+{
+    test::RecordingMessages messages;
+    EXPECT_EQ(PressureAtTypedAltitude("1000,0 m", messages), StandardPressureAt(1000));
+    EXPECT_EQ(PressureAtTypedAltitude("4000.0", messages), StandardPressureAt(4000));
+    EXPECT_TRUE(messages.entries.empty());
+    for (const char *refused : {"", "haut", "-501", "12000"})
+        EXPECT_EQ(PressureAtTypedAltitude(refused, messages), std::nullopt) << refused;
+    ASSERT_EQ(messages.entries.size(), 4u);
+    EXPECT_EQ(messages.entries[0], (test::RecordingMessages::Entry{"message", kAltitudeRefused}));
+}
+
+} // namespace
+} // namespace brumelle
