@@ -86,7 +86,7 @@ TEST(ViewCommands, PrintSendsTheClientImageWithStatusBar)
 TEST(ViewCommands, PrintingIntoAPdfGivesOnePageOfVectors)
 {
     Fixture f;
-    f.mouse(QEvent::MouseMove, 400, 300);
+    f.moveTo(405, 380);
     f.form.M_imprimer->trigger();
     QTemporaryDir dir;
     const QString path = dir.filePath("chart.pdf");
