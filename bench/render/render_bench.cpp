@@ -1,5 +1,8 @@
 // The full paint as the screen gets it: every family drawn through QPainter
-// into a 3840 × 2160 image (a maximised window on a large screen).
+// into the pixels of a large screen, 3840 × 2160. Either a window of that many
+// client pixels, or a window of 1920 × 1080 on a screen scaled to 200 %, whose
+// chart is computed and drawn at the screen's pixels: the second must cost no
+// more than twice the first.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -15,26 +18,36 @@ namespace {
 
 using namespace brumelle;
 
-void PaintImage(benchmark::State &state, const ChartSettings &s)
+// A window of width × height client pixels (its status bar 18 high) on a
+// screen of `ratio` pixels per client pixel.
+void PaintWindow(benchmark::State &state, const ChartSettings &s, int width, int height, qreal ratio)
 {
-    QImage image = NewChartImage(3840, 2160);
-    ChartGeometry g;
-    g.PlotWidth = 3770;
-    g.PlotHeight = 2102;
-    g.settings = &s;
+    QImage image = NewChartImage(width, height, ratio);
+    const ChartGeometry g = ChartGeometry::ForClient(width, height, 18, s);
     MoistAirState scratch;
     for (auto _ : state) {
         QPainter painter(&image);
-        QPainterCanvas canvas(painter);
-        PaintChart(canvas, s, g, scratch, ZoomState{});
+        PaintChartAt(painter, SurfaceRatio(painter), kChartDpi, s, g, scratch, ZoomState{});
     }
 }
 
-void BM_FullPaintDefaults(benchmark::State &state) { PaintImage(state, ChartSettings{}); }
+void BM_FullPaintDefaults(benchmark::State &state) { PaintWindow(state, ChartSettings{}, 3840, 2160, 1); }
 BENCHMARK(BM_FullPaintDefaults)->Unit(benchmark::kMillisecond);
 
-void BM_FullPaintEveryLineLabelled(benchmark::State &state) { PaintImage(state, bench::DenseSettings()); }
+void BM_FullPaintEveryLineLabelled(benchmark::State &state)
+{
+    PaintWindow(state, bench::DenseSettings(), 3840, 2160, 1);
+}
 BENCHMARK(BM_FullPaintEveryLineLabelled)->Unit(benchmark::kMillisecond);
+
+void BM_FullPaintDefaultsAtRatio2(benchmark::State &state) { PaintWindow(state, ChartSettings{}, 1920, 1080, 2); }
+BENCHMARK(BM_FullPaintDefaultsAtRatio2)->Unit(benchmark::kMillisecond);
+
+void BM_FullPaintEveryLineLabelledAtRatio2(benchmark::State &state)
+{
+    PaintWindow(state, bench::DenseSettings(), 1920, 1080, 2);
+}
+BENCHMARK(BM_FullPaintEveryLineLabelledAtRatio2)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

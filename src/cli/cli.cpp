@@ -27,7 +27,7 @@ namespace {
 const char *kUsage =
     "usage:\n"
     "  brumelle-cli chart --plot WxH [--preferences FILE.pfs] [--set KEY=VALUE]... [--document FILE.brm]\n"
-    "                     [--locale NAME] -o FILE.png|FILE.svg|FILE.pdf\n"
+    "                     [--device-pixel-ratio R] [--locale NAME] -o FILE.png|FILE.svg|FILE.pdf\n"
     "  brumelle-cli readout --plot WxH [--preferences FILE.pfs] [--set KEY=VALUE]... [--locale NAME] X Y\n"
     "  brumelle-cli run FILE.brm [--save OUT.brm] [--locale NAME]\n"
     "  brumelle-cli note FILE.brm -o NOTE.pdf [--preferences FILE.pfs] [--set KEY=VALUE]... [--locale NAME]\n"
@@ -37,12 +37,17 @@ const char *kUsage =
     "grids, boxes and the two AHU modes; --save then writes the document as \"Enregistrer sous...\"\n"
     "does, over any file;\n"
     "chart --document draws, over the chart, every evolution the document ticks for drawing\n"
-    "at the document's pressure; note writes the document's calculation note, the chart and\n"
+    "at the document's pressure; --device-pixel-ratio R (1 to 4, decimals allowed) draws the\n"
+    "same chart R times finer, as on a screen scaled to R x 100 %: an image of\n"
+    "round((W + 70) x R) by round((H + 40) x R) pixels, halves rounded to even;\n"
+    "note writes the document's calculation note, the chart and\n"
     "every result on A4 pages, as \"Note de calcul...\" does, over any file.\n"
     "The messages the program would show go to the error output.\n";
 
 // Largest plot side accepted, so a typo cannot ask for gigabytes.
 constexpr long long kMaxPlotSide = 20000;
+// Device pixel ratios the chart command draws at.
+constexpr double kMinRatio = 1, kMaxRatio = 4;
 
 struct Options {
     std::string command;
@@ -53,6 +58,7 @@ struct Options {
     std::optional<std::string> locale;
     std::optional<std::string> output;
     std::optional<std::string> document;
+    std::optional<double> ratio;
     std::vector<std::string> positional;
 };
 
@@ -72,6 +78,16 @@ std::optional<std::pair<int, int>> parsePlot(const std::string &text)
     if (!w || !h || *w > kMaxPlotSide || *h > kMaxPlotSide || *w < -kMaxPlotSide || *h < -kMaxPlotSide)
         return std::nullopt;
     return std::make_pair(static_cast<int>(*w), static_cast<int>(*h));
+}
+
+// A ratio from 1 to 4 written with a full stop: "2", "1.5", "1.25".
+std::optional<double> parseRatio(const std::string &text)
+{
+    bool ok = false;
+    const double r = QString::fromStdString(text).toDouble(&ok);
+    if (!ok || !(r >= kMinRatio && r <= kMaxRatio))
+        return std::nullopt;
+    return r;
 }
 
 NumberSeparators separators(const Options &o)
@@ -255,6 +271,9 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
             if (!value(v))
                 return usage(err, "--document needs a file name");
             o.document = v;
+        } else if (a == "--device-pixel-ratio") {
+            if (!value(v) || !(o.ratio = parseRatio(v)))
+                return usage(err, "--device-pixel-ratio needs a number from 1 to 4, such as 2 or 1.5");
         } else if (a == "-o") {
             if (!value(v))
                 return usage(err, "-o needs a file name");
@@ -265,6 +284,8 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
             o.positional.push_back(a);
         }
     }
+    if (o.ratio && o.command != "chart")
+        return usage(err, "--device-pixel-ratio goes with chart");
     if (o.command == "run")
         return runDocument(o, out, err);
     if (o.command == "note")
@@ -300,7 +321,7 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
             };
         }
         // The document's pressure draws the chart as well.
-        const QString problem = WriteChartFile(path, state.settings, w, h, overlay);
+        const QString problem = WriteChartFile(path, state.settings, w, h, overlay, o.ratio.value_or(1));
         if (!problem.isEmpty()) {
             err += "brumelle-cli: " + problem.toStdString() + "\n";
             return 1;

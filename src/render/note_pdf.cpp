@@ -15,6 +15,7 @@
 
 #include "chart/geometry.h"
 #include "chart/paint.h"
+#include "render/chart_image.h"
 #include "render/qpainter_canvas.h"
 #include "storage/file_replace.h"
 
@@ -271,17 +272,13 @@ Block ChartBlock(const ChartSettings &settings, const OverlayInput &overlay, con
         p.save();
         // The screen's drawing, in its own pixels, mapped onto the page: the
         // background fills the window, which is the chart's rectangle.
-        p.setViewport(QRectF(at, QSizeF(width, width * h / w)).toRect());
-        p.setWindow(0, 0, w, h);
+        MapClientOnto(p, QSize(w, h), QRectF(at, QSizeF(width, width * h / w)));
         p.setClipRect(QRect(0, 0, w, h));
-        {
-            QPainterCanvas canvas(p);
-            MoistAirState scratch;
-            const ChartGeometry g = ChartGeometry::ForPlot(kNotePlotWidth, kNotePlotHeight, settings);
-            PaintChart(canvas, settings, g, scratch, ZoomState{}, [&](Canvas &c) {
-                DrawEvolutionOverlay(c, g, overlay, settings.Fenetre.Couleur, sep);
-            });
-        }
+        MoistAirState scratch;
+        const ChartGeometry g = ChartGeometry::ForPlot(kNotePlotWidth, kNotePlotHeight, settings);
+        // In client pixels, as the note has always drawn it: the page keeps them as vectors.
+        PaintChartAt(p, 1, kDpi, settings, g, scratch, ZoomState{},
+                     [&](Canvas &c) { DrawEvolutionOverlay(c, g, overlay, settings.Fenetre.Couleur, sep); });
         p.restore();
     };
     return b;

@@ -43,7 +43,12 @@ QPainterCanvas::QPainterCanvas(QPainter &painter) : p_(painter), gather_(KeepsVe
     applyPen();
 }
 
-QPainterCanvas::~QPainterCanvas() { Flush(); }
+QPainterCanvas::~QPainterCanvas()
+{
+    Flush();
+    if (ratio_ != 1)
+        p_.setWorldTransform(clientWorld_);
+}
 
 void QPainterCanvas::Flush()
 {
@@ -52,11 +57,31 @@ void QPainterCanvas::Flush()
     line_.clear();
 }
 
+void QPainterCanvas::SetSurfaceRatio(qreal ratio, qreal fontDpi)
+{
+    Flush();
+    if (ratio_ != 1)
+        p_.setWorldTransform(clientWorld_);
+    ratio_ = ratio;
+    QFont font = ChartFont();
+    penWidth_ = 1;
+    if (ratio != 1) {
+        clientWorld_ = p_.worldTransform();
+        p_.setWorldTransform(QTransform::fromScale(1 / ratio, 1 / ratio), true);
+        font.setPointSizeF(font.pointSizeF() * ratio * fontDpi / p_.device()->logicalDpiY());
+        // A line one client pixel wide, in whole pixels: a width between two
+        // would be drawn unevenly without antialiasing.
+        penWidth_ = std::max(1, qRound(ratio));
+    }
+    p_.setFont(font);
+    applyPen();
+}
+
 void QPainterCanvas::applyPen()
 {
     Flush(); // the line being built keeps the pen it was started with
     QPen pen(pen_);
-    pen.setWidth(1);
+    pen.setWidth(penWidth_);
     pen.setStyle(style_);
     p_.setPen(pen);
 }
@@ -93,7 +118,11 @@ void QPainterCanvas::FillBackground(int32_t color)
 {
     Flush();
     const QRect all = p_.window();
-    p_.fillRect(all, ToQColor(color));
+    // The window is in the painter's own coordinates; the surface's are finer.
+    if (ratio_ == 1)
+        p_.fillRect(all, ToQColor(color));
+    else
+        p_.fillRect(QTransform::fromScale(ratio_, ratio_).mapRect(QRectF(all)), ToQColor(color));
 }
 
 void QPainterCanvas::MoveTo(int32_t x, int32_t y)

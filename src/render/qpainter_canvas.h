@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QPoint>
 #include <QPolygon>
+#include <QTransform>
 
 #include "chart/canvas.h"
 
@@ -35,6 +36,15 @@ public:
     // Draws the line being built; call it before drawing on the painter directly.
     void Flush();
 
+    // Draws from now on in the pixels of a surface `ratio` times finer than
+    // the painter's coordinates (the device's pixels, for a ratio read from
+    // the painter): the label font and the pen width are scaled with it, so
+    // that the chart looks the same, finer. `fontDpi` is the resolution at
+    // which the painter's coordinates measure the label font (the device's
+    // own for a screen or an image). Ratio 1 goes back to the painter's
+    // coordinates. Pen, brush and font colours are kept.
+    void SetSurfaceRatio(qreal ratio, qreal fontDpi);
+
     void SetPenColor(int32_t color) override;
     void SetPenStyle(PenStyle style) override;
     void SetBrushColor(int32_t color) override;
@@ -51,6 +61,9 @@ private:
     void applyPen();
     QPainter &p_;
     const bool gather_; // lines gathered into polylines
+    qreal ratio_ = 1;
+    int penWidth_ = 1;
+    QTransform clientWorld_; // the painter's own world transform while a ratio is set
     QColor pen_ = Qt::black;
     Qt::PenStyle style_ = Qt::SolidLine;
     QColor brush_ = Qt::white;

@@ -4,24 +4,25 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include "render/chart_image.h"
+
 namespace brumelle {
 
-void PrintImageToFit(QPrinter &printer, const QImage &image)
+void PrintToFit(QPrinter &printer, const ClientPicture &picture)
 {
     QPainter painter(&printer);
-    const QRect page = painter.viewport();
-    QSize size = image.size();
-    size.scale(page.size(), Qt::KeepAspectRatio);
-    painter.drawImage(QRect(page.topLeft(), size), image);
+    MapClientOnto(painter, picture.size, painter.viewport());
+    painter.setClipRect(QRect(QPoint(0, 0), picture.size));
+    picture.draw(painter);
 }
 
-bool DialogChartPrinter::Print(const QImage &clientImage)
+bool DialogChartPrinter::Print(const ClientPicture &picture)
 {
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, parent_);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    PrintImageToFit(printer, clientImage);
+    PrintToFit(printer, picture);
     return true;
 }
 

@@ -201,25 +201,52 @@ void TForm1::RepaintChart() { chart_->repaint(); }
 
 QString TForm1::StatusText() const { return status_->text(); }
 
-void TForm1::FormPaint(QPainter &painter)
+void TForm1::FormPaint(QPainter &painter) { PaintClient(painter, painter.device()->logicalDpiY(), false); }
+
+void TForm1::PaintClient(QPainter &painter, qreal fontDpi, bool withStatusBar)
 {
-    QPainterCanvas canvas(painter);
     const ChartGeometry g = Geometry();
-    PaintChart(canvas, state_.settings, g, state_.chartPoint, state_.zoom,
-               [&](Canvas &c) {
-                   DrawEvolutionOverlay(c, g, OverlayOf(state_), state_.settings.Fenetre.Couleur, separators_);
-               });
+    PaintChartAt(painter, SurfaceRatio(painter), fontDpi, state_.settings, g, state_.chartPoint, state_.zoom,
+                 [&](Canvas &c) {
+                     DrawEvolutionOverlay(c, g, OverlayOf(state_), state_.settings.Fenetre.Couleur, separators_);
+                 });
+    if (withStatusBar && statusBar_->isVisible())
+        statusBar_->render(&painter, QPoint(0, chart_->height()));
 }
 
-QImage TForm1::ClientImage(bool withStatusBar)
+QImage TForm1::ClientImage(bool withStatusBar, qreal ratio)
 {
     const int statusHeight = withStatusBar && statusBar_->isVisible() ? statusBar_->height() : 0;
-    QImage image = NewChartImage(chart_->width(), chart_->height() + statusHeight);
+    QImage image = NewChartImage(chart_->width(), chart_->height() + statusHeight, ratio);
     QPainter painter(&image);
-    FormPaint(painter);
-    if (statusHeight > 0)
-        statusBar_->render(&painter, QPoint(0, chart_->height()));
+    PaintClient(painter, kChartDpi, withStatusBar);
     return image;
+}
+
+ClientPicture TForm1::PrintedPicture()
+{
+    const bool withStatusBar = statusBar_->isVisible();
+    const int statusHeight = withStatusBar ? statusBar_->height() : 0;
+    // Client pixels measure the font as in the program's chart image.
+    return {QSize(chart_->width(), chart_->height() + statusHeight), [this, withStatusBar](QPainter &painter) {
+                PaintClient(painter, kChartDpi, false);
+                if (withStatusBar)
+                    PrintStatusBar(painter, kChartDpi);
+            }};
+}
+
+void TForm1::PrintStatusBar(QPainter &painter, qreal fontDpi)
+{
+    // Drawn here rather than rendered: a widget rendered onto a printer
+    // arrives as a screen image, or with its text scaled twice.
+    const QPoint at(0, chart_->height());
+    painter.fillRect(QRect(at, statusBar_->size()), statusBar_->palette().window());
+    QFont font = status_->font();
+    font.setPointSizeF(font.pointSizeF() * fontDpi / painter.device()->logicalDpiY());
+    painter.setFont(font);
+    painter.setPen(status_->palette().color(QPalette::WindowText));
+    const QRect text = status_->contentsRect().translated(at + status_->mapTo(statusBar_, QPoint(0, 0)));
+    painter.drawText(text, int(status_->alignment()), status_->text());
 }
 
 void TForm1::FormResize() { chart_->update(); }
@@ -280,11 +307,11 @@ void TForm1::M_100Click()
 
 void TForm1::m_copierClick()
 {
-    // The chart alone, with the plot geometry the window has.
-    clipboard_.SetImage(ClientImage(false));
+    // The chart alone, with the plot geometry the window has, as fine as the screen shows it.
+    clipboard_.SetImage(ClientImage(false, chart_->devicePixelRatioF()));
 }
 
-void TForm1::M_imprimerClick() { printer_.Print(ClientImage(true)); }
+void TForm1::M_imprimerClick() { printer_.Print(PrintedPicture()); }
 
 void TForm1::M_EffacerClick()
 {

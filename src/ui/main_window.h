@@ -8,6 +8,7 @@
 #include "model/number_format.h"
 #include "program_state.h"
 #include "storage/recent_documents.h"
+#include "ui/chart_printer.h"
 
 class QAction;
 class QLabel;
@@ -17,7 +18,6 @@ class QStatusBar;
 namespace brumelle {
 
 class Calculations;
-class ChartPrinter;
 class Clipboard;
 class FileChooser;
 class Messages;
@@ -62,8 +62,12 @@ public:
     // Immediate repaint of the chart (other windows ask for it).
     void RepaintChart();
     QString StatusText() const;
-    // The client area drawn by the paint cycle, with or without the status bar below it.
-    QImage ClientImage(bool withStatusBar);
+    // The client area drawn by the paint cycle, with or without the status bar
+    // below it, at `ratio` image pixels per client pixel (that device pixel
+    // ratio set on the image).
+    QImage ClientImage(bool withStatusBar, qreal ratio = 1);
+    // What "Imprimer..." prints: the client area with the status bar.
+    ClientPicture PrintedPicture();
     void SetSeparators(const NumberSeparators &sep) { separators_ = sep; }
 
     ChartArea *Chart() const { return chart_; }
@@ -144,6 +148,14 @@ protected:
 private:
     void buildMenus();
     QAction *addItem(QMenu *menu, const QString &caption, const QKeySequence &shortcut = {});
+
+    // The paint cycle on a painter whose coordinates are client pixels, at the
+    // resolution of its device; client pixels measure the label font at
+    // `fontDpi`. The status bar, when asked for and shown, below the chart.
+    void PaintClient(QPainter &painter, qreal fontDpi, bool withStatusBar);
+    // The status bar below the chart, as its background and the readout's
+    // text, on a printer's painter whose coordinates are client pixels.
+    void PrintStatusBar(QPainter &painter, qreal fontDpi);
 
     // The caption once a document was read or written.
     void ShowDocumentName(const QString &path);

@@ -1,5 +1,6 @@
 #include <cstdio>
 
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -80,6 +81,52 @@ TEST(Cli, ChartWritesSvgAndPdf)
     }
 }
 
+// The same chart on a finer surface: R times the pixels across and down
+// (rounded halves to even); at 1 the very image drawn without the option, at 2
+// lines drawn at their own resolution, not the image at 1 with every pixel
+// doubled, where each aligned 2 × 2 block would be of one colour.
+TEST(Cli, ChartAtADevicePixelRatio)
+{
+    QTemporaryDir dir;
+    const auto chart = [&](const char *ratio) {
+        const QString png = dir.filePath(QStringLiteral("%1.png").arg(QLatin1String(ratio)));
+        std::vector<std::string> args = {"chart", "--plot", "731x543", "-o", png.toStdString()};
+        for (const char *family : {"R", "HR", "TS", "H", "V"}) // lines only: labels are smooth anyway
+            args.insert(args.end(), {"--set", std::string(family) + ".Montrer_texte=0"});
+        if (*ratio)
+            args.insert(args.end(), {"--device-pixel-ratio", ratio});
+        EXPECT_EQ(run(args).status, 0);
+        QFile file(png);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return file.readAll();
+    };
+    const QByteArray plain = chart("");
+    const struct {
+        const char *ratio;
+        QSize size;
+    } cases[] = {{"1", {801, 583}}, {"1.5", {1202, 874}}, {"2", {1602, 1166}}, {"4", {3204, 2332}}};
+    for (const auto &c : cases) {
+        const QByteArray bytes = chart(c.ratio);
+        const QImage image = QImage::fromData(bytes);
+        EXPECT_EQ(image.size(), c.size) << c.ratio;
+        if (std::string(c.ratio) == "1") {
+            EXPECT_EQ(bytes, plain);
+        }
+        if (std::string(c.ratio) != "2")
+            continue;
+        const QRgb background = image.pixel(1, 1);
+        int crossed = 0, mixed = 0;
+        for (int y = 0; y + 1 < image.height(); y += 2)
+            for (int x = 0; x + 1 < image.width(); x += 2) {
+                const QRgb p[] = {image.pixel(x, y), image.pixel(x + 1, y), image.pixel(x, y + 1),
+                                  image.pixel(x + 1, y + 1)};
+                crossed += p[0] != background || p[1] != background || p[2] != background || p[3] != background;
+                mixed += p[0] != p[1] || p[0] != p[2] || p[0] != p[3];
+            }
+        EXPECT_GT(mixed, crossed / 2) << mixed << " of " << crossed;
+    }
+}
+
 TEST(Cli, BadArgumentsGiveUsageAndStatus2)
 {
     const std::vector<std::vector<std::string>> bad = {
@@ -93,6 +140,10 @@ TEST(Cli, BadArgumentsGiveUsageAndStatus2)
         {"chart", "--plot", "100x100", "--set", "Nope=1", "-o", "x.png"},
         {"chart", "--plot", "100x100", "--set", "TS.Maxi=abc", "-o", "x.png"},
         {"chart", "--plot", "100x100", "--set", "Patm=0", "-o", "x.png"},
+        {"chart", "--plot", "100x100", "--device-pixel-ratio", "0.5", "-o", "x.png"},
+        {"chart", "--plot", "100x100", "--device-pixel-ratio", "4.01", "-o", "x.png"},
+        {"chart", "--plot", "100x100", "--device-pixel-ratio", "1,5", "-o", "x.png"},
+        {"readout", "--plot", "100x100", "--device-pixel-ratio", "2", "1", "2"},
         {"readout", "--plot", "100x100", "1"},
         {"readout", "--plot", "100x100", "a", "b"},
         {"readout", "--plot"},

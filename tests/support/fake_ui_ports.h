@@ -27,12 +27,12 @@ class FakePrinter : public ChartPrinter {
 public:
     bool confirm = true;
     int dialogs = 0;
-    QImage printed;
-    bool Print(const QImage &image) override
+    std::optional<ClientPicture> printed;
+    bool Print(const ClientPicture &picture) override
     {
         ++dialogs;
         if (confirm)
-            printed = image;
+            printed = picture;
         return confirm;
     }
 };

@@ -76,27 +76,31 @@ TEST(ViewCommands, PrintSendsTheClientImageWithStatusBar)
     f.printer.confirm = false;
     f.form.M_imprimer->trigger();
     EXPECT_EQ(f.printer.dialogs, 1);
-    EXPECT_TRUE(f.printer.printed.isNull());
+    EXPECT_FALSE(f.printer.printed);
     f.printer.confirm = true;
     f.form.M_imprimer->trigger();
-    EXPECT_EQ(f.printer.printed.size(), QSize(800, 582 + f.form.statusBar()->height()));
+    ASSERT_TRUE(f.printer.printed);
+    EXPECT_EQ(f.printer.printed->size, QSize(800, 582 + f.form.statusBar()->height()));
 }
 
-TEST(ViewCommands, PrintingIntoAPdfGivesOnePageHoldingTheChart)
+TEST(ViewCommands, PrintingIntoAPdfGivesOnePageOfVectors)
 {
     Fixture f;
+    f.moveTo(405, 380);
+    f.form.M_imprimer->trigger();
     QTemporaryDir dir;
     const QString path = dir.filePath("chart.pdf");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    PrintImageToFit(printer, f.form.ClientImage(true));
+    PrintToFit(printer, *f.printer.printed);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
     EXPECT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
-    EXPECT_TRUE(pdf.contains("/Subtype /Image"));
+    // Lines and text drawn at the printer's resolution, not a screen image stretched.
+    EXPECT_FALSE(pdf.contains("/Subtype /Image"));
 }
 
 TEST(ViewCommands, TickedEvolutionIsDrawnAndEraseRepaintsOnce)

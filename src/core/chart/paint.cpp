@@ -89,7 +89,7 @@ int32_t ClampedX(const ChartGeometry &g, long double tsC)
     return g.PixelX(std::clamp(tsC, lo, hi));
 }
 
-// Whether the row of R lies above the top edge (y < 20), for rows too far
+// Whether the row of R lies above the top edge, for rows too far
 // out to have a pixel.
 bool BeyondTop(const ChartGeometry &g, long double rKgKg)
 {
@@ -102,10 +102,10 @@ bool BeyondTop(const ChartGeometry &g, long double rKgKg)
 std::optional<int32_t> TopClippedY(const ChartGeometry &g, long double rKgKg)
 {
     try {
-        return std::max(g.PixelY(rKgKg), 20);
+        return std::max(g.PixelY(rKgKg), g.Margin);
     } catch (const PixelOutOfRange &) {
         if (BeyondTop(g, rKgKg))
-            return 20;
+            return g.Margin;
         return std::nullopt;
     }
 }
@@ -225,7 +225,7 @@ ChartPainter::ChartPainter(Canvas &canvas, const ChartSettings &settings, const 
 void ChartPainter::DrawHumidityRatioLines()
 {
     const FamilySettings &f = s_.R;
-    const int32_t right = g_.PlotWidth + 20;
+    const int32_t right = g_.Right();
     const auto values = [&] {
         FamilyValues family = Upward(s_.R.Mini, s_.R.Maxi);
         family.zeroHidden = true;
@@ -245,7 +245,7 @@ void ChartPainter::DrawHumidityRatioLines()
             return;
         Line(c_, ClampedX(g_, t), *y, right, *y);
         if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, g_.PlotWidth + 25, *y - 5, Text(v, "g/kgas"));
+            Label(c_, s_, f, right + g_.Px(5), *y - g_.Px(5), Text(v, "g/kgas"));
     });
 }
 
@@ -255,7 +255,7 @@ void ChartPainter::DrawWetBulbLines()
     const uint32_t patm = s_.Patm;
     const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
     const long double rMini = s_.R.Mini / 1000.0L, rMaxi = s_.R.Maxi / 1000.0L;
-    const int32_t bottom = g_.PlotHeight + 20, right = g_.PlotWidth + 20;
+    const int32_t bottom = g_.Bottom(), right = g_.Right();
     int64_t hi = 0;
     long double pvMini = 0, pvMaxi = 0;
 
@@ -341,7 +341,7 @@ void ChartPainter::DrawWetBulbLines()
         if (!y0)
             return;
         if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, g_.PlotWidth, *y0 - 15, Text(v, "°C"));
+            Label(c_, s_, f, g_.PlotWidth, *y0 - g_.Px(15), Text(v, "°C"));
         c_.MoveTo(right, *y0);
         if (toSaturation) {
             const auto x = TryX(g_, t);
@@ -356,7 +356,7 @@ void ChartPainter::DrawWetBulbLines()
         }
         if (toTop) {
             if (const auto x = TryX(g_, tTop))
-                c_.LineTo(*x, 20);
+                c_.LineTo(*x, g_.Margin);
         }
     };
 
@@ -366,7 +366,7 @@ void ChartPainter::DrawWetBulbLines()
 void ChartPainter::DrawDewPointLines()
 {
     const FamilySettings &f = s_.TR;
-    const int32_t right = g_.PlotWidth + 20;
+    const int32_t right = g_.Right();
     const auto values = [&] {
         const long double rLo = std::max(s_.R.Mini / 1000.0L, 0.0006L);
         const long double rHi = std::max(s_.R.Maxi / 1000.0L, 0.0006L);
@@ -389,7 +389,7 @@ void ChartPainter::DrawDewPointLines()
             return Next::Value;
         Line(c_, ClampedX(g_, v), *y, right, *y);
         if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, g_.PlotWidth + 5, *y - 15, Text(v, "°C"));
+            Label(c_, s_, f, g_.PlotWidth + g_.Px(5), *y - g_.Px(15), Text(v, "°C"));
         return Next::Value;
     });
 }
@@ -398,7 +398,8 @@ void ChartPainter::DrawRelativeHumidityCurves()
 {
     const FamilySettings &f = s_.HR;
     const bool labels = f.Montrer_texte != 0;
-    const int32_t left = 20, right = g_.PlotWidth + 20, bottom = g_.PlotHeight + 20;
+    const int32_t left = g_.Margin, right = g_.Right(), bottom = g_.Bottom();
+    const int32_t offset = g_.Px(15);
     ColumnPressures pvs(g_);
     struct Point {
         int32_t x, y;
@@ -425,14 +426,14 @@ void ChartPainter::DrawRelativeHumidityCurves()
             const auto y = TryY(g_, r);
             if (y && s_.R.Mini < r * 1000.0L && r * 1000.0L < s_.R.Maxi)
                 points.push_back({x, *y});
-            if (labels && (y ? *y < 20 : BeyondTop(g_, r))) {
+            if (labels && (y ? *y < g_.Margin : BeyondTop(g_, r))) {
                 if (y)
-                    label = Point{x - 15, *y - 15};
+                    label = Point{x - offset, *y - offset};
                 break;
             }
             if (labels && x == right) {
                 if (y)
-                    label = Point{x - 15, *y - 15};
+                    label = Point{x - offset, *y - offset};
                 break;
             }
         }
@@ -447,7 +448,7 @@ void ChartPainter::DrawRelativeHumidityCurves()
 void ChartPainter::DrawDryBulbLines()
 {
     const FamilySettings &f = s_.TS;
-    const int32_t bottom = g_.PlotHeight + 20;
+    const int32_t bottom = g_.Bottom();
     const auto values = [&] { return Upward(s_.TS.Mini, s_.TS.Maxi); };
     DrawFamily(c_, g_, f, values, [&](int64_t v) {
         long double rSat;
@@ -462,7 +463,7 @@ void ChartPainter::DrawDryBulbLines()
         if (const auto y = TopClippedY(g_, rSat))
             Line(c_, *x, *y, *x, bottom);
         if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, *x - 5, g_.PlotHeight + 25, Text(v, "°C"));
+            Label(c_, s_, f, *x - g_.Px(5), bottom + g_.Px(5), Text(v, "°C"));
     });
 }
 
@@ -481,10 +482,11 @@ void ChartPainter::DrawEnthalpyLines()
             return;
         DrawEdgeLine(c_, *line);
         if (Multiple(v, f.Montrer_texte)) {
-            if (line->y1 > 20)
-                Label(c_, s_, f, line->x1 - 15, line->y1 - 15, Text(v, " kJ/kgas"));
+            const int32_t offset = g_.Px(15);
+            if (line->y1 > g_.Margin)
+                Label(c_, s_, f, line->x1 - offset, line->y1 - offset, Text(v, " kJ/kgas"));
             else
-                Label(c_, s_, f, line->x1, line->y1 + 15, Text(v, " kJ/kgas"));
+                Label(c_, s_, f, line->x1, line->y1 + offset, Text(v, " kJ/kgas"));
         }
     });
 }
@@ -513,8 +515,8 @@ void ChartPainter::DrawVolumeLines()
     });
 }
 
-void PaintChart(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
-                MoistAirState &scratch, const ZoomState &zoom, const std::function<void(Canvas &)> &overlay)
+void PaintChartLines(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
+                     MoistAirState &scratch)
 {
     canvas.SetPenStyle(PenStyle::Solid);
     canvas.FillBackground(settings.Fenetre.Couleur);
@@ -528,16 +530,19 @@ void PaintChart(Canvas &canvas, const ChartSettings &settings, const ChartGeomet
     painter.DrawEnthalpyLines();
     painter.DrawVolumeLines();
 
-    const int32_t w = geometry.PlotWidth, hp = geometry.PlotHeight;
+    const int32_t w = geometry.PlotWidth, hp = geometry.PlotHeight, m = geometry.Margin;
     if (std::abs(int64_t(w)) <= int64_t(kMaxPixel) && std::abs(int64_t(hp)) <= int64_t(kMaxPixel)) {
         canvas.SetPenColor(settings.TS.Couleur);
         canvas.SetPenStyle(PenStyle::Solid);
-        Line(canvas, 20, hp + 20, w + 20, hp + 20);
+        Line(canvas, m, hp + m, w + m, hp + m);
         canvas.SetPenColor(settings.R.Couleur);
         canvas.SetPenStyle(PenStyle::Solid);
-        Line(canvas, w + 20, hp + 20, w + 20, 20);
+        Line(canvas, w + m, hp + m, w + m, m);
     }
+}
 
+void PaintChartOverlays(Canvas &canvas, const ZoomState &zoom, const std::function<void(Canvas &)> &overlay)
+{
     if (zoom.ZoomDragging) {
         canvas.SetPenColor(0);
         canvas.SetPenStyle(PenStyle::Dot);
@@ -548,6 +553,13 @@ void PaintChart(Canvas &canvas, const ChartSettings &settings, const ChartGeomet
 
     if (overlay)
         overlay(canvas);
+}
+
+void PaintChart(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
+                MoistAirState &scratch, const ZoomState &zoom, const std::function<void(Canvas &)> &overlay)
+{
+    PaintChartLines(canvas, settings, geometry, scratch);
+    PaintChartOverlays(canvas, zoom, overlay);
 }
 
 } // namespace brumelle

@@ -41,10 +41,18 @@ private:
 // Families stepping through more values than this draw nothing in that paint.
 constexpr int64_t kMaxFamilyValues = 10000;
 
-// The whole paint: background, the families in the order R, TH, TR, HR, TS,
-// H, V, the two axes, the zoom rectangle while one is dragged, then the
-// overlay. A plot that cannot be drawn gets the background and nothing else
-// from the families.
+// The chart itself: the background, the families in the order R, TH, TR, HR,
+// TS, H, V, then the two axes, in the pixels of `geometry`: the client's, or
+// a finer surface's (ChartGeometry::AtRatio). A plot that cannot be drawn
+// gets the background and nothing else from the families.
+void PaintChartLines(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
+                     MoistAirState &scratch);
+
+// What is drawn over the chart in client pixels: the zoom rectangle while one
+// is dragged, then the overlay.
+void PaintChartOverlays(Canvas &canvas, const ZoomState &zoom, const std::function<void(Canvas &)> &overlay);
+
+// The whole paint in client pixels: the chart, then what is drawn over it.
 void PaintChart(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
                 MoistAirState &scratch, const ZoomState &zoom,
                 const std::function<void(Canvas &)> &overlay = {});

@@ -19,7 +19,7 @@ long double ColumnPressures::Compute(int32_t x)
         pvs_.resize(size_t(g_.PlotWidth) + 1);
         state_.resize(size_t(g_.PlotWidth) + 1, Unknown);
     }
-    const size_t i = size_t(x - 20);
+    const size_t i = size_t(x - g_.Margin);
     if (state_[i] == Unknown) {
         try {
             pvs_[i] = SaturationPressure(g_.TSAtPixel(x));

@@ -69,10 +69,10 @@ private:
     int32_t Guess() const
     {
         if (found_ == 0)
-            return 20 + g_.PlotHeight / 2;
+            return g_.Margin + g_.PlotHeight / 2;
         if (found_ == 1)
             return last_;
-        return int32_t(std::clamp(2 * int64_t(last_) - prev_, int64_t(20), int64_t(g_.PlotHeight) + 20));
+        return int32_t(std::clamp(2 * int64_t(last_) - prev_, int64_t(g_.Margin), int64_t(g_.Bottom())));
     }
 
     const ChartGeometry &g_;
@@ -87,11 +87,11 @@ class ColumnPressures {
 public:
     explicit ColumnPressures(const ChartGeometry &g) : g_(g) {}
 
-    // Column x of the plot (20 to PlotWidth + 20). Throws ComputeFault, every
+    // Column x of the plot (Margin to Right()). Throws ComputeFault, every
     // time it is asked, for a column whose pressure faults.
     long double At(int32_t x)
     {
-        const size_t i = size_t(x - 20);
+        const size_t i = size_t(x - g_.Margin);
         if (!state_.empty() && state_[i] == Known)
             return pvs_[i];
         return Compute(x);
@@ -137,7 +137,7 @@ template <class Line>
 inline SaturationRow SaturationRows::Linear(const Line &line) const
 {
     SaturationRow row;
-    for (int32_t y = g_.PlotHeight + 20; y >= 20; --y)
+    for (int32_t y = g_.Bottom(); y >= g_.Margin; --y)
         if (BeyondSaturation(y, line, row))
             return row;
     return row;
@@ -150,8 +150,8 @@ inline SaturationRow SaturationRows::Linear(const Line &line) const
 template <class Line>
 inline SaturationRow SaturationRows::Bisect(const Line &line, int32_t guess) const
 {
-    const int32_t bottom = g_.PlotHeight + 20;
-    guess = std::clamp(guess, 20, bottom);
+    const int32_t top = g_.Margin, bottom = g_.Bottom();
+    guess = std::clamp(guess, top, bottom);
     SaturationRow row, hit;
     int32_t above, below; // the test is met at `above` (values in `hit`), not at `below`
     if (BeyondSaturation(guess, line, row)) {
@@ -171,9 +171,9 @@ inline SaturationRow SaturationRows::Bisect(const Line &line, int32_t guess) con
     } else {
         below = guess;
         for (int32_t step = 1;; step *= 2) { // up towards the top edge
-            if (below == 20)
+            if (below == top)
                 return row; // not met anywhere: the top row's values
-            const int32_t y = std::max(20, guess - step);
+            const int32_t y = std::max(top, guess - step);
             if (BeyondSaturation(y, line, row)) {
                 above = y;
                 hit = row;
@@ -206,7 +206,7 @@ inline bool SaturationRows::BisectionSafe(const Line &line) const
     if (!line.DryBulbFallsWithR() || patmPa_ == 0 || r.Maxi <= r.Mini)
         return false;
     try {
-        return g_.RAtPixel(g_.PlotHeight + 20) > -0.5L && line.DryBulbAt(g_.RAtPixel(20)) > -233.0L;
+        return g_.RAtPixel(g_.Bottom()) > -0.5L && line.DryBulbAt(g_.RAtPixel(g_.Margin)) > -233.0L;
     } catch (const ComputeFault &) {
         return false;
     }
