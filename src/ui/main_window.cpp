@@ -201,25 +201,22 @@ void TForm1::RepaintChart() { chart_->repaint(); }
 
 QString TForm1::StatusText() const { return status_->text(); }
 
-void TForm1::FormPaint(QPainter &painter) { PaintClient(painter, painter.device()->logicalDpiY(), false); }
+void TForm1::FormPaint(QPainter &painter) { PaintClient(painter, painter.device()->logicalDpiY()); }
 
-void TForm1::PaintClient(QPainter &painter, qreal fontDpi, bool withStatusBar)
+void TForm1::PaintClient(QPainter &painter, qreal fontDpi)
 {
     const ChartGeometry g = Geometry();
     PaintChartAt(painter, SurfaceRatio(painter), fontDpi, state_.settings, g, state_.chartPoint, state_.zoom,
                  [&](Canvas &c) {
                      DrawEvolutionOverlay(c, g, OverlayOf(state_), state_.settings.Fenetre.Couleur, separators_);
                  });
-    if (withStatusBar && statusBar_->isVisible())
-        statusBar_->render(&painter, QPoint(0, chart_->height()));
 }
 
-QImage TForm1::ClientImage(bool withStatusBar, qreal ratio)
+QImage TForm1::ChartImage(qreal ratio)
 {
-    const int statusHeight = withStatusBar && statusBar_->isVisible() ? statusBar_->height() : 0;
-    QImage image = NewChartImage(chart_->width(), chart_->height() + statusHeight, ratio);
+    QImage image = NewChartImage(chart_->width(), chart_->height(), ratio);
     QPainter painter(&image);
-    PaintClient(painter, kChartDpi, withStatusBar);
+    PaintClient(painter, kChartDpi);
     return image;
 }
 
@@ -229,7 +226,7 @@ ClientPicture TForm1::PrintedPicture()
     const int statusHeight = withStatusBar ? statusBar_->height() : 0;
     // Client pixels measure the font as in the program's chart image.
     return {QSize(chart_->width(), chart_->height() + statusHeight), [this, withStatusBar](QPainter &painter) {
-                PaintClient(painter, kChartDpi, false);
+                PaintClient(painter, kChartDpi);
                 if (withStatusBar)
                     PrintStatusBar(painter, kChartDpi);
             }};
@@ -308,7 +305,7 @@ void TForm1::M_100Click()
 void TForm1::m_copierClick()
 {
     // The chart alone, with the plot geometry the window has, as fine as the screen shows it.
-    clipboard_.SetImage(ClientImage(false, chart_->devicePixelRatioF()));
+    clipboard_.SetImage(ChartImage(chart_->devicePixelRatioF()));
 }
 
 void TForm1::M_imprimerClick() { printer_.Print(PrintedPicture()); }

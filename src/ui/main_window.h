@@ -62,10 +62,9 @@ public:
     // Immediate repaint of the chart (other windows ask for it).
     void RepaintChart();
     QString StatusText() const;
-    // The client area drawn by the paint cycle, with or without the status bar
-    // below it, at `ratio` image pixels per client pixel (that device pixel
-    // ratio set on the image).
-    QImage ClientImage(bool withStatusBar, qreal ratio = 1);
+    // The chart drawn by the paint cycle, at `ratio` image pixels per client
+    // pixel (that device pixel ratio set on the image).
+    QImage ChartImage(qreal ratio = 1);
     // What "Imprimer..." prints: the client area with the status bar.
     ClientPicture PrintedPicture();
     void SetSeparators(const NumberSeparators &sep) { separators_ = sep; }
@@ -151,8 +150,8 @@ private:
 
     // The paint cycle on a painter whose coordinates are client pixels, at the
     // resolution of its device; client pixels measure the label font at
-    // `fontDpi`. The status bar, when asked for and shown, below the chart.
-    void PaintClient(QPainter &painter, qreal fontDpi, bool withStatusBar);
+    // `fontDpi`.
+    void PaintClient(QPainter &painter, qreal fontDpi);
     // The status bar below the chart, as its background and the readout's
     // text, on a printer's painter whose coordinates are client pixels.
     void PrintStatusBar(QPainter &painter, qreal fontDpi);

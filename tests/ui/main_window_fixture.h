@@ -65,7 +65,7 @@ struct MainWindowFixture {
         mouse(QEvent::MouseMove, x2, y2);
         mouse(QEvent::MouseButtonRelease, x2, y2);
     }
-    QImage screen() { return form.ClientImage(false); }
+    QImage screen() { return form.ChartImage(); }
 };
 
 } // namespace brumelle::test

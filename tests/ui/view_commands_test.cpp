@@ -70,7 +70,7 @@ TEST(ViewCommands, CopyPutsTheChartWithoutStatusBarOnTheClipboard)
     EXPECT_EQ(f.clipboard.image.pixelColor(750, 300), QColor(0, 128, 0)); // the humidity-ratio axis
 }
 
-TEST(ViewCommands, PrintSendsTheClientImageWithStatusBar)
+TEST(ViewCommands, PrintSendsTheClientAreaWithStatusBar)
 {
     Fixture f;
     f.printer.confirm = false;
