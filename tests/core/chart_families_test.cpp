@@ -124,6 +124,7 @@ TEST(DensityCodes, LinesAndLabelsFollowBothCodes)
         int32_t montrer, texte;
         size_t lines;
         std::vector<std::string> labels;
+        uint32_t patmPa = 101325;
     };
     std::vector<std::string> volumes;
     for (int v = 74; v <= 95; ++v)
@@ -139,6 +140,9 @@ TEST(DensityCodes, LinesAndLabelsFollowBothCodes)
         {"V defaults", &ChartSettings::V, &ChartPainter::DrawVolumeLines, 10, 10, 2,
          {"0,80 m3/kgas", "0,90 m3/kgas"}},
         {"V every value", &ChartSettings::V, &ChartPainter::DrawVolumeLines, 1, 1, 22, volumes},
+        // Thin air: one m3/kgas and more, with two decimals.
+        {"V at 95000 Pa", &ChartSettings::V, &ChartPainter::DrawVolumeLines, 10, 10, 3,
+         {"0,80 m3/kgas", "0,90 m3/kgas", "1,00 m3/kgas"}, 95000},
         {"TS none", &ChartSettings::TS, &ChartPainter::DrawDryBulbLines, 0, 1, 0, {}},
         {"TS lines without labels", &ChartSettings::TS, &ChartPainter::DrawDryBulbLines, 5, 0, 14, {}},
         {"TH off at defaults", &ChartSettings::TH, &ChartPainter::DrawWetBulbLines, 0, 0, 0, {}},
@@ -149,6 +153,7 @@ TEST(DensityCodes, LinesAndLabelsFollowBothCodes)
         Chart chart;
         (chart.s.*k.family).Montrer = k.montrer;
         (chart.s.*k.family).Montrer_texte = k.texte;
+        chart.s.Patm = k.patmPa;
         const RecordingCanvas c = chart.Draw(k.draw);
         EXPECT_EQ(c.of(CanvasOp::Line).size(), k.lines);
         EXPECT_EQ(c.texts(), k.labels);

@@ -39,6 +39,14 @@ bool Multiple(int64_t v, int32_t code) { return code != 0 && v % code == 0; }
 
 std::string Text(int64_t v, const char *unit) { return std::to_string(v) + unit; }
 
+// A volume label from hundredths of m3/kgas, always with a comma (as the
+// other labels, whatever the locale): 85 reads "0,85", 100 "1,00", 5 "0,05".
+std::string VolumeText(int64_t hundredths)
+{
+    const int64_t whole = hundredths / 100, rest = hundredths % 100;
+    return std::to_string(whole) + (rest < 10 ? ",0" : ",") + std::to_string(rest) + " m3/kgas";
+}
+
 void Pen(Canvas &c, const FamilySettings &f)
 {
     c.SetPenColor(f.Couleur);
@@ -509,9 +517,8 @@ void ChartPainter::DrawVolumeLines()
         if (!line)
             return;
         DrawEdgeLine(c_, *line);
-        // Built by concatenation: 100 reads "0,100".
         if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, line->x1, line->y1, "0," + Text(v, " m3/kgas"));
+            Label(c_, s_, f, line->x1, line->y1, VolumeText(v));
     });
 }
 
