@@ -10,6 +10,7 @@
 #include "chart/zoom.h"
 #include "storage/document.h"
 #include "storage/preferences.h"
+#include "storage/recent_documents.h"
 #include "support/recording_messages.h"
 
 using namespace brumelle;
@@ -238,4 +239,18 @@ TEST_F(Files, SavingOverFiles)
 
     EXPECT_EQ(SaveDocument((dir / "none" / "b.brm").string(), state, messages), DocumentSaving::Failed);
     EXPECT_EQ(messages.entries.back().kind, "erreur");
+}
+
+TEST_F(Files, RecentDocumentsListADocumentReachedByTwoPathsOnce)
+{
+    write(path("a.brm"), "[General]\r\nbon_fichier=1\r\n");
+    fs::create_directories(dir / "sub");
+    fs::create_symlink(dir / "a.brm", dir / "lien.brm");
+    RecentDocuments recent;
+    recent.Add(path("a.brm"));
+    recent.Add(path("b.brm")); // not there (yet): compared by its path
+    recent.Add((dir / "sub" / ".." / "a.brm").string());
+    recent.Add(path("lien.brm"));
+    recent.Add((dir / "." / "b.brm").string());
+    EXPECT_EQ(recent.Paths(), (std::vector<std::string>{(dir / "." / "b.brm").string(), path("lien.brm")}));
 }

@@ -1,6 +1,8 @@
 #include "storage/recent_documents.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace brumelle {
 
@@ -19,6 +21,23 @@ int HexDigit(char c)
     return -1;
 }
 
+// Two paths to one document: the same file where both exist (a link, a
+// second hard link, "a/../b"), else the same path once made absolute and normal.
+bool SameDocument(const std::string &a, const std::string &b)
+{
+    if (a == b)
+        return true;
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec) && !ec)
+        return true;
+    const fs::path na = fs::absolute(a, ec).lexically_normal();
+    if (ec)
+        return false;
+    const fs::path nb = fs::absolute(b, ec).lexically_normal();
+    return !ec && na == nb;
+}
+
 } // namespace
 
 void RecentDocuments::Add(const std::string &path)
@@ -31,7 +50,9 @@ void RecentDocuments::Add(const std::string &path)
 
 void RecentDocuments::Remove(const std::string &path)
 {
-    paths_.erase(std::remove(paths_.begin(), paths_.end(), path), paths_.end());
+    paths_.erase(std::remove_if(paths_.begin(), paths_.end(),
+                                [&](const std::string &p) { return SameDocument(p, path); }),
+                 paths_.end());
 }
 
 void RecentDocuments::Read(const IniFile &f)
@@ -39,7 +60,8 @@ void RecentDocuments::Read(const IniFile &f)
     paths_.clear();
     for (size_t i = 0; i < kMax; ++i) {
         const std::string path = PercentDecode(f.ReadString(kRecentSection, Key(i), ""));
-        if (!path.empty() && std::find(paths_.begin(), paths_.end(), path) == paths_.end())
+        if (!path.empty() && std::none_of(paths_.begin(), paths_.end(),
+                                          [&](const std::string &p) { return SameDocument(p, path); }))
             paths_.push_back(path);
     }
 }

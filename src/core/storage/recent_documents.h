@@ -20,11 +20,13 @@ public:
     static constexpr size_t kMax = 4;
 
     const std::vector<std::string> &Paths() const { return paths_; }
-    // To the front of the list, once only; the oldest beyond four goes.
+    // To the front of the list, once only (another path to the same document
+    // leaves the list); the oldest beyond four goes.
     void Add(const std::string &path);
     void Remove(const std::string &path);
 
-    // Replaces the list with the file's; empty or repeated entries are skipped.
+    // Replaces the list with the file's; empty entries, and entries naming a
+    // document listed above them, are skipped.
     void Read(const IniFile &f);
     // Writes the list; a key the list no longer fills is emptied where the
     // file has it, and not added where it has not.
