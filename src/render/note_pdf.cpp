@@ -286,8 +286,11 @@ Block ChartBlock(const ChartSettings &settings, const OverlayInput &overlay, con
 
 Block SectionBlock(const NoteSection &s, qreal width, QPaintDevice *device)
 {
-    const QFont title = NoteFont(11, true), message = NoteFont(8.5, false, true);
-    const qreal titleH = QFontMetricsF(title, device).height() * 1.4;
+    const QFont title = NoteFont(11, true), message = NoteFont(8.5, false, true), warning = NoteFont(8.5, true, true);
+    // Under the title, before any figure: the inputs shown are those the
+    // results come from, and the boxes hold others now.
+    const qreal warningH = s.inputsChanged ? QFontMetricsF(warning, device).height() * 1.4 : 0;
+    const qreal titleH = QFontMetricsF(title, device).height() * 1.4 + warningH;
     auto table = std::make_shared<Table>(s.rows, width, device);
     auto fields = std::make_shared<FieldList>(s, device);
 
@@ -321,7 +324,12 @@ Block SectionBlock(const NoteSection &s, qreal width, QPaintDevice *device)
     b.draw = [=, &s](QPainter &p, QPointF at) {
         p.setPen(Qt::black);
         p.setFont(title);
-        p.drawText(QRectF(at.x(), at.y(), width, titleH), Qt::AlignLeft | Qt::AlignTop, Text(s.title));
+        p.drawText(QRectF(at.x(), at.y(), width, titleH - warningH), Qt::AlignLeft | Qt::AlignTop, Text(s.title));
+        if (s.inputsChanged) {
+            p.setFont(warning);
+            p.drawText(QRectF(at.x(), at.y() + titleH - warningH, width, warningH), Qt::AlignLeft | Qt::AlignTop,
+                       Text(kInputsChanged));
+        }
         fields->Draw(p, at + fieldsAt);
         table->Draw(p, at + tableAt);
         qreal y = at.y() + titleH + bodyH + 6;

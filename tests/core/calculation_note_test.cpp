@@ -68,7 +68,7 @@ TEST_F(NoteStudy, HoldsEveryCalculationInTheWindowsOrder)
         size_t inputIndex;
     };
     const Expected sections[] = {
-        {"Un point", &e.grille_un_point, {}, {}, 0},
+        {"Un point", &e.grille_un_point, {"Hygrometrie en %", "50"}, {}, 1},
         {"Batterie chaude", &e.grille_BC, {"Ecart de température", "10"}, {"Puissance en Watts", e.e_P_bc}, 3},
         {"Mélange", &e.grille_melange, {"Débit d'air 2 en kgas/s", "1"}, {}, 5},
         {"Batterie froide", &e.grille_bfc, {"Température batterie", "9"},
@@ -108,15 +108,17 @@ TEST_F(NoteStudy, HoldsEveryCalculationInTheWindowsOrder)
     EXPECT_TRUE(n.sections[1].messages.empty());
 }
 
-TEST_F(NoteStudy, LeavesOutWhatHoldsNoResultAndKeepsOnlyTheLastRunsMessages)
+// Results computed, then a box changed without "Calcul": the note prints the
+// inputs of the run with its results and says the boxes have changed; a
+// stopped run shows its inputs and its message; one never run stays out.
+TEST_F(NoteStudy, PrintsTheInputsEachResultCameFromAndWhatStopped)
 {
     state.evolutions.E_HR_Entree_BC = "120";
     evolutions.Heating(); // stopped: its grid emptied
-    EXPECT_EQ(state.evolutions.messages_BC,
-              std::vector<std::string>{"L'hygrométrie est en dehors des plages du diagramme, le calcul est arrêté"});
+    state.evolutions.E_HR_Entree_BC = "60";
+    state.evolutions.E_TS1_mel = "25"; // the mixture stays computed from 20 °C
     state.ahu.E_QM_AN = "0";
     calculations.sizing().SizeAhu(); // a run without a message clears the last one's
-    EXPECT_TRUE(state.ahu.messages.empty());
     evolutions.NewPoint(); // typed, not solved
     state.evolutions.grille_un_point.SetCell(1, 1, "20");
 
@@ -125,7 +127,19 @@ TEST_F(NoteStudy, LeavesOutWhatHoldsNoResultAndKeepsOnlyTheLastRunsMessages)
     std::vector<std::string> titles;
     for (const NoteSection &s : n.sections)
         titles.push_back(s.title);
-    EXPECT_EQ(titles, (std::vector<std::string>{"Mélange", "Batterie froide", "Laveur d'air", "Humidificateur vapeur",
-                                                "Dimensionnement CTA"}));
+    EXPECT_EQ(titles, (std::vector<std::string>{"Batterie chaude", "Mélange", "Batterie froide", "Laveur d'air",
+                                                "Humidificateur vapeur", "Dimensionnement CTA"}));
+    const NoteSection &heating = n.sections[0];
+    EXPECT_EQ(heating.inputs[1], (NoteField{"Hygrométrie entrée", "120"}));
+    EXPECT_EQ(heating.messages,
+              std::vector<std::string>{"L'hygrométrie est en dehors des plages du diagramme, le calcul est arrêté"});
+    EXPECT_TRUE(heating.rows.empty() && heating.results.empty());
+    EXPECT_TRUE(heating.inputsChanged);
+    const NoteSection &mixing = n.sections[1];
+    EXPECT_EQ(mixing.inputs[0], (NoteField{"Température 1", "20"}));
+    EXPECT_EQ(mixing.rows[1][1], "20,00");
+    EXPECT_TRUE(mixing.inputsChanged);
+    EXPECT_FALSE(n.sections[2].inputsChanged);
+    EXPECT_TRUE(n.sections.back().messages.empty());
     EXPECT_EQ(FrenchDate(2027, 1, 1), "1 janvier 2027");
 }

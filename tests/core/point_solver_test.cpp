@@ -176,7 +176,7 @@ TEST_F(SinglePointTest, UnreadableCellShowsTheMessageAndCountsAsUnknown)
     EXPECT_TRUE(grid.Enabled);
 }
 
-TEST_F(SinglePointTest, CalculTwiceResolvesTheRoundedValues)
+TEST_F(SinglePointTest, CalculTwiceShowsTheSameTexts)
 {
     Type({"20", "50", "", "", "", "", ""});
     evo.SolvePoint();
@@ -187,15 +187,22 @@ TEST_F(SinglePointTest, CalculTwiceResolvesTheRoundedValues)
     EXPECT_TRUE(messages.entries.empty());
 }
 
-TEST_F(SinglePointTest, NewDryBulbAndHumidityBesideAnOldResultKeepTheOldRows)
+// A re-run on the locked grid (a new pressure, "Calcul" again) solves from the
+// cells given at the last "Calcul", never from the results beside them.
+TEST_F(SinglePointTest, AReRunAtANewPressureComputesEveryRowAtThatPressure)
 {
-    Type({"20", "50", "", "", "", "", ""});
+    state.pressure.text = "90000";
+    Type({"20", "", "", "", "", "", "9"});
     evo.SolvePoint();
-    grid.SetCell(1, 1, "25");
-    grid.SetCell(1, 2, "40");
+    const Column8 typedAt90000 = Column();
+    evo.NewPoint();
+    state.pressure.text = "101325";
+    Type({"20", "", "", "", "", "", "9"});
     evo.SolvePoint();
-    // All seven rows are given: nothing is derived, the old rows come back as they were.
-    EXPECT_EQ(Column(), (Column8{"25,00", "40", "7,27", "38,57", "0,8397", "13,82", "9,27", "101325"}));
+    state.pressure.text = "90000";
+    evo.SolvePoint();
+    EXPECT_EQ(Column(), typedAt90000);
+    EXPECT_EQ(Column()[7], "90000");
 }
 
 TEST_F(SinglePointTest, ArithmeticFaultKeepsTheTypedValuesAndLocksTheGrid)

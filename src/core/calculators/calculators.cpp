@@ -4,6 +4,7 @@
 // working point, writes its grid and result boxes and, when its "dessiner"
 // box is ticked, asks the main window to repaint.
 #include "calculators/calculation_steps.h"
+#include "calculators/evolution_boxes.h"
 #include "calculators/evolutions.h"
 #include "model/fault.h"
 
@@ -60,11 +61,13 @@ long SaturationSearchOnEnthalpyLine(MoistAirState &p, long double hKJ, uint32_t 
     return steps;
 }
 
-void Evolutions::Treat(ResultGrid &grid, std::initializer_list<std::string *> resultBoxes, bool DrawingFlags::*drawn,
-                       const std::function<void(MoistAirState &p, uint32_t patmPa)> &body)
+void Evolutions::Treat(RecordedRun &run, ResultGrid &grid, std::initializer_list<std::string *> resultBoxes,
+                       bool DrawingFlags::*drawn, const std::function<void(MoistAirState &p, uint32_t patmPa)> &body)
 {
-    if (!ReadPressure())
+    if (!ReadPressure()) {
+        run.Abandoned();
         return;
+    }
     try {
         body(ctx_.point, ctx_.patmPa);
     } catch (const StopRun &stop) {
@@ -78,6 +81,7 @@ void Evolutions::Treat(ResultGrid &grid, std::initializer_list<std::string *> re
         StopCalculation(messages_, kCannotCompute, grid, resultBoxes, repaint_);
         return;
     }
+    run.Completed();
     if (ctx_.flags.*drawn)
         repaint_();
 }
@@ -97,9 +101,9 @@ void Evolutions::TypedPoint(MoistAirState &p, uint32_t patmPa, const std::string
 
 void Evolutions::Heating()
 {
-    const auto run = messages_.StartRun(d_.messages_BC);
+    RecordedRun run(messages_, d_.run_BC, CurrentInputs(d_, Evolution::Heating));
     ResultGrid &grid = d_.grille_BC;
-    Treat(grid, {&d_.e_P_bc}, &DrawingFlags::Check_dessin_BC, [&](MoistAirState &p, uint32_t patm) {
+    Treat(run, grid, {&d_.e_P_bc}, &DrawingFlags::Check_dessin_BC, [&](MoistAirState &p, uint32_t patm) {
         TypedPoint(p, patm, d_.E_TS_Entree_BC, d_.E_HR_Entree_BC, grid, 1, kInletTemperature, kInletHumidity);
         const long double hIn = p.H, tsIn = p.TS;
 
@@ -124,9 +128,9 @@ void Evolutions::Heating()
 
 void Evolutions::Cooling()
 {
-    const auto run = messages_.StartRun(d_.messages_bfc);
+    RecordedRun run(messages_, d_.run_bfc, CurrentInputs(d_, Evolution::Cooling));
     ResultGrid &grid = d_.grille_bfc;
-    Treat(grid, {&d_.E_P_BFC, &d_.E_Efficacite_BFC, &d_.e_condensation_bfc}, &DrawingFlags::Check_dessin_BFC,
+    Treat(run, grid, {&d_.E_P_BFC, &d_.E_Efficacite_BFC, &d_.e_condensation_bfc}, &DrawingFlags::Check_dessin_BFC,
           [&](MoistAirState &p, uint32_t patm) {
               TypedPoint(p, patm, d_.E_TS_Entree_BFC, d_.E_HR_Entree_BFC, grid, 1, kInletTemperature,
                          kInletHumidity);
@@ -179,9 +183,9 @@ void Evolutions::Cooling()
 }
 void Evolutions::AirWasher()
 {
-    const auto run = messages_.StartRun(d_.messages_lav);
+    RecordedRun run(messages_, d_.run_lav, CurrentInputs(d_, Evolution::Washer));
     ResultGrid &grid = d_.grille_lav;
-    Treat(grid, {&d_.E_qm_eau_lav, &d_.E_efficacite_lav}, &DrawingFlags::Check_dessin_Lav,
+    Treat(run, grid, {&d_.E_qm_eau_lav, &d_.E_efficacite_lav}, &DrawingFlags::Check_dessin_Lav,
           [&](MoistAirState &p, uint32_t patm) {
               TypedPoint(p, patm, d_.E_TS_Entree_Lav, d_.E_HR_Entree_Lav, grid, 1, kInletTemperature,
                          kInletHumidity);
@@ -220,9 +224,9 @@ void Evolutions::AirWasher()
 
 void Evolutions::SteamHumidifier()
 {
-    const auto run = messages_.StartRun(d_.messages_vap);
+    RecordedRun run(messages_, d_.run_vap, CurrentInputs(d_, Evolution::Steam));
     ResultGrid &grid = d_.grille_vap;
-    Treat(grid, {&d_.E_qm_eau_vap}, &DrawingFlags::Check_dessin_vap, [&](MoistAirState &p, uint32_t patm) {
+    Treat(run, grid, {&d_.E_qm_eau_vap}, &DrawingFlags::Check_dessin_vap, [&](MoistAirState &p, uint32_t patm) {
         TypedPoint(p, patm, d_.E_TS_Entree_vap, d_.E_HR_Entree_vap, grid, 1, kInletTemperature, kInletHumidity);
         const long double rIn = p.R, hIn = p.H;
 
@@ -258,9 +262,9 @@ void Evolutions::SteamHumidifier()
 
 void Evolutions::Mixing()
 {
-    const auto run = messages_.StartRun(d_.messages_melange);
+    RecordedRun run(messages_, d_.run_melange, CurrentInputs(d_, Evolution::Mixing));
     ResultGrid &grid = d_.grille_melange;
-    Treat(grid, {}, &DrawingFlags::Check_dessin_melange, [&](MoistAirState &p, uint32_t patm) {
+    Treat(run, grid, {}, &DrawingFlags::Check_dessin_melange, [&](MoistAirState &p, uint32_t patm) {
         TypedPoint(p, patm, d_.E_TS1_mel, d_.E_HR1_mel, grid, 1, kMixTemperature1, kMixHumidity1);
         const long double h1 = p.H, r1 = p.R;
         TypedPoint(p, patm, d_.E_TS2_mel, d_.E_HR2_mel, grid, 2, kMixTemperature2, kMixHumidity2);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <array>
 #include <functional>
 #include <initializer_list>
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "calculators/calculation_context.h"
 #include "calculators/calculation_steps.h"
+#include "calculators/last_run.h"
 #include "model/drawing_flags.h"
 #include "model/messages.h"
 #include "model/moist_air.h"
@@ -21,6 +23,9 @@ namespace brumelle {
 struct EvolutionData {
     // Single point
     ResultGrid grille_un_point{2};
+    // The cells of rows 1 to 7 given at the last "Calcul" on an editable grid
+    // (empty: not given): a re-run solves from them, never from results.
+    std::array<std::string, 7> pointGiven;
     std::string E_valeur_dep = "1";
     std::string E_valeur_arr;
     int C_unite_dep = 0; // 0 kg/s, 1 kg/h, 2 m3/s, 3 m3/h; -1 none selected
@@ -55,10 +60,13 @@ struct EvolutionData {
     std::string E_qm_eau_vap;
     bool radio_vap_theorique = true; // else "Evolution réelle"
 
-    // The texts each calculation's last run showed, in order (the calculation note repeats them).
-    std::vector<std::string> messages_un_point, messages_BC, messages_melange, messages_bfc, messages_lav,
-        messages_vap;
+    // What each calculation last ran from, how it ended and what it showed.
+    LastRun run_un_point, run_BC, run_melange, run_bfc, run_lav, run_vap;
 };
+
+// A document's single point: its dry bulb and relative humidity given in
+// rows 1 and 2, the other rows emptied, the grid editable again.
+void RestorePointInputs(EvolutionData &d, const std::string &tsText, const std::string &hrText);
 
 // The calculations of the evolutions window. Each reads the texts of its
 // boxes from EvolutionData, checks them in the program's order, writes its
@@ -108,8 +116,8 @@ private:
     // that pressure. A check that fails (StopRun) or a fault shows its
     // message and empties the grid and the result boxes; otherwise a ticked
     // "dessiner" box asks for a repaint.
-    void Treat(ResultGrid &grid, std::initializer_list<std::string *> resultBoxes, bool DrawingFlags::*drawn,
-               const std::function<void(MoistAirState &p, uint32_t patmPa)> &body);
+    void Treat(RecordedRun &run, ResultGrid &grid, std::initializer_list<std::string *> resultBoxes,
+               bool DrawingFlags::*drawn, const std::function<void(MoistAirState &p, uint32_t patmPa)> &body);
     // A point typed as its dry bulb and relative humidity: checked against
     // the chart's ranges, computed in p and written into column `col`.
     void TypedPoint(MoistAirState &p, uint32_t patmPa, const std::string &tsText, const std::string &hrText,
@@ -117,7 +125,7 @@ private:
 
     // The single point's search from the typed values; false when the
     // pressure text cannot be read, which abandons the rest of the click.
-    bool CompletePoint();
+    bool CompletePoint(RecordedRun &run);
     // A refused single point: message, grid emptied and editable, repaint.
     void RefusePoint(const std::string &message);
 

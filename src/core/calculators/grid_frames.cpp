@@ -3,22 +3,18 @@
 #include <array>
 #include <initializer_list>
 
+#include "calculators/evolution_boxes.h"
 #include "calculators/evolutions.h"
 
 namespace brumelle {
 
 namespace {
 
-const std::array<const char *, 9> kRowHeadings = {
-    "Points",          "T° Seche °C",    "Hygrometrie en %", "Humidite g/kgas", "Enthalpie kJ/kgas",
-    "Volume m3/kgas",  "T° Humide °C",   "T° de rosée °C",   "Pression Atm Pa",
-};
-
 // Row 0 headings from column 1 on, and row 8 takes the pressure.
 void WriteHeadings(ResultGrid &grid, std::initializer_list<const char *> columns, const std::string &pressure)
 {
-    for (int row = 0; row < grid.RowCount() && row < static_cast<int>(kRowHeadings.size()); ++row)
-        grid.SetCell(0, row, kRowHeadings[static_cast<size_t>(row)]);
+    for (int row = 0; row < grid.RowCount() && row < static_cast<int>(kEvolutionRowHeadings.size()); ++row)
+        grid.SetCell(0, row, kEvolutionRowHeadings[static_cast<size_t>(row)]);
     int col = 1;
     for (const char *heading : columns) {
         if (col >= grid.ColCount())

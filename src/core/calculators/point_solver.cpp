@@ -1,10 +1,12 @@
 // The "Un point" tab: any two properties of an air point typed into
 // grille_un_point complete the point by a rule-driven fixed-point search.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <utility>
 
 #include "calculators/calculation_steps.h"
+#include "calculators/evolution_boxes.h"
 #include "calculators/evolutions.h"
 #include "model/fault.h"
 
@@ -144,12 +146,35 @@ void Evolutions::NewPoint()
 {
     ClearGrid(d_.grille_un_point);
     d_.grille_un_point.Enabled = true;
+    d_.pointGiven = {};
+    d_.run_un_point = LastRun{};
+}
+
+void RestorePointInputs(EvolutionData &d, const std::string &tsText, const std::string &hrText)
+{
+    ResultGrid &g = d.grille_un_point;
+    for (int row = kTS; row <= kTR; ++row)
+        g.SetCell(1, row, row == kTS ? tsText : row == kHR ? hrText : std::string());
+    g.Enabled = true;
+    d.pointGiven = {};
 }
 
 void Evolutions::SolvePoint()
 {
-    const auto run = messages_.StartRun(d_.messages_un_point);
     ResultGrid &g = d_.grille_un_point;
+    // A locked grid shows results: a re-run ("Calcul" again, a document, a new
+    // pressure) solves from the cells given at the last "Calcul" instead, so
+    // no row is kept from an earlier point or another pressure.
+    const bool rerun = !g.Enabled && std::any_of(d_.pointGiven.begin(), d_.pointGiven.end(),
+                                                 [](const std::string &t) { return !t.empty(); });
+    for (int row = kTS; row <= kTR; ++row) {
+        std::string &given = d_.pointGiven[static_cast<size_t>(row - 1)];
+        if (rerun)
+            g.SetCell(1, row, given);
+        else
+            given = g.Cell(1, row);
+    }
+    RecordedRun run(messages_, d_.run_un_point, CurrentInputs(d_, Evolution::Point));
     if (!CheckGivenPair(1)) {
         RefusePoint("Le programme ne peut pas calculer toutes les caractéristiques de l'air avec les points que "
                     "vous avez donnés, le calcul est arrêté");
@@ -177,19 +202,21 @@ void Evolutions::SolvePoint()
         if (g.Cell(1, row) == "0")
             Field(s, row) = row == kR ? 0.000000001L : 0.000001L;
 
-    if (!CompletePoint())
+    if (!CompletePoint(run))
         return;
     ConvertAirflow();
 }
 
-bool Evolutions::CompletePoint()
+bool Evolutions::CompletePoint(RecordedRun &run)
 {
     MoistAirState &s = ctx_.point;
     ResultGrid &g = d_.grille_un_point;
     s.Pvs = 0;
     s.Pv = 0;
-    if (!ReadPressure())
+    if (!ReadPressure()) {
+        run.Abandoned();
         return false;
+    }
     const uint32_t patm = ctx_.patmPa;
 
     bool solved = true;
@@ -218,6 +245,7 @@ bool Evolutions::CompletePoint()
         }
         WritePoint(g, 1, s);
         g.SetCell(1, kPatm, std::to_string(patm));
+        run.Completed();
     }
 
     if (ctx_.flags.Check_dessin_1point)

@@ -7,25 +7,23 @@
 #include <vector>
 
 #include "calculators/evolutions.h"
+#include "calculators/last_run.h"
 #include "sizing/ahu_sizing.h"
 
 namespace brumelle {
 
-// A caption and the text beside it, as the window shows them. A choice of
-// radio buttons gives its group's caption (none on the steam tab) and the
-// checked button's.
-struct NoteField {
-    std::string caption;
-    std::string text;
-};
+// A caption and the text beside it, as the window shows them.
+using NoteField = CaptionedText;
 
-// One calculation that holds results.
+// One calculation that ran: its inputs as they were when it ran, its result
+// grid and boxes when it completed, and the messages it showed.
 struct NoteSection {
     std::string title;                          // the tab's caption, or "Dimensionnement CTA"
     std::vector<NoteField> inputs;              // the boxes as typed, then the choices
-    std::vector<std::vector<std::string>> rows; // the result grid row by row, headings included
-    std::vector<NoteField> results;             // the result boxes
+    std::vector<std::vector<std::string>> rows; // the result grid row by row, headings included; none when stopped
+    std::vector<NoteField> results;             // the result boxes; none when stopped
     std::vector<std::string> messages;          // what its last run showed, as shown
+    bool inputsChanged = false;                 // the boxes no longer hold those inputs (kInputsChanged)
 };
 
 // What the heading names besides the calculations.
@@ -47,9 +45,9 @@ struct CalculationNote {
 // A day written out in French: "1 janvier 2027", "9 décembre 2026".
 std::string FrenchDate(int year, int month, int day);
 
-// The note of what the records hold, at the pressure in use. A calculation
-// whose grid holds no result is left out; the single point counts only once
-// solved.
+// The note of what the records hold, at the pressure in use: every
+// calculation that ran, with the inputs it ran from; one never run (or set
+// aside by "Nouveau") is left out.
 CalculationNote BuildCalculationNote(const EvolutionData &evolutions, const AhuData &ahu, uint32_t patmPa,
                                      const NoteStamp &stamp);
 

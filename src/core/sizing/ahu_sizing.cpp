@@ -66,7 +66,7 @@ long double AhuSizing::Box(const std::string &text) { return BoxNumber(text, mes
 
 void AhuSizing::SizeAhu()
 {
-    const auto run = messages_.StartRun(d_.messages);
+    RecordedRun run(messages_, d_.lastRun, CurrentInputs(d_));
     steps_ = {};
     ResultGrid &g = d_.grille_resultats;
     // 1. Frame. Row 8 of every column a run can write shows the pressure.
@@ -78,12 +78,15 @@ void AhuSizing::SizeAhu()
     g.SetCell(3, 0, "Extérieur");
     for (int col = 1; col < g.ColCount(); ++col)
         g.SetCell(col, 8, pressureRow_);
-    if (!ctx_.pressure.ReadInto(ctx_.patmPa, messages_))
+    if (!ctx_.pressure.ReadInto(ctx_.patmPa, messages_)) {
+        run.Abandoned();
         return;
+    }
     patm_ = ctx_.patmPa;
 
     try {
         Run();
+        run.Completed();
     } catch (const StopRun &stop) {
         Stop(stop.message);
     } catch (const ComputeFault &) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calculators/calculation_context.h"
+#include "calculators/last_run.h"
 #include "model/messages.h"
 #include "model/moist_air.h"
 #include "model/number_format.h"
@@ -43,9 +44,17 @@ struct AhuData {
     int FreshAirMode = 0;   // 1 exchanger, 2 all fresh air, 3 mixing, 4 mixing capped or preheated
     int TreatmentMode = 0;  // 1 coil then humidifier, 2 one device, 3 dehumidifying coil
 
-    // The texts the last run showed, in order (the calculation note repeats them).
-    std::vector<std::string> messages;
+    // What the last run ran from, how it ended and what it showed.
+    LastRun lastRun;
 };
+
+// The inputs the sizing reads now, captioned as the wizard shows them: its
+// eight boxes, the minimum fresh air with "Mélange" and the exchanger's
+// efficiency with "Echangeur à plaques" (the sizing reads them only then),
+// then the checked button of each group.
+std::vector<CaptionedText> CurrentInputs(const AhuData &d);
+// True when the sizing ran and its inputs are no longer those it ran from.
+bool InputsChangedSinceRun(const AhuData &d);
 
 // Widths in pixels of the result grid's columns as the window is designed.
 constexpr int kAhuDesignWidths[10] = {90, 50, 50, 50, 46, 69, 54, 49, 50, 49};

@@ -90,9 +90,9 @@ void ReadAhuInputs(const IniFile &f, AhuData &d, DrawingFlags &flags)
 
 void ReadEvolutionInputs(const IniFile &f, EvolutionData &d, DrawingFlags &flags)
 {
-    // Only the TS and HR cells of the single-point grid are restored.
-    d.grille_un_point.SetCell(1, 1, f.ReadString("Un point", "TS", "20"));
-    d.grille_un_point.SetCell(1, 2, f.ReadString("Un point", "HR", "50"));
+    // Only the TS and HR cells of the single-point grid are kept in a
+    // document; another study's results must not stay beside them.
+    RestorePointInputs(d, f.ReadString("Un point", "TS", "20"), f.ReadString("Un point", "HR", "50"));
     flags.Check_dessin_1point = f.ReadBool("Un point", "dessin");
     for (const EvolutionKey &k : kEvolutionKeys) {
         if (k.text)
@@ -130,12 +130,15 @@ void WriteDocument(IniFile &f, const ProgramState &state)
     WriteAhuInputs(f, state.ahu, state.flags);
 }
 
-DocumentSaving SaveDocument(const std::string &path, const ProgramState &state, Messages &messages)
+DocumentSaving SaveDocument(const std::string &path, const ProgramState &state, Messages &messages,
+                            Overwrite overwrite)
 {
-    IniFile existing;
-    existing.LoadFromFile(path);
-    if (existing.ReadBool("General", "bon_fichier") && !messages.confirm(kOverwriteQuestion))
-        return DocumentSaving::Declined;
+    if (overwrite == Overwrite::Ask) {
+        IniFile existing;
+        existing.LoadFromFile(path);
+        if (existing.ReadBool("General", "bon_fichier") && !messages.confirm(kOverwriteQuestion))
+            return DocumentSaving::Declined;
+    }
     return UpdateIniFile(path, [&](IniFile &f) { WriteDocument(f, state); }, messages) ? DocumentSaving::Saved
                                                                                       : DocumentSaving::Failed;
 }
