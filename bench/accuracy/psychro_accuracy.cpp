@@ -343,6 +343,11 @@ public:
         texts.push_back(t);
         return false;
     }
+    Answer ask(const std::string &t) override
+    {
+        texts.push_back(t);
+        return Answer::Cancel;
+    }
     std::vector<std::string> texts;
 };
 

@@ -71,6 +71,9 @@ BrumelleApp::BrumelleApp(Ports ports, QString settingsFile)
     sizing_ = std::make_unique<TF_dimensionnement>(state_, calculations_->sizing(), *ports_.clipboard, repaint,
                                                    form_.get());
     form_->SetWindows(this);
+    const auto edited = [this] { form_->MarkModified(); };
+    evolutions_->SetOnEdit(edited);
+    sizing_->SetOnEdit(edited);
 }
 
 BrumelleApp::~BrumelleApp()
@@ -121,7 +124,7 @@ void BrumelleApp::OpenWhenFree(const QByteArray &document)
         QTimer::singleShot(300, form_.get(), [this, document] { OpenWhenFree(document); });
         return;
     }
-    form_->OpenDocumentFile(document.toStdString());
+    form_->OpenDocumentAsked(document.toStdString());
 }
 
 void BrumelleApp::UntickDrawingBoxes()

@@ -63,7 +63,7 @@ int main(int argc, char *argv[])
     guard.Listen();
 
     // Ended by the system (logout, shutdown, kill -TERM): closed like the close
-    // box, settings written. Caught from here on; a signal that comes before
+    // box, settings written, without a question nobody would answer. Caught from here on; a signal that comes before
     // the main window exists closes it as soon as it does.
     const bool termination = ::socketpair(AF_UNIX, SOCK_STREAM, 0, terminationPipe) == 0;
     if (termination) {
@@ -94,7 +94,7 @@ int main(int argc, char *argv[])
         QObject::connect(notifier, &QSocketNotifier::activated, &form, [&form] {
             char byte;
             [[maybe_unused]] const ssize_t n = ::read(terminationPipe[1], &byte, 1);
-            form.close();
+            form.EndSession();
         });
     }
 

@@ -107,6 +107,11 @@ public:
         line("confirmation", t);
         return answer_; // nobody to ask: the command line said it beforehand
     }
+    Answer ask(const std::string &t) override
+    {
+        line("question", t);
+        return Answer::Cancel; // nobody to answer: nothing is set aside
+    }
 
 private:
     void line(const char *kind, const std::string &text)

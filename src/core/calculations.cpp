@@ -57,6 +57,13 @@ void Calculations::RerunAfterPressureChange()
         sizing_.SizeAhu();
 }
 
+void Calculations::PressureSetBySettings(uint32_t patmBeforePa)
+{
+    state_.pressure.Show(state_.settings.Patm);
+    if (state_.settings.Patm != patmBeforePa)
+        RerunAfterPressureChange();
+}
+
 void Calculations::PressureTyped(const std::string &typed, uint32_t patmAtShowingPa)
 {
     if (state_.pressure.Type(typed, state_.settings.Patm, messages_) && state_.settings.Patm != patmAtShowingPa)

@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "calculators/evolution_boxes.h"
 #include "render/locale_separators.h"
 #include "render/qpainter_canvas.h"
 #include "ui/clipboard.h"
@@ -66,6 +67,8 @@ TF_calcul_un_point::TF_calcul_un_point(ProgramState &state, Evolutions &core, Cl
     buildSteam();
     buildGrowth();
     connectAll();
+    boxes_.changed = [this] { ShowOutOfDate(); };
+    boxes_.edited = [this] { Edited(); };
 }
 
 void TF_calcul_un_point::buildGrowth()
@@ -337,6 +340,61 @@ void TF_calcul_un_point::connectAll()
     onToggle(Check_dessin_melange, &TF_calcul_un_point::Check_dessin_melangeClick);
     connect(C_unite_dep, &QComboBox::activated, this, [this] { C_unite_depChange(); });
     connect(C_unite_arr, &QComboBox::activated, this, [this] { C_unite_depChange(); });
+
+    // What the user changes by hand, never what the program shows.
+    for (QAbstractButton *b : std::initializer_list<QAbstractButton *>{
+             Check_dessin_1point, Check_dessin_BC, Check_dessin_BFC, Check_dessin_Lav, Check_dessin_vap,
+             Check_dessin_melange, radio_vap_theorique, radio_vap_reelle})
+        connect(b, &QAbstractButton::clicked, this, [this] { Edited(); });
+    for (QComboBox *c : {C_unite_dep, C_unite_arr})
+        connect(c, &QComboBox::activated, this, [this] { Edited(); });
+    connect(m_un_point_, &ResultGridModel::edited, this, [this] { Edited(); });
+
+    CalculOnReturn({E_valeur_dep}, B_Calcul_point, &TF_calcul_un_point::B_Calcul_pointClick);
+    CalculOnReturn({E_TS_Entree_BC, E_HR_Entree_BC, e_qm_bc, E_deltat_bc}, B_calcul_BC,
+                   &TF_calcul_un_point::B_calcul_BCClick);
+    CalculOnReturn({E_TS1_mel, E_HR1_mel, E_qm1_mel, E_TS2_mel, E_HR2_mel, E_qm2_mel}, B_calcul_melange,
+                   &TF_calcul_un_point::B_calcul_melangeClick);
+    CalculOnReturn({E_TS_Entree_BFC, E_HR_Entree_BFC, E_qm_BFC, E_deltat_BFC, E_T_BFC}, B_calcul_BFC,
+                   &TF_calcul_un_point::B_calcul_BFCClick);
+    CalculOnReturn({E_TS_Entree_Lav, E_HR_Entree_Lav, E_qm_Lav, E_R_sortie_lav}, B_calcul_Lav,
+                   &TF_calcul_un_point::B_calcul_LavClick);
+    CalculOnReturn({E_TS_Entree_vap, E_HR_Entree_vap, E_qm_vap, E_R_sortie_vap}, B_calcul_vap,
+                   &TF_calcul_un_point::B_calcul_vapClick);
+}
+
+void TF_calcul_un_point::CalculOnReturn(std::initializer_list<QLineEdit *> inputs, QPushButton *calcul,
+                                        void (TF_calcul_un_point::*handler)())
+{
+    QWidget *previous = nullptr;
+    for (QLineEdit *edit : inputs) {
+        connect(edit, &QLineEdit::returnPressed, this, [this, handler] { (this->*handler)(); });
+        if (previous)
+            setTabOrder(previous, edit);
+        previous = edit;
+    }
+    setTabOrder(previous, calcul);
+}
+
+void TF_calcul_un_point::Edited()
+{
+    if (onEdit_)
+        onEdit_();
+    ShowOutOfDate();
+}
+
+void TF_calcul_un_point::ShowOutOfDate()
+{
+    const std::pair<Evolution, ResultGridModel *> grids[] = {
+        {Evolution::Point, m_un_point_}, {Evolution::Heating, m_BC_},  {Evolution::Mixing, m_melange_},
+        {Evolution::Cooling, m_bfc_},    {Evolution::Washer, m_lav_}, {Evolution::Steam, m_vap_}};
+    for (const auto &[which, model] : grids) {
+        const bool outOfDate = (d_.*BoxesOf(which).lastRun).outcome == LastRun::Outcome::Completed &&
+                               InputsChangedSinceRun(d_, which);
+        model->SetOutOfDate(outOfDate ? QString::fromUtf8(kInputsChanged) : QString());
+        for (const EvolutionTextBox &box : BoxesOf(which).results)
+            boxes_.ShowOutOfDate(box.field, outOfDate);
+    }
 }
 
 void TF_calcul_un_point::showEvent(QShowEvent *event)
@@ -366,6 +424,7 @@ void TF_calcul_un_point::Refresh()
     }
     for (ResultGridModel *m : {m_un_point_, m_BC_, m_melange_, m_bfc_, m_lav_, m_vap_})
         m->Refresh();
+    ShowOutOfDate();
 }
 
 void TF_calcul_un_point::Run(void (Evolutions::*handler)())

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -39,6 +40,8 @@ public:
                        std::function<void()> repaintMainWindow, QWidget *parent = nullptr);
 
     Evolutions &Core() { return core_; }
+    // Called when the user changes an input, a tick, a choice or a grid cell.
+    void SetOnEdit(std::function<void()> onEdit) { onEdit_ = std::move(onEdit); }
 
     MultiRowTabs *Pages_calculs = nullptr;
     QWidget *F_calc_un_point = nullptr, *F_Calc_Chaud = nullptr, *F_Calc_melange = nullptr,
@@ -140,6 +143,14 @@ private:
     void connectAll();
     // Runs a calculation of the core and shows its results.
     void Run(void (Evolutions::*handler)());
+    // Return in a tab's input box runs its "Calcul", and Tab from its last
+    // input goes to that button rather than into the grid.
+    void CalculOnReturn(std::initializer_list<QLineEdit *> inputs, QPushButton *calcul,
+                        void (TF_calcul_un_point::*handler)());
+    // Greys the grid and result boxes of every calculation whose inputs have
+    // changed since its results were computed.
+    void ShowOutOfDate();
+    void Edited();
     void DrawingFlagClick(QCheckBox *box, bool DrawingFlags::*flag);
     void Copy(ResultGridModel *model);
 
@@ -153,6 +164,7 @@ private:
     std::vector<std::pair<QTableView *, QList<int>>> grids_; // each with its own column widths
     ResultGridModel *m_un_point_ = nullptr, *m_BC_ = nullptr, *m_melange_ = nullptr, *m_bfc_ = nullptr,
                     *m_lav_ = nullptr, *m_vap_ = nullptr;
+    std::function<void()> onEdit_;
 };
 
 } // namespace brumelle

@@ -106,8 +106,10 @@ QAction *TForm1::addItem(QMenu *menu, const QString &caption, const QKeySequence
 void TForm1::buildMenus()
 {
     QMenu *fichier = fichier_ = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    M_ouvrir = addItem(fichier, QStringLiteral("Ouvrir..."));
-    M_enregistrer_sous = addItem(fichier, QStringLiteral("Enregistrer sous..."));
+    M_ouvrir = addItem(fichier, QStringLiteral("Ouvrir..."), QKeySequence(Qt::CTRL | Qt::Key_O));
+    M_enregistrer = addItem(fichier, QStringLiteral("Enregistrer"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    M_enregistrer_sous =
+        addItem(fichier, QStringLiteral("Enregistrer sous..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     fichier->addSeparator();
     M_ouvrir_pref = addItem(fichier, QStringLiteral("Ouvrir préférences..."));
     M_enregistrer_pref = addItem(fichier, QStringLiteral("Enregistrer préférences..."));
@@ -141,6 +143,7 @@ void TForm1::buildMenus()
     M_apropos = addItem(aide, QStringLiteral("A propos"));
 
     connect(M_ouvrir, &QAction::triggered, this, &TForm1::M_ouvrirClick);
+    connect(M_enregistrer, &QAction::triggered, this, &TForm1::M_enregistrerClick);
     connect(M_enregistrer_sous, &QAction::triggered, this, &TForm1::m_enregistrer_sousClick);
     connect(M_ouvrir_pref, &QAction::triggered, this, &TForm1::M_Ouvrir_prefClick);
     connect(M_enregistrer_pref, &QAction::triggered, this, &TForm1::M_sauve_prefClick);
@@ -173,11 +176,14 @@ void TForm1::showEvent(QShowEvent *e)
 
 void TForm1::FormActivate()
 {
-    setWindowTitle(QStringLiteral("Sans titre - Brumelle par Orvane"));
+    UpdateCaption();
     // A missing file, or a missing key, gives the defaults.
     IniFile file;
     file.LoadFromFile(settingsFile_.toStdString());
     ReadSettings(file, state_.settings);
+    // The pressure box is what every calculation reads: it shows the chart's
+    // pressure from the start, so both work at one pressure.
+    state_.pressure.Show(state_.settings.Patm);
     recent_.Read(file);
     ShowRecentDocuments();
     settingsRead_ = true;
@@ -324,8 +330,12 @@ void TForm1::M_EffacerClick()
 
 void TForm1::PrecisiondutraceClick()
 {
+    const uint32_t patmBefore = state_.settings.Patm;
     if (windows_)
         windows_->ShowOptions();
+    // The document keeps the pressure: a new one is a change of the study.
+    if (state_.settings.Patm != patmBefore)
+        MarkModified();
     // Whatever closed the dialog, the view takes its ranges.
     state_.zoom.ZoomFloorTS = state_.settings.TS.Mini;
     RepaintChart();
@@ -343,10 +353,9 @@ void TForm1::M_Dim_CTAClick()
         windows_->ShowSizing();
 }
 
-namespace {
-
-// The shared open and save dialogs, prepared anew for each use.
-FileRequest Request(FileRequest::Mode mode, FileRequest::Type type)
+// The shared open and save dialogs, prepared anew for each use. A save
+// dialog starts beside the study's file, with its name (".pdf" for a note).
+FileRequest TForm1::Request(FileRequest::Mode mode, FileRequest::Type type) const
 {
     FileRequest r;
     r.mode = mode;
@@ -359,21 +368,59 @@ FileRequest Request(FileRequest::Mode mode, FileRequest::Type type)
     r.defaultSuffix = suffix;
     r.initialName = QStringLiteral("*.") + suffix;
     r.folder = DialogStartFolder();
+    if (mode == FileRequest::Mode::Save && type != FileRequest::Type::Preferences && !documentPath_.isEmpty()) {
+        const QFileInfo study(documentPath_);
+        r.folder = study.absolutePath();
+        r.initialName = type == FileRequest::Type::Document ? study.fileName()
+                                                            : study.completeBaseName() + QStringLiteral(".pdf");
+    }
     return r;
 }
 
-} // namespace
+void TForm1::UpdateCaption()
+{
+    const QString name = documentPath_.isEmpty() ? QStringLiteral("Sans titre") : QFileInfo(documentPath_).fileName();
+    setWindowTitle((modified_ ? QStringLiteral("*") : QString()) + name + QStringLiteral(" - Brumelle par Orvane"));
+}
 
 void TForm1::ShowDocumentName(const QString &path)
 {
     documentPath_ = path;
-    setWindowTitle(QFileInfo(path).fileName() + QStringLiteral(" - Brumelle par Orvane"));
+    modified_ = false;
+    UpdateCaption();
+}
+
+void TForm1::MarkModified()
+{
+    if (modified_)
+        return;
+    modified_ = true;
+    UpdateCaption();
+}
+
+bool TForm1::MaySetStudyAside()
+{
+    if (!modified_)
+        return true;
+    switch (messages_.ask(kModifiedQuestion)) {
+    case Messages::Answer::Yes: return SaveStudy();
+    case Messages::Answer::No: return true;
+    default: return false;
+    }
 }
 
 void TForm1::M_ouvrirClick()
 {
+    if (!MaySetStudyAside())
+        return;
     if (const auto path = files_.Choose(Request(FileRequest::Mode::Open, FileRequest::Type::Document)))
         OpenDocumentFile(QFile::encodeName(*path).toStdString());
+}
+
+void TForm1::OpenDocumentAsked(const std::string &path)
+{
+    if (MaySetStudyAside())
+        OpenDocumentFile(path);
 }
 
 void TForm1::OpenDocumentFile(const std::string &path)
@@ -401,20 +448,47 @@ void TForm1::BringToFront()
     }
 }
 
-void TForm1::m_enregistrer_sousClick()
+void TForm1::M_enregistrerClick() { SaveStudy(); }
+
+void TForm1::m_enregistrer_sousClick() { SaveStudyAs(); }
+
+bool TForm1::SaveStudy()
+{
+    if (documentPath_.isEmpty())
+        return SaveStudyAs();
+    // The study's own file: written over without the question that another
+    // document would get.
+    const std::string path = QFile::encodeName(documentPath_).toStdString();
+    if (SaveDocument(path, state_, messages_, Overwrite::OwnFile) != DocumentSaving::Saved)
+        return false;
+    ShowDocumentName(documentPath_);
+    RememberDocument(path);
+    return true;
+}
+
+bool TForm1::SaveStudyAs()
 {
     const auto path = files_.Choose(Request(FileRequest::Mode::Save, FileRequest::Type::Document));
-    if (path && SaveDocument(path->toStdString(), state_, messages_) == DocumentSaving::Saved) {
-        ShowDocumentName(*path);
-        RememberDocument(QFile::encodeName(*path).toStdString());
-    }
+    if (!path || SaveDocument(path->toStdString(), state_, messages_) != DocumentSaving::Saved)
+        return false;
+    ShowDocumentName(*path);
+    RememberDocument(QFile::encodeName(*path).toStdString());
+    return true;
 }
 
 void TForm1::M_Ouvrir_prefClick()
 {
+    const uint32_t patmBefore = state_.settings.Patm;
     const auto path = files_.Choose(Request(FileRequest::Mode::Open, FileRequest::Type::Preferences));
     if (path && OpenPreferences(path->toStdString(), state_.settings, messages_))
-        RepaintChart();
+        PreferencesOpened(patmBefore);
+}
+
+void TForm1::PreferencesOpened(uint32_t patmBeforePa)
+{
+    // A pressure in the file becomes the one the calculations read too.
+    calculations_.PressureSetBySettings(patmBeforePa);
+    RepaintChart();
 }
 
 void TForm1::M_sauve_prefClick()
@@ -439,7 +513,8 @@ void TForm1::M_note_calculClick()
     const CalculationNote note =
         BuildCalculationNote(state_.evolutions, state_.ahu, state_.settings.Patm,
                              {documentPath_.toStdString(), today.year(), today.month(), today.day()});
-    SaveCalculationNote(path->toStdString(), note, state_.settings, OverlayOf(state_), separators_, messages_);
+    if (SaveCalculationNote(path->toStdString(), note, state_.settings, OverlayOf(state_), separators_, messages_))
+        status_->setText(QStringLiteral("Note de calcul écrite : ") + *path);
 }
 
 void TForm1::buildRecentItems()
@@ -492,7 +567,7 @@ void TForm1::M_recentClick(size_t index)
         messages_.message(RecentDocumentMissing(QFile::decodeName(QByteArray::fromStdString(path)).toStdString()));
         return;
     }
-    OpenDocumentFile(path);
+    OpenDocumentAsked(path);
 }
 
 namespace {
@@ -543,10 +618,11 @@ void TForm1::dropEvent(QDropEvent *e)
     // application the file came from waiting for the drop to end.
     QTimer::singleShot(0, this, [this, file = *dropped] {
         const std::string path = file.path.toStdString();
+        const uint32_t patmBefore = state_.settings.Patm;
         if (file.document)
-            OpenDocumentFile(path);
+            OpenDocumentAsked(path);
         else if (OpenPreferences(path, state_.settings, messages_))
-            RepaintChart();
+            PreferencesOpened(patmBefore);
     });
 }
 
@@ -564,8 +640,20 @@ void TForm1::M_AproposClick()
 
 void TForm1::Quitter1Click() { close(); }
 
+void TForm1::EndSession()
+{
+    endingSession_ = true;
+    close();
+}
+
 void TForm1::closeEvent(QCloseEvent *e)
 {
+    // "&Quitter" and the close box leave a changed study only as the user
+    // says; the desktop ending the session has nobody to ask.
+    if (!endingSession_ && !MaySetStudyAside()) {
+        e->ignore();
+        return;
+    }
     // Settings never loaded in this run are not written over the file's.
     // A file that cannot be written is reported, and the program still ends.
     if (settingsRead_ && !settingsWritten_) {

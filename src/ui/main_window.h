@@ -9,6 +9,7 @@
 #include "program_state.h"
 #include "storage/recent_documents.h"
 #include "ui/chart_printer.h"
+#include "ui/file_chooser.h"
 
 class QAction;
 class QLabel;
@@ -76,6 +77,7 @@ public:
 
     // Menu items, named as the program names them.
     QAction *M_ouvrir = nullptr;
+    QAction *M_enregistrer = nullptr;
     QAction *M_enregistrer_sous = nullptr;
     QAction *M_ouvrir_pref = nullptr;
     QAction *M_enregistrer_pref = nullptr;
@@ -105,6 +107,7 @@ public:
 
 public slots:
     void M_ouvrirClick();
+    void M_enregistrerClick();
     void m_enregistrer_sousClick();
     void M_Ouvrir_prefClick();
     void M_sauve_prefClick();
@@ -129,6 +132,16 @@ public:
     // Opens a document as "Ouvrir..." does after its dialog, messages included;
     // `path` in the system's bytes.
     void OpenDocumentFile(const std::string &path);
+    // The same, for a document that comes from outside the dialog (a listed
+    // one, a drop, another start of the program): a changed study is first
+    // saved or set aside as the user answers.
+    void OpenDocumentAsked(const std::string &path);
+    // An input of the evolutions window or the wizard changed, or the
+    // pressure: the study is no longer what its file holds.
+    void MarkModified();
+    bool Modified() const { return modified_; }
+    // The desktop ends the session: closed without a question, settings written.
+    void EndSession();
     const RecentDocuments &Recent() const { return recent_; }
     // Another start of the program asked for this window: shown normally
     // (restored when minimised), raised and activated, with the modal window
@@ -156,8 +169,21 @@ private:
     // text, on a printer's painter whose coordinates are client pixels.
     void PrintStatusBar(QPainter &painter, qreal fontDpi);
 
-    // The caption once a document was read or written.
+    // The caption: the document's name (or "Sans titre"), an asterisk before
+    // it while the study has changed since it was opened, saved or started.
+    void UpdateCaption();
+    // A document was read or written: it is the study's file, unchanged.
     void ShowDocumentName(const QString &path);
+    // "Enregistrer" and "Enregistrer sous...": true once the study is saved.
+    bool SaveStudy();
+    bool SaveStudyAs();
+    // Before the study is closed or replaced: when it has changed, asks
+    // whether to save it; true when the command may go on.
+    bool MaySetStudyAside();
+    // Preferences read from a file: the pressure box and results follow a new pressure.
+    void PreferencesOpened(uint32_t patmBeforePa);
+    // The open and save dialogs, the save dialogs starting beside the study's file.
+    FileRequest Request(FileRequest::Mode mode, FileRequest::Type type) const;
     void buildRecentItems();
     // A document opened or saved goes to the top of the list.
     void RememberDocument(const std::string &path);
@@ -171,6 +197,8 @@ private:
     FileChooser &files_;
     QString settingsFile_;
     QString documentPath_; // the document last read or written, which the calculation note names
+    bool modified_ = false;
+    bool endingSession_ = false;
     bool settingsRead_ = false;    // Brumelle.ini is written back only once read
     bool settingsWritten_ = false; // and only once, however the window closes
     NumberSeparators separators_;

@@ -379,10 +379,17 @@ void TPrecision::FormActivate()
     state_.pressure.Show(s_.Patm);
     E_Pression->setText(QString::fromStdString(state_.pressure.text));
 
-    // A code the group does not offer (V's default 10) leaves its selection as it was.
-    for (const DensityGroup &d : densities_)
-        if (QAbstractButton *b = d.buttons->button((s_.*d.family).*d.field))
+    // A code the group does not offer (V's default 10) selects no button, so
+    // that "Ok" leaves it as it is rather than take a button left from before.
+    for (const DensityGroup &d : densities_) {
+        if (QAbstractButton *b = d.buttons->button((s_.*d.family).*d.field)) {
             b->setChecked(true);
+        } else if (QAbstractButton *checked = d.buttons->checkedButton()) {
+            d.buttons->setExclusive(false);
+            checked->setChecked(false);
+            d.buttons->setExclusive(true);
+        }
+    }
 
     // Filling the boxes is not a user's change: no coupling.
     for (const Range &r : ranges_) {

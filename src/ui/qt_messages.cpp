@@ -52,4 +52,19 @@ bool QtMessages::confirm(const std::string &text)
     return box.clickedButton() == yes;
 }
 
+Messages::Answer QtMessages::ask(const std::string &text)
+{
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Confirmation"), Shown(text), QMessageBox::NoButton,
+                    Owner(parent_));
+    QPushButton *yes = box.addButton(QStringLiteral("Oui"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("Non"), QMessageBox::NoRole);
+    QPushButton *cancel = box.addButton(QStringLiteral("Annuler"), QMessageBox::RejectRole);
+    box.setDefaultButton(yes);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == yes)
+        return Answer::Yes;
+    return box.clickedButton() == no ? Answer::No : Answer::Cancel;
+}
+
 } // namespace brumelle

@@ -14,6 +14,7 @@ public:
     void message(const std::string &text) override;
     void error(const std::string &text) override;
     bool confirm(const std::string &text) override;
+    Answer ask(const std::string &text) override;
 
 private:
     QWidget *parent_;

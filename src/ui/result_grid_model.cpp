@@ -28,6 +28,10 @@ QVariant ResultGridModel::data(const QModelIndex &index, int role) const
         return QString::fromStdString(grid_.Cell(index.column(), index.row()));
     case Qt::BackgroundRole:
         return fixed ? QBrush(QColor(212, 208, 200)) : QVariant();
+    case Qt::ForegroundRole:
+        return !fixed && !outOfDate_.isEmpty() ? QBrush(QColor(128, 128, 128)) : QVariant();
+    case Qt::ToolTipRole:
+        return outOfDate_.isEmpty() ? QVariant() : QVariant(outOfDate_);
     case Qt::TextAlignmentRole:
         return QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     default:
@@ -39,8 +43,12 @@ bool ResultGridModel::setData(const QModelIndex &index, const QVariant &value, i
 {
     if (role != Qt::EditRole || !(flags(index) & Qt::ItemIsEditable))
         return false;
-    grid_.SetCell(index.column(), index.row(), value.toString().toStdString());
+    const std::string text = value.toString().toStdString();
+    if (text == grid_.Cell(index.column(), index.row()))
+        return true; // an editor closed without a change
+    grid_.SetCell(index.column(), index.row(), text);
     emit dataChanged(index, index);
+    emit edited();
     return true;
 }
 
@@ -61,6 +69,15 @@ Qt::ItemFlags ResultGridModel::flags(const QModelIndex &index) const
     if (editable_ && grid_.Enabled && index.row() > 0 && index.column() > 0)
         f |= Qt::ItemIsEditable;
     return f;
+}
+
+void ResultGridModel::SetOutOfDate(const QString &reason)
+{
+    if (reason == outOfDate_)
+        return;
+    outOfDate_ = reason;
+    if (grid_.RowCount() > 0 && grid_.ColCount() > 0)
+        emit dataChanged(index(0, 0), index(grid_.RowCount() - 1, grid_.ColCount() - 1));
 }
 
 void ResultGridModel::Refresh()

@@ -24,11 +24,19 @@ public:
 
     // The core changed the grid: show it again.
     void Refresh();
+    // Results whose inputs have changed since: value cells greyed, `reason`
+    // as their tooltip; an empty reason shows them as they are.
+    void SetOutOfDate(const QString &reason);
     ResultGrid &Grid() { return grid_; }
+
+signals:
+    // The user typed into a cell.
+    void edited();
 
 private:
     ResultGrid &grid_;
     bool editable_;
+    QString outOfDate_;
 };
 
 } // namespace brumelle

@@ -87,7 +87,27 @@ TF_dimensionnement::TF_dimensionnement(ProgramState &state, AhuSizing &core, Cli
 
     connect(Check_dessin_CTA, &QCheckBox::toggled, this, [this] { Check_dessin_CTAClick(); });
     connect(B_copier_CTA, &QPushButton::clicked, this, [this] { B_copier_CTAClick(); });
+    // What the user changes by hand, never what the program shows.
+    connect(Check_dessin_CTA, &QCheckBox::clicked, this, [this] { Edited(); });
+    for (const auto &[button, which] : radios_)
+        connect(button, &QRadioButton::clicked, this, [this] { Edited(); });
+    connect(model_, &ResultGridModel::edited, this, [this] { Edited(); });
+    boxes_.changed = [this] { ShowOutOfDate(); };
+    boxes_.edited = [this] { Edited(); };
     Refresh();
+}
+
+void TF_dimensionnement::Edited()
+{
+    if (onEdit_)
+        onEdit_();
+    ShowOutOfDate();
+}
+
+void TF_dimensionnement::ShowOutOfDate()
+{
+    const bool outOfDate = d_.lastRun.outcome == LastRun::Outcome::Completed && InputsChangedSinceRun(d_);
+    model_->SetOutOfDate(outOfDate ? QString::fromUtf8(kInputsChanged) : QString());
 }
 
 QWidget *TF_dimensionnement::page(const char *name, const QString &heading)
@@ -285,6 +305,7 @@ void TF_dimensionnement::Refresh()
     }
     corner_->setText(QString::fromStdString(g.Cell(0, 0)));
     FitResultGrid();
+    ShowOutOfDate();
 }
 
 void TF_dimensionnement::FitResultGrid()

@@ -62,6 +62,8 @@ public:
 
     // Shows the record again: texts, radio buttons, enabled boxes, grid, tick.
     void Refresh();
+    // Called when the user changes an input, a choice, the tick or a grid cell.
+    void SetOnEdit(std::function<void()> onEdit) { onEdit_ = std::move(onEdit); }
 
     // Handlers.
     void PageProxy3Show(bool next);
@@ -91,6 +93,9 @@ private:
     void EnablingRule();
     // The result grid's columns at their own widths, widened to fill the view when it has room.
     void FitResultGrid();
+    void Edited();
+    // The result grid greyed while the inputs are no longer those it was sized from.
+    void ShowOutOfDate();
 
     ProgramState &state_;
     AhuData &d_;
@@ -103,6 +108,7 @@ private:
     QList<int> resultWidths_; // each column's own width, the hidden headings column 0
     WindowGrowth growth_;
     std::vector<std::pair<QRadioButton *, AhuRadio>> radios_;
+    std::function<void()> onEdit_;
 };
 
 } // namespace brumelle

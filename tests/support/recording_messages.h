@@ -10,12 +10,13 @@ namespace brumelle::test {
 class RecordingMessages : public Messages {
 public:
     struct Entry {
-        std::string kind; // "information", "message", "erreur", "confirmation"
+        std::string kind; // "information", "message", "erreur", "confirmation", "question"
         std::string text;
         bool operator==(const Entry &o) const { return kind == o.kind && text == o.text; }
     };
     std::vector<Entry> entries;
     bool answer = true; // what confirm() answers
+    Answer askAnswer = Answer::Cancel; // what ask() answers
 
     void information(const std::string &t) override { entries.push_back({"information", t}); }
     void message(const std::string &t) override { entries.push_back({"message", t}); }
@@ -24,6 +25,11 @@ public:
     {
         entries.push_back({"confirmation", t});
         return answer;
+    }
+    Answer ask(const std::string &t) override
+    {
+        entries.push_back({"question", t});
+        return askAnswer;
     }
     std::vector<std::string> texts() const
     {

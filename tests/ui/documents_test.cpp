@@ -211,7 +211,8 @@ TEST(Preferences, ReadAtActivationWrittenAtCloseOnlyOnceRead)
         app.MainWindow().show();
         EXPECT_EQ(app.State().settings.TS.Maxi, 40);
         EXPECT_EQ(app.State().settings.Patm, 90000u);
-        // The options dialog shows the settings' pressure and makes it the calculations' text.
+        // The calculations read the settings' pressure from the start, before the options dialog shows it.
+        EXPECT_EQ(app.State().pressure.text, "90000");
         app.Options().show();
         app.Options().B_Ok->click();
         EXPECT_EQ(app.State().pressure.text, "90000");

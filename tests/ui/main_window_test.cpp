@@ -62,8 +62,9 @@ TEST(MainWindow, MenusItemsSeparatorsAndShortcuts)
     EXPECT_EQ(menus[3]->text(), QStringLiteral("Aide"));
 
     const std::vector<std::vector<Item>> expected = {
-        {{"Ouvrir...", {}},
-         {"Enregistrer sous...", {}},
+        {{"Ouvrir...", QKeySequence("Ctrl+O")},
+         {"Enregistrer", QKeySequence("Ctrl+S")},
+         {"Enregistrer sous...", QKeySequence("Ctrl+Shift+S")},
          {"-", {}},
          {"Ouvrir préférences...", {}},
          {"Enregistrer préférences...", {}},

@@ -40,9 +40,11 @@ TEST(NoteCommand, WritesTheNoteOfWhatTheWindowsHoldAskingBeforeWritingOver)
     EXPECT_EQ(asked.mode, FileRequest::Mode::Save);
     EXPECT_EQ(asked.type, FileRequest::Type::Note);
     EXPECT_EQ(asked.defaultSuffix, QStringLiteral("pdf"));
-    EXPECT_EQ(asked.initialName, QStringLiteral("*.pdf"));
-    EXPECT_EQ(asked.folder, DialogStartFolder());
+    // Beside the document, under its name.
+    EXPECT_EQ(asked.initialName, QStringLiteral("hiver.pdf"));
+    EXPECT_EQ(asked.folder, f.dir.path());
     EXPECT_TRUE(f.messages.entries.empty());
+    EXPECT_EQ(f.form.StatusText(), QStringLiteral("Note de calcul écrite : ") + pdf);
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
     ASSERT_TRUE(text.waitForFinished(10000));

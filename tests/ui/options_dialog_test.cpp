@@ -198,24 +198,23 @@ TEST(OptionsDialog, NothingClipped)
 
 // ---- Filling and "Ok"
 
-TEST(OptionsDialog, CodeNotOfferedKeepsTheGroupAsItWas)
+// A code the group does not offer (V's default 10) selects no button, so "Ok"
+// pressed for a colour leaves it as it is, whatever was selected before.
+TEST(OptionsDialog, CodeNotOfferedSelectsNoButtonAndOkKeepsIt)
 {
     Fixture f;
     ASSERT_EQ(f.s.V.Montrer, 10);
-    f.open();
-    EXPECT_TRUE(f.dialog.Montrer_toutes_V->isChecked());
-    f.ok();
-    EXPECT_EQ(f.s.V.Montrer, 1);
-    EXPECT_EQ(f.s.V.Montrer_texte, 1);
-
-    // The selection left at the last showing, not the first button, stays.
     f.s.H.Montrer = 10;
     f.open();
     f.dialog.Montrer_5_H->click();
     f.cancel();
     f.s.H.Montrer = 7;
     f.open();
-    EXPECT_TRUE(f.dialog.Montrer_5_H->isChecked());
+    for (QRadioButton *b : {f.dialog.Montrer_toutes_V, f.dialog.Montrer_5_V, f.dialog.Montrer_0_V,
+                            f.dialog.Montrer_toutes_texte_V, f.dialog.Montrer_5_H})
+        EXPECT_FALSE(b->isChecked()) << b->objectName().toStdString();
+    f.ok();
+    EXPECT_EQ(std::tie(f.s.V.Montrer, f.s.V.Montrer_texte, f.s.H.Montrer), std::make_tuple(10, 10, 7));
 }
 
 TEST(OptionsDialog, RangesShownWithinBoundsWithoutCoupling)

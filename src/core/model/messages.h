@@ -17,6 +17,10 @@ public:
     virtual void error(const std::string &text) = 0;
     // Yes/no question titled "Confirmation"; true for "Oui".
     virtual bool confirm(const std::string &text) = 0;
+    // Question titled "Confirmation" with "Oui", "Non" and "Annuler"; a box
+    // closed without an answer says "Annuler".
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer ask(const std::string &text) = 0;
 };
 
 // Passes every message on to the user and keeps, while a calculation runs,
@@ -48,6 +52,7 @@ public:
     void message(const std::string &text) override;
     void error(const std::string &text) override;
     bool confirm(const std::string &text) override { return shown_.confirm(text); }
+    Answer ask(const std::string &text) override { return shown_.ask(text); }
 
 private:
     void keep(const std::string &text);

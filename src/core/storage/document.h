@@ -11,6 +11,8 @@ class Calculations;
 
 constexpr const char *kNotADocument = "Le fichier n'est pas reconnu par le Brumelle";
 constexpr const char *kOverwriteQuestion = "Le fichier existe déjà, souhaitez vous l'écraser ?";
+// Asked before the study in the windows is closed or replaced by another.
+constexpr const char *kModifiedQuestion = "Le document a été modifié. Voulez-vous enregistrer les modifications ?";
 
 // How far opening a document went.
 enum class DocumentOpening {
@@ -38,8 +40,11 @@ enum class DocumentSaving {
 };
 
 // The "Enregistrer sous..." command after its dialog: asks before writing
-// over a document, then writes the document's keys into the file, keeping
-// its other lines, and replaces the file at once.
-DocumentSaving SaveDocument(const std::string &path, const ProgramState &state, Messages &messages);
+// over a document (unless the file is the study's own, which "Enregistrer"
+// writes over), then writes the document's keys into the file, keeping its
+// other lines, and replaces the file at once.
+enum class Overwrite { Ask, OwnFile };
+DocumentSaving SaveDocument(const std::string &path, const ProgramState &state, Messages &messages,
+                            Overwrite overwrite = Overwrite::Ask);
 
 } // namespace brumelle
