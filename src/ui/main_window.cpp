@@ -32,6 +32,7 @@
 #include "render/note_pdf.h"
 #include "render/qpainter_canvas.h"
 #include "storage/document.h"
+#include "storage/file_replace.h"
 #include "storage/preferences.h"
 #include "ui/chart_printer.h"
 #include "ui/clipboard.h"
@@ -308,7 +309,12 @@ void TForm1::m_copierClick()
     clipboard_.SetImage(ChartImage(chart_->devicePixelRatioF()));
 }
 
-void TForm1::M_imprimerClick() { printer_.Print(PrintedPicture()); }
+void TForm1::M_imprimerClick()
+{
+    const PrintOutcome outcome = printer_.Print(PrintedPicture());
+    if (!outcome.unwrittenFile.isEmpty())
+        messages_.error(CannotWriteMessage(QFile::encodeName(outcome.unwrittenFile).toStdString()));
+}
 
 void TForm1::M_EffacerClick()
 {
