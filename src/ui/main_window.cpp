@@ -175,13 +175,18 @@ void TForm1::showEvent(QShowEvent *e)
 void TForm1::FormActivate()
 {
     setWindowTitle(QStringLiteral("Sans titre - Brumelle par Orvane"));
-    // A missing file, or a missing key, gives the defaults.
+    // A missing file, or a missing key, gives the defaults; so does a file
+    // too large to be read, said once here and left as it is.
     IniFile file;
-    file.LoadFromFile(settingsFile_.toStdString());
+    const std::string settings = settingsFile_.toStdString();
+    const bool tooLarge = file.LoadFile(settings) == FileReadStatus::TooLarge;
+    if (tooLarge)
+        messages_.message("Le fichier " + settings + " est trop volumineux pour être lu : il est laissé tel quel et "
+                          "les réglages par défaut sont utilisés.");
     ReadSettings(file, state_.settings);
     recent_.Read(file);
     ShowRecentDocuments();
-    settingsRead_ = true;
+    settingsRead_ = !tooLarge;
     state_.zoom.ZoomFloorTS = state_.settings.TS.Mini;
     state_.flags = DrawingFlags{};
     state_.RepaintOnFlagChange = true;
