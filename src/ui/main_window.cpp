@@ -176,13 +176,16 @@ void TForm1::FormActivate()
 {
     setWindowTitle(QStringLiteral("Sans titre - Brumelle par Orvane"));
     // A missing file, or a missing key, gives the defaults; so does a file
-    // too large to be read, said once here and left as it is.
+    // too large to be read, said once (over the window, once it is shown)
+    // and left as it is.
     IniFile file;
     const std::string settings = settingsFile_.toStdString();
     const bool tooLarge = file.LoadFile(settings) == FileReadStatus::TooLarge;
     if (tooLarge)
-        messages_.message("Le fichier " + settings + " est trop volumineux pour être lu : il est laissé tel quel et "
-                          "les réglages par défaut sont utilisés.");
+        QTimer::singleShot(0, this, [this, settings] {
+            messages_.message("Le fichier " + settings + " est trop volumineux pour être lu : il est laissé tel quel "
+                              "et les réglages par défaut sont utilisés.");
+        });
     ReadSettings(file, state_.settings);
     recent_.Read(file);
     ShowRecentDocuments();

@@ -245,6 +245,7 @@ TEST(Preferences, ASettingsFileTooLargeToBeReadIsSaidOnceAndLeftAsItIs)
     {
         BrumelleApp app({&messages}, ini);
         app.MainWindow().show();
+        QCoreApplication::processEvents(); // the message comes once the window is shown
         EXPECT_EQ(app.State().settings.TS.Maxi, 50);
         app.Options().show();
         app.Options().B_Ok->click(); // the colours are not written either
