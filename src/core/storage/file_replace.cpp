@@ -77,7 +77,8 @@ void syncFolder(const std::string &folder)
 std::string tempPrefix(const std::string &target) { return nameOf(target).substr(0, 200) + ".~"; }
 
 // The process that wrote a temporary file, from its name: the digits after
-// its last ".~"; 0 when the name is not one of this program's temporary files.
+// its last ".~"; 0 when the name is not one of this program's temporary
+// files, -1 for a number no process has.
 long long writerOfTemp(const std::string &name)
 {
     const size_t mark = name.rfind(".~");
@@ -289,12 +290,13 @@ bool writeInPlace(const std::string &target, const std::string &bytes, bool fold
     Fd fd(::open(target.c_str(), O_RDWR | O_CLOEXEC));
     if (fd.get() < 0)
         return false;
-    // A size limit refuses before anything is written.
+    // A size limit refuses before anything is written, the copy of the old text included.
     rlimit limit{};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && bytes.size() > limit.rlim_cur)
+    const bool limited = ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
+    if (limited && bytes.size() > limit.rlim_cur)
         return false;
     std::string old;
-    if (!readAll(fd.get(), old))
+    if (!readAll(fd.get(), old) || (limited && old.size() > limit.rlim_cur))
         return false;
     const std::string backup = writeBackup(backupFolder(folderOf(target), folderWritable), target, old);
     if (backup.empty())
