@@ -62,7 +62,8 @@ BrumelleApp::BrumelleApp(Ports ports, QString settingsFile)
     options_ = std::make_unique<TPrecision>(
         state_, *calculations_, *ports_.messages, *ports_.colours, *lines_,
         [this] {
-            return UpdateIniFile(settingsFile_.toStdString(),
+            return !form_->SettingsRead() ||
+                   UpdateIniFile(settingsFile_.toStdString(),
                                  [this](IniFile &f) { WriteColoursAndStyles(f, state_.settings); }, *ports_.messages);
         },
         form_.get());

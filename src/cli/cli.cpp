@@ -8,6 +8,7 @@
 
 #include "calculations.h"
 #include "chart/chart_settings.h"
+#include "chart/geometry.h"
 #include "chart/overlay.h"
 #include "chart/readout.h"
 #include "model/number_format.h"
@@ -17,6 +18,7 @@
 #include "render/locale_separators.h"
 #include "render/note_pdf.h"
 #include "storage/document.h"
+#include "storage/file_replace.h"
 #include "storage/ini_file.h"
 #include "storage/preferences.h"
 
@@ -44,8 +46,11 @@ const char *kUsage =
     "every result on A4 pages, as \"Note de calcul...\" does, over any file.\n"
     "The messages the program would show go to the error output.\n";
 
-// Largest plot side accepted, so a typo cannot ask for gigabytes.
+// Largest plot side accepted, so a typo cannot ask for gigabytes; the image
+// of `chart`, in its own pixels at any ratio, is at most that of the largest
+// plot at ratio 1.
 constexpr long long kMaxPlotSide = 20000;
+constexpr int kMaxImageWidth = kMaxPlotSide + 70, kMaxImageHeight = kMaxPlotSide + 40;
 // Device pixel ratios the chart command draws at.
 constexpr double kMinRatio = 1, kMaxRatio = 4;
 
@@ -265,7 +270,7 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
                 return usage(err, "--preferences needs a file name");
             o.preferences = v;
         } else if (a == "--save") {
-            if (!value(v))
+            if (!value(v) || v.empty())
                 return usage(err, "--save needs a file name");
             o.save = v;
         } else if (a == "--locale") {
@@ -280,7 +285,7 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
             if (!value(v) || !(o.ratio = parseRatio(v)))
                 return usage(err, "--device-pixel-ratio needs a number from 1 to 4, such as 2 or 1.5");
         } else if (a == "-o") {
-            if (!value(v))
+            if (!value(v) || v.empty())
                 return usage(err, "-o needs a file name");
             o.output = v;
         } else if (a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9')) {
@@ -306,6 +311,10 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
         const auto [w, h] = *o.plot;
         if (w + 70 <= 0 || h + 40 <= 0)
             return usage(err, "the image would be empty");
+        const double ratio = o.ratio.value_or(1);
+        if (ScaledLength(w + 70, ratio) > kMaxImageWidth || ScaledLength(h + 40, ratio) > kMaxImageHeight)
+            return usage(err, "the image would be larger than " + std::to_string(kMaxImageWidth) + " x " +
+                                  std::to_string(kMaxImageHeight) + " pixels");
         const QString path = QString::fromStdString(*o.output);
         if (!(path.endsWith(".png", Qt::CaseInsensitive) || path.endsWith(".svg", Qt::CaseInsensitive) ||
               path.endsWith(".pdf", Qt::CaseInsensitive)))
@@ -326,9 +335,9 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
             };
         }
         // The document's pressure draws the chart as well.
-        const QString problem = WriteChartFile(path, state.settings, w, h, overlay, o.ratio.value_or(1));
-        if (!problem.isEmpty()) {
-            err += "brumelle-cli: " + problem.toStdString() + "\n";
+        if (!WriteChartFile(*o.output, state.settings, w, h, overlay, ratio)) {
+            LineMessages messages(err);
+            messages.error(CannotWriteMessage(*o.output));
             return 1;
         }
         return 0;

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -9,6 +10,7 @@
 #include <QSvgGenerator>
 
 #include "render/qpainter_canvas.h"
+#include "storage/file_replace.h"
 
 namespace brumelle {
 
@@ -71,59 +73,66 @@ QImage RenderChartImage(const ChartSettings &settings, int plotWidth, int plotHe
                         const std::function<void(Canvas &)> &overlay, qreal ratio)
 {
     QImage image = NewChartImage(plotWidth + 70, plotHeight + 40, ratio);
+    if (image.isNull())
+        return image; // the memory refused
     QPainter painter(&image);
     paintInto(painter, ratio, settings, plotWidth, plotHeight, overlay);
     return image;
 }
 
-QString WriteChartFile(const QString &path, const ChartSettings &settings, int plotWidth, int plotHeight,
-                       const std::function<void(Canvas &)> &overlay, qreal ratio)
+QByteArray ChartFileBytes(const std::string &path, const ChartSettings &settings, int plotWidth, int plotHeight,
+                          const std::function<void(Canvas &)> &overlay, qreal ratio)
 {
     const int w = ScaledLength(plotWidth + 70, ratio), h = ScaledLength(plotHeight + 40, ratio);
-    const QString lower = path.toLower();
+    const QString lower = QString::fromStdString(path).toLower();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
     if (lower.endsWith(QLatin1String(".png"))) {
         QImage image = RenderChartImage(settings, plotWidth, plotHeight, overlay, ratio);
         // As many pixels to the inch as the image is finer: the same size on paper.
         image.setDotsPerMeterX(qRound(kDotsPerMeter96 * ratio));
         image.setDotsPerMeterY(qRound(kDotsPerMeter96 * ratio));
-        if (!image.save(path, "PNG"))
-            return QStringLiteral("cannot write %1").arg(path);
-        return {};
+        return !image.isNull() && image.save(&buffer, "PNG") ? buffer.data() : QByteArray();
     }
     // SVG and PDF: `ratio` units to the client pixel, the painter scaled back
     // to client pixels.
-    const auto draw = [&](QPainter &painter) {
+    const auto draw = [&](QPaintDevice &device) {
+        QPainter painter;
+        if (!painter.begin(&device))
+            return false;
         if (ratio != 1)
             painter.scale(ratio, ratio);
         paintInto(painter, ratio, settings, plotWidth, plotHeight, overlay);
+        return painter.end();
     };
     if (lower.endsWith(QLatin1String(".svg"))) {
         QSvgGenerator svg;
-        svg.setFileName(path);
+        svg.setOutputDevice(&buffer);
         svg.setSize(QSize(w, h));
         svg.setViewBox(QRect(0, 0, w, h));
         svg.setResolution(kChartDpi);
         svg.setTitle(QStringLiteral("Brumelle"));
-        QPainter painter;
-        if (!painter.begin(&svg))
-            return QStringLiteral("cannot write %1").arg(path);
-        draw(painter);
-        painter.end();
-        return {};
+        return draw(svg) ? buffer.data() : QByteArray();
     }
     if (lower.endsWith(QLatin1String(".pdf"))) {
-        QPdfWriter pdf(path);
-        pdf.setResolution(kChartDpi);
-        pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(w * 72.0 / kChartDpi, h * 72.0 / kChartDpi), QPageSize::Point),
-                                      QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            return QStringLiteral("cannot write %1").arg(path);
-        draw(painter);
-        painter.end();
-        return {};
+        bool drawn = false;
+        { // the writer finishes the file when it goes
+            QPdfWriter pdf(&buffer);
+            pdf.setResolution(kChartDpi);
+            const QPageSize page(QSizeF(w * 72.0 / kChartDpi, h * 72.0 / kChartDpi), QPageSize::Point);
+            pdf.setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+            drawn = draw(pdf);
+        }
+        return drawn ? buffer.data() : QByteArray();
     }
-    return QStringLiteral("the output file must end in .png, .svg or .pdf");
+    return {};
+}
+
+bool WriteChartFile(const std::string &path, const ChartSettings &settings, int plotWidth, int plotHeight,
+                    const std::function<void(Canvas &)> &overlay, qreal ratio)
+{
+    const QByteArray bytes = ChartFileBytes(path, settings, plotWidth, plotHeight, overlay, ratio);
+    return !bytes.isEmpty() && ReplaceFileWhole(path, bytes.toStdString());
 }
 
 } // namespace brumelle

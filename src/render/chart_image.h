@@ -1,6 +1,8 @@
 #pragma once
 #include <functional>
+#include <string>
 
+#include <QByteArray>
 #include <QImage>
 #include <QRectF>
 #include <QSize>
@@ -48,10 +50,15 @@ QRectF MapClientOnto(QPainter &painter, QSize client, const QRectF &target);
 QImage RenderChartImage(const ChartSettings &settings, int plotWidth, int plotHeight,
                         const std::function<void(Canvas &)> &overlay = {}, qreal ratio = 1);
 
-// The same drawing written to a file whose name ends in .png, .svg or .pdf,
-// `ratio` times as many pixels (or units) across and down.
-// Returns an empty text on success, else what went wrong.
-QString WriteChartFile(const QString &path, const ChartSettings &settings, int plotWidth, int plotHeight,
-                       const std::function<void(Canvas &)> &overlay = {}, qreal ratio = 1);
+// The same drawing as the bytes of a file whose name ends in .png, .svg or
+// .pdf, `ratio` times as many pixels (or units) across and down. Empty when
+// it cannot be drawn (the memory refused, another ending).
+QByteArray ChartFileBytes(const std::string &path, const ChartSettings &settings, int plotWidth, int plotHeight,
+                          const std::function<void(Canvas &)> &overlay = {}, qreal ratio = 1);
+
+// Those bytes written over the file as a document is (ReplaceFileWhole):
+// false, with the file as it was, when they cannot be drawn or written.
+bool WriteChartFile(const std::string &path, const ChartSettings &settings, int plotWidth, int plotHeight,
+                    const std::function<void(Canvas &)> &overlay = {}, qreal ratio = 1);
 
 } // namespace brumelle

@@ -32,6 +32,7 @@
 #include "render/note_pdf.h"
 #include "render/qpainter_canvas.h"
 #include "storage/document.h"
+#include "storage/file_replace.h"
 #include "storage/preferences.h"
 #include "ui/chart_printer.h"
 #include "ui/clipboard.h"
@@ -177,16 +178,24 @@ void TForm1::showEvent(QShowEvent *e)
 void TForm1::FormActivate()
 {
     UpdateCaption();
-    // A missing file, or a missing key, gives the defaults.
+    // A missing file, or a missing key, gives the defaults; so does a file
+    // too large to be read, said once (over the window, once it is shown)
+    // and left as it is.
     IniFile file;
-    file.LoadFromFile(settingsFile_.toStdString());
+    const std::string settings = settingsFile_.toStdString();
+    const bool tooLarge = file.LoadFile(settings) == FileReadStatus::TooLarge;
+    if (tooLarge)
+        QTimer::singleShot(0, this, [this, settings] {
+            messages_.message("Le fichier " + settings + " est trop volumineux pour être lu : il est laissé tel quel "
+                              "et les réglages par défaut sont utilisés.");
+        });
     ReadSettings(file, state_.settings);
     // The pressure box is what every calculation reads: it shows the chart's
     // pressure from the start, so both work at one pressure.
     state_.pressure.Show(state_.settings.Patm);
     recent_.Read(file);
     ShowRecentDocuments();
-    settingsRead_ = true;
+    settingsRead_ = !tooLarge;
     state_.zoom.ZoomFloorTS = state_.settings.TS.Mini;
     state_.flags = DrawingFlags{};
     state_.RepaintOnFlagChange = true;
@@ -314,7 +323,12 @@ void TForm1::m_copierClick()
     clipboard_.SetImage(ChartImage(chart_->devicePixelRatioF()));
 }
 
-void TForm1::M_imprimerClick() { printer_.Print(PrintedPicture()); }
+void TForm1::M_imprimerClick()
+{
+    const PrintOutcome outcome = printer_.Print(PrintedPicture());
+    if (!outcome.unwrittenFile.isEmpty())
+        messages_.error(CannotWriteMessage(QFile::encodeName(outcome.unwrittenFile).toStdString()));
+}
 
 void TForm1::M_EffacerClick()
 {

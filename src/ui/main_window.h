@@ -74,6 +74,8 @@ public:
     // The windows the menus show, created after this one.
     void SetWindows(ProgramWindows *windows) { windows_ = windows; }
     const QString &SettingsFile() const { return settingsFile_; }
+    // False until Brumelle.ini is read, and all the run when it is too large to be: it is not written then.
+    bool SettingsRead() const { return settingsRead_; }
 
     // Menu items, named as the program names them.
     QAction *M_ouvrir = nullptr;

@@ -148,11 +148,48 @@ TEST(Cli, BadArgumentsGiveUsageAndStatus2)
         {"readout", "--plot", "100x100", "a", "b"},
         {"readout", "--plot"},
         {"readout", "--plot", "100x100", "--bogus", "1", "2"},
+        {"chart", "--plot", "100x100", "-o", ""},
+        {"note", "x.brm", "-o", ""},
+        {"run", "x.brm", "--save", ""},
     };
     for (const auto &args : bad) {
         const Result r = run(args);
         EXPECT_EQ(r.status, 2) << (args.empty() ? "" : args[0]);
         EXPECT_NE(r.err.find("usage"), std::string::npos);
+    }
+}
+
+// Each side of the image, after the ratio, at most that of the largest plot at ratio 1:
+// (20000 + 70) x (20000 + 40) pixels.
+TEST(Cli, ImageSizeIsCappedAfterTheRatio)
+{
+    const struct {
+        const char *plot, *ratio;
+        bool refused;
+    } rows[] = {
+        {"20000x20000", "1", false},   {"20000x20000", "2", true},
+        {"9965x9980", "2", false},     {"9966x9980", "2", true},    {"9965x9981", "2", true}, // 2 x (9965 + 70) = 20070
+        {"13310x13320", "1.5", false}, {"13311x13320", "1.5", true}, // 1.5 x 13381 = 20071.5, to even 20072
+        {"4947x4970", "4", false},     {"4948x4970", "4", true},     // 4 x (4947 + 70) = 20068
+    };
+    for (const auto &r : rows) {
+        // An ending no chart has: a size that passes is refused for that reason, without drawing.
+        const Result res = run({"chart", "--plot", r.plot, "--device-pixel-ratio", r.ratio, "-o", "x.bmp"});
+        EXPECT_EQ(res.status, 2);
+        EXPECT_EQ(res.err.find("larger than 20070 x 20040") != std::string::npos, r.refused) << r.plot << r.ratio;
+    }
+}
+
+// A file that cannot be written, whatever the format: status 1 and the program's message.
+TEST(Cli, ChartThatCannotBeWrittenSaysSo)
+{
+    QTemporaryDir dir;
+    for (const char *name : {"full.png", "full.svg", "full.pdf"}) {
+        const std::string path = dir.filePath(name).toStdString();
+        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), QString::fromStdString(path)));
+        const Result r = run({"chart", "--plot", "300x200", "-o", path});
+        EXPECT_EQ(r.status, 1) << name;
+        EXPECT_EQ(r.err, "erreur: Impossible d'écrire dans " + path + ".\n");
     }
 }
 

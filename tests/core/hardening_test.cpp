@@ -2,6 +2,7 @@
 // without bound.
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include <sys/stat.h>
 
@@ -11,6 +12,7 @@
 #include "chart/readout.h"
 #include "model/fault.h"
 #include "program_state.h"
+#include "storage/bounded_file.h"
 #include "storage/document.h"
 #include "storage/ini_integer.h"
 #include "support/recording_messages.h"
@@ -148,6 +150,16 @@ TEST(Hardening, FilesAreReadWithinBounds)
     }
     EXPECT_TRUE(f.LoadFromFile(small));
     EXPECT_TRUE(f.ReadBool("General", "bon_fichier"));
+    // Why each was not read, and the limit as the caller gives it.
+    const std::pair<std::string, FileReadStatus> why[] = {
+        {fifo, FileReadStatus::NotRegular},      {"/dev/zero", FileReadStatus::NotRegular},
+        {dir.string(), FileReadStatus::NotRegular}, {big, FileReadStatus::TooLarge},
+        {small + "/x", FileReadStatus::Missing}, {(dir / "none").string(), FileReadStatus::Missing},
+    };
+    for (const auto &[path, status] : why)
+        EXPECT_EQ(ReadBoundedFile(path, kMaxIniFileBytes).status, status) << path;
+    EXPECT_EQ(ReadBoundedFile(small, doc.size()).bytes, doc);
+    EXPECT_EQ(ReadBoundedFile(small, doc.size() - 1).status, FileReadStatus::TooLarge);
     fs::remove_all(dir);
 }
 

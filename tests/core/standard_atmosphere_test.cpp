@@ -1,3 +1,4 @@
+#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -29,12 +30,16 @@ TEST(StandardAtmosphere, PressureAtAltitudeMatchesTheHandbookWithinItsBounds)
 TEST(StandardAtmosphere, TypedAltitudeIsReadLikeAnyNumberAndRefusedPlainly)
 {
     test::RecordingMessages messages;
-    EXPECT_EQ(PressureAtTypedAltitude("1000,0 m", messages), StandardPressureAt(1000));
-    EXPECT_EQ(PressureAtTypedAltitude("4000.0", messages), StandardPressureAt(4000));
+    EXPECT_EQ(PressureAtTypedAltitude(" 1000,0 ", messages), StandardPressureAt(1000));
+    EXPECT_EQ(PressureAtTypedAltitude("+4000.0", messages), StandardPressureAt(4000));
+    EXPECT_EQ(PressureAtTypedAltitude("-,5", messages), StandardPressureAt(-0.5L));
     EXPECT_TRUE(messages.entries.empty());
-    for (const char *refused : {"", "haut", "-501", "12000"})
-        EXPECT_EQ(PressureAtTypedAltitude(refused, messages), std::nullopt) << refused;
-    ASSERT_EQ(messages.entries.size(), 4u);
+    // Only a plain decimal number: nothing dropped to read what is left.
+    const char *refused[] = {"",       "haut", "-501",     "12000", "1e309", "1,5e3", "0x10",
+                             "nan",    "-",    "1000,0 m", "1,5.0", "+-5",   "1 000"};
+    for (const char *text : refused)
+        EXPECT_EQ(PressureAtTypedAltitude(text, messages), std::nullopt) << text;
+    ASSERT_EQ(messages.entries.size(), std::size(refused));
     EXPECT_EQ(messages.entries[0], (test::RecordingMessages::Entry{"message", kAltitudeRefused}));
 }
 

@@ -23,17 +23,19 @@ public:
 };
 
 // Answers the print dialog without showing it; keeps what would be printed.
+// A file named in `unwritable` is a PDF file the print could not write.
 class FakePrinter : public ChartPrinter {
 public:
     bool confirm = true;
     int dialogs = 0;
+    QString unwritable;
     std::optional<ClientPicture> printed;
-    bool Print(const ClientPicture &picture) override
+    PrintOutcome Print(const ClientPicture &picture) override
     {
         ++dialogs;
         if (confirm)
             printed = picture;
-        return confirm;
+        return {confirm && unwritable.isEmpty(), confirm ? unwritable : QString()};
     }
 };
 

@@ -16,6 +16,7 @@
 
 #include "main_window_fixture.h"
 #include "storage/document.h"
+#include "storage/ini_file.h"
 #include "ui/options_dialog.h"
 
 using namespace brumelle;
@@ -233,6 +234,28 @@ TEST(Preferences, ReadAtActivationWrittenAtCloseOnlyOnceRead)
     const QByteArray written = Read(ini);
     EXPECT_EQ(written.count('='), 37);
     EXPECT_TRUE(written.contains("Mini=-10"));
+}
+
+TEST(Preferences, ASettingsFileTooLargeToBeReadIsSaidOnceAndLeftAsItIs)
+{
+    test::RecordingMessages messages;
+    QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Brumelle.ini"));
+    const QByteArray big = "[Temperature seche]\r\nMaxi=40\r\n" + QByteArray(kMaxIniFileBytes, ';');
+    Write(ini, big);
+    {
+        BrumelleApp app({&messages}, ini);
+        app.MainWindow().show();
+        QCoreApplication::processEvents(); // the message comes once the window is shown
+        EXPECT_EQ(app.State().settings.TS.Maxi, 50);
+        app.Options().show();
+        app.Options().B_Ok->click(); // the colours are not written either
+        app.MainWindow().close();
+    }
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Le fichier " + ini.toStdString() + " est trop volumineux "
+                                                         "pour être lu : il est laissé tel quel et les réglages par "
+                                                         "défaut sont utilisés."});
+    EXPECT_EQ(Read(ini), big);
 }
 
 TEST(Preferences, TheSettingsFileLivesBesideTheProgramWhenItCan)

@@ -93,7 +93,7 @@ TEST(ViewCommands, PrintingIntoAPdfGivesOnePageOfVectors)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    PrintToFit(printer, *f.printer.printed);
+    EXPECT_TRUE(PrintOnPrinter(printer, *f.printer.printed).printed);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray pdf = file.readAll();
@@ -101,6 +101,13 @@ TEST(ViewCommands, PrintingIntoAPdfGivesOnePageOfVectors)
     EXPECT_EQ(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") + pdf.count("/Type /Page "), 1);
     // Lines and text drawn at the printer's resolution, not a screen image stretched.
     EXPECT_FALSE(pdf.contains("/Subtype /Image"));
+
+    // A file that cannot be written is named, and the main window says so.
+    printer.setOutputFileName(QStringLiteral("/dev/full"));
+    EXPECT_EQ(PrintOnPrinter(printer, *f.printer.printed).unwrittenFile, QStringLiteral("/dev/full"));
+    f.printer.unwritable = path;
+    f.form.M_imprimer->trigger();
+    EXPECT_EQ(f.messages.texts(), std::vector<std::string>{"Impossible d'écrire dans " + path.toStdString()});
 }
 
 TEST(ViewCommands, TickedEvolutionIsDrawnAndEraseRepaintsOnce)

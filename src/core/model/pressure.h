@@ -58,10 +58,11 @@ constexpr const char *kAltitudeRefused =
 // kLowestAltitudeM to kHighestAltitudeM.
 std::optional<uint32_t> StandardPressureAt(long double zM);
 
-// The options dialog's altitude button: the altitude box's text read as
-// typed numbers are read ("," or "."), then its standard pressure. A text
-// that is not a number, or an altitude outside the bounds, shows
-// kAltitudeRefused in a plain box and gives nothing.
+// The options dialog's altitude button: the altitude box's text read as a
+// plain decimal number (blanks around, one sign, digits, one "," or "."),
+// then its standard pressure. Any other text ("1e3", "0x10", "nan", a
+// unit), or an altitude outside the bounds, shows kAltitudeRefused in a
+// plain box and gives nothing.
 std::optional<uint32_t> PressureAtTypedAltitude(const std::string &typed, Messages &messages);
 
 } // namespace brumelle

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -48,9 +49,10 @@ std::string folderOf(const std::string &file)
 
 std::string nameOf(const std::string &file) { return fs::path(file).filename().string(); }
 
-bool writeAll(int fd, const std::string &bytes)
+// The bytes from `from` on, at their own offset.
+bool writeAll(int fd, const std::string &bytes, size_t from = 0)
 {
-    size_t done = 0;
+    size_t done = from;
     while (done < bytes.size()) {
         const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
         if (n < 0 && errno == EINTR)
@@ -74,28 +76,41 @@ void syncFolder(const std::string &folder)
 // the name is cut short enough for the suffix to fit in a file name.
 std::string tempPrefix(const std::string &target) { return nameOf(target).substr(0, 200) + ".~"; }
 
-void removeAbandonedTemps(const std::string &folder, const std::string &target)
+// The process that wrote a temporary file, from its name: the digits after
+// its last ".~"; 0 when the name is not one of this program's temporary
+// files, -1 for a number no process has.
+long long writerOfTemp(const std::string &name)
 {
-    const std::string prefix = tempPrefix(target);
+    const size_t mark = name.rfind(".~");
+    if (mark == std::string::npos || mark == 0 || name.size() - mark - 2 == 0 || name.size() - mark - 2 > 10 ||
+        name.find_first_not_of("0123456789", mark + 2) != std::string::npos)
+        return 0;
+    const long long pid = std::stoll(name.substr(mark + 2));
+    return pid > 0 ? pid : -1;
+}
+
+// Every temporary file of the folder whose writer is gone, whatever file it
+// was for: a save killed between its link and its rename leaves one.
+void removeAbandonedTemps(const std::string &folder)
+{
     DIR *dir = ::opendir(folder.c_str());
     if (!dir)
         return;
     std::vector<std::string> abandoned;
     while (const dirent *e = ::readdir(dir)) {
-        const std::string name = e->d_name;
-        if (name.size() <= prefix.size() || name.compare(0, prefix.size(), prefix) != 0 ||
-            name.size() - prefix.size() > 10 ||
-            name.find_first_not_of("0123456789", prefix.size()) != std::string::npos)
+        const long long pid = writerOfTemp(e->d_name);
+        if (pid == 0 || pid == ::getpid())
             continue;
-        const long long pid = std::stoll(name.substr(prefix.size()));
-        if (pid == ::getpid())
+        struct stat st;
+        const std::string path = folder + "/" + e->d_name;
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
             continue;
-        if (pid > INT_MAX || pid <= 0 || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH))
-            abandoned.push_back(folder + "/" + name);
+        if (pid < 0 || pid > INT_MAX || (::kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH))
+            abandoned.push_back(path);
     }
     ::closedir(dir);
-    for (const std::string &name : abandoned)
-        ::unlink(name.c_str());
+    for (const std::string &path : abandoned)
+        ::unlink(path.c_str());
 }
 
 // Content, permission bits, owner and group of the new file, then flushed.
@@ -155,7 +170,7 @@ Outcome replaceThroughUnnamedTemp(const std::string &target, const std::string &
         return replaceThroughNamedTemp(target, bytes, old); // no /proc to link through
     }
     // A name for a moment only: a save killed between these two calls leaves
-    // it, and the next save in the folder removes it.
+    // it, and the next save in the folder removes it (removeAbandonedTemps).
     const std::string temp = folder + "/" + tempPrefix(target) + std::to_string(::getpid());
     ::unlink(temp.c_str());
     if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, temp.c_str(), AT_SYMLINK_FOLLOW) != 0)
@@ -167,20 +182,137 @@ Outcome replaceThroughUnnamedTemp(const std::string &target, const std::string &
     return fd.close() ? Outcome::Done : Outcome::Failed;
 }
 
-bool writeInPlace(const std::string &target, const std::string &bytes)
+// The step as the system does it, unless the test makes it fail (errno set).
+template <class Call> bool run(const InPlaceFault &fault, InPlaceStep step, Call call)
 {
-    Fd fd(::open(target.c_str(), O_WRONLY | O_CLOEXEC));
+    if (const int e = fault ? fault(step) : 0) {
+        errno = e;
+        return false;
+    }
+    return call();
+}
+
+// Where the old text waits while the file is written in place: beside it
+// when its folder can be written, else in a folder of the program's own in
+// the user's cache folder. Empty when there is none.
+std::string backupFolder(const std::string &folder, bool folderWritable)
+{
+    if (folderWritable)
+        return folder;
+    std::string cache;
+    const char *xdg = std::getenv("XDG_CACHE_HOME");
+    const char *home = std::getenv("HOME");
+    if (xdg && xdg[0] == '/')
+        cache = xdg;
+    else if (home && home[0] == '/')
+        cache = std::string(home) + "/.cache";
+    else
+        return {};
+    ::mkdir(cache.c_str(), 0700);
+    const std::string own = cache + "/Brumelle";
+    if (::mkdir(own.c_str(), 0700) != 0 && errno != EEXIST)
+        return {};
+    removeAbandonedTemps(own);
+    return own;
+}
+
+// A copy of the old text, flushed with its name: "doc.brm.~1234~", a name
+// the clean-up of temporary files never takes, given once the copy is whole
+// (a copy cut short by a kill keeps its temporary name). Its path, or empty
+// when it cannot be made.
+std::string writeBackup(const std::string &folder, const std::string &target, const std::string &old)
+{
+    if (folder.empty())
+        return {};
+    const std::string temp = folder + "/" + tempPrefix(target) + std::to_string(::getpid());
+    ::unlink(temp.c_str()); // this process's own, left by nothing that can still use it
+    Fd fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (fd.get() < 0)
+        return {};
+    const bool copied = writeAll(fd.get(), old) && ::fsync(fd.get()) == 0;
+    if (fd.close() && copied) {
+        // A copy left by an earlier process of the same number is kept.
+        for (int n = 1; n <= 100; ++n) {
+            const std::string path = temp + "~" + (n == 1 ? std::string() : std::to_string(n));
+            struct stat st;
+            if (::lstat(path.c_str(), &st) != 0 && errno == ENOENT) {
+                if (::rename(temp.c_str(), path.c_str()) != 0)
+                    break;
+                syncFolder(folder);
+                return path;
+            }
+        }
+    }
+    ::unlink(temp.c_str());
+    return {};
+}
+
+bool readAll(int fd, std::string &bytes)
+{
+    char buf[65536];
+    for (;;) {
+        const ssize_t n = ::pread(fd, buf, sizeof buf, static_cast<off_t>(bytes.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        bytes.append(buf, static_cast<size_t>(n));
+    }
+}
+
+// The new text over the old one, its space made sure of before the first
+// byte of the old text changes; `touched` tells whether one may have.
+bool writeOver(int fd, const std::string &bytes, size_t oldSize, const InPlaceFault &fault, bool &touched)
+{
+    const off_t size = static_cast<off_t>(bytes.size());
+    if (!run(fault, InPlaceStep::Reserve, [&] { return ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, size) == 0; })) {
+        if (errno == ENOSPC || errno == EFBIG || errno == EDQUOT)
+            return false;
+        // Reserving is not supported (some network and FUSE file systems):
+        // what goes past the old end is written first, so that the space is
+        // found before anything is written over.
+        if (bytes.size() > oldSize &&
+            !run(fault, InPlaceStep::Extend, [&] { return writeAll(fd, bytes, oldSize); }))
+            return false;
+    }
+    touched = true;
+    return run(fault, InPlaceStep::Write, [&] { return writeAll(fd, bytes); }) &&
+           run(fault, InPlaceStep::Truncate, [&] { return ::ftruncate(fd, size) == 0; }) && ::fsync(fd) == 0;
+}
+
+// The old text kept aside, the new one written over it, then the copy
+// removed; a failure puts the old text back (the copy stays when even that fails).
+bool writeInPlace(const std::string &target, const std::string &bytes, bool folderWritable,
+                  const InPlaceFault &fault)
+{
+    Fd fd(::open(target.c_str(), O_RDWR | O_CLOEXEC));
     if (fd.get() < 0)
         return false;
-    // Space first, so a full disk or a size limit refuses before a byte changes.
+    // A size limit refuses before anything is written, the copy of the old text included.
     rlimit limit{};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY && bytes.size() > limit.rlim_cur)
+    const bool limited = ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY;
+    if (limited && bytes.size() > limit.rlim_cur)
         return false;
-    const int reserved = ::fallocate(fd.get(), FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(bytes.size()));
-    if (reserved != 0 && (errno == ENOSPC || errno == EFBIG || errno == EDQUOT))
+    std::string old;
+    if (!readAll(fd.get(), old) || (limited && old.size() > limit.rlim_cur))
         return false;
-    return writeAll(fd.get(), bytes) && ::ftruncate(fd.get(), static_cast<off_t>(bytes.size())) == 0 &&
-           ::fsync(fd.get()) == 0 && fd.close();
+    const std::string backup = writeBackup(backupFolder(folderOf(target), folderWritable), target, old);
+    if (backup.empty())
+        return false;
+    bool touched = false;
+    if (writeOver(fd.get(), bytes, old.size(), fault, touched) && fd.close()) {
+        ::unlink(backup.c_str());
+        return true;
+    }
+    // Back as it was: the old bytes where new ones went, the old length where it grew.
+    struct stat now;
+    const off_t oldSize = static_cast<off_t>(old.size());
+    if (fd.get() >= 0 && (!touched || writeAll(fd.get(), old)) && ::fstat(fd.get(), &now) == 0 &&
+        (now.st_size == oldSize || ::ftruncate(fd.get(), oldSize) == 0) && ::fsync(fd.get()) == 0)
+        ::unlink(backup.c_str());
+    return false;
 }
 
 } // namespace
@@ -209,13 +341,15 @@ bool ResolveWriteTarget(const std::string &path, std::string &target)
     return false;
 }
 
-bool ReplaceFileWhole(const std::string &path, const std::string &bytes)
+bool ReplaceFileWhole(const std::string &path, const std::string &bytes) { return ReplaceFileWhole(path, bytes, {}); }
+
+bool ReplaceFileWhole(const std::string &path, const std::string &bytes, const InPlaceFault &fault)
 {
     std::string target;
     if (!ResolveWriteTarget(path, target))
         return false;
     const std::string folder = folderOf(target);
-    removeAbandonedTemps(folder, target);
+    removeAbandonedTemps(folder);
 
     struct stat st;
     const bool exists = ::stat(target.c_str(), &st) == 0;
@@ -225,10 +359,10 @@ bool ReplaceFileWhole(const std::string &path, const std::string &bytes)
         return false;
     const bool folderWritable = ::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) == 0;
     if (exists && (st.st_nlink > 1 || !folderWritable))
-        return writeInPlace(target, bytes);
+        return writeInPlace(target, bytes, folderWritable, fault);
     switch (replaceThroughUnnamedTemp(target, bytes, exists ? &st : nullptr)) {
     case Outcome::Done: syncFolder(folder); return true;
-    case Outcome::InPlace: return writeInPlace(target, bytes);
+    case Outcome::InPlace: return writeInPlace(target, bytes, folderWritable, fault);
     default: return false;
     }
 }

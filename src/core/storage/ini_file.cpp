@@ -1,9 +1,6 @@
 #include "storage/ini_file.h"
 
 #include <cstddef>
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
 
 #include "storage/file_replace.h"
 #include "storage/ini_integer.h"
@@ -102,30 +99,13 @@ IniFile IniFile::FromBytes(const std::string &bytes)
     return f;
 }
 
-bool IniFile::LoadFromFile(const std::string &path)
+FileReadStatus IniFile::LoadFile(const std::string &path)
 {
-    *this = IniFile();
     // A pipe would block, a device would never end, a huge file would take
     // the memory: none of them is a document or a settings file.
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::is_regular_file(status) || std::filesystem::file_size(path, ec) > kMaxIniFileBytes ||
-        ec)
-        return false;
-    std::FILE *fp = std::fopen(path.c_str(), "rb");
-    if (!fp)
-        return false;
-    std::string bytes;
-    char buf[65536];
-    size_t n;
-    while (bytes.size() <= kMaxIniFileBytes && (n = std::fread(buf, 1, sizeof buf, fp)) > 0)
-        bytes.append(buf, n);
-    const bool failed = std::ferror(fp) != 0 || bytes.size() > kMaxIniFileBytes; // it grew while read
-    std::fclose(fp);
-    if (failed)
-        return false;
-    *this = FromBytes(bytes);
-    return true;
+    const BoundedFile file = ReadBoundedFile(path, kMaxIniFileBytes);
+    *this = file.status == FileReadStatus::Read ? FromBytes(file.bytes) : IniFile();
+    return file.status;
 }
 
 const IniFile::Index &IniFile::index() const
@@ -272,11 +252,10 @@ bool IniFile::SaveToFile(const std::string &path) const { return ReplaceFileWhol
 
 bool UpdateIniFile(const std::string &path, const std::function<void(IniFile &)> &edit, Messages &messages)
 {
-    std::error_code ec;
-    const bool exists = std::filesystem::exists(path, ec);
     IniFile file;
     // A file that is there but cannot be read must not be replaced by its edit alone.
-    const bool loaded = file.LoadFromFile(path) || (!exists && !ec);
+    const FileReadStatus read = file.LoadFile(path);
+    const bool loaded = read == FileReadStatus::Read || read == FileReadStatus::Missing;
     if (loaded)
         edit(file);
     if (!loaded || !file.SaveToFile(path)) {

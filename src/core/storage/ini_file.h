@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/messages.h"
+#include "storage/bounded_file.h"
 
 namespace brumelle {
 
@@ -31,7 +32,9 @@ public:
     // Replaces the content with the file's. False, and an empty file, when
     // it cannot be read: a missing file, anything but a regular file, or a
     // file larger than kMaxIniFileBytes (no document or settings file is).
-    bool LoadFromFile(const std::string &path);
+    bool LoadFromFile(const std::string &path) { return LoadFile(path) == FileReadStatus::Read; }
+    // The same, telling why a file was not read.
+    FileReadStatus LoadFile(const std::string &path);
 
     // The value of the first matching key of the first matching section.
     std::string ReadString(const std::string &section, const std::string &key, const std::string &def) const;
