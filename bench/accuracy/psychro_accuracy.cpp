@@ -36,9 +36,9 @@
 #include "calculations.h"
 #include "calculators/evolutions.h"
 #include "model/fault.h"
-#include "model/messages.h"
 #include "model/moist_air.h"
-#include "model/number_format.h"
+#include "presentation/messages.h"
+#include "presentation/number_format.h"
 #include "program_state.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <string>
 
 #include "calculators/evolutions.h"
-#include "model/messages.h"
-#include "model/number_format.h"
+#include "presentation/messages.h"
+#include "presentation/number_format.h"
 #include "sizing/ahu_sizing.h"
 
 namespace brumelle {

@@ -3,9 +3,9 @@
 #include "chart/chart_settings.h"
 #include "chart/overlay.h"
 #include "chart/zoom.h"
-#include "model/drawing_flags.h"
 #include "model/moist_air.h"
-#include "model/pressure.h"
+#include "presentation/drawing_flags.h"
+#include "presentation/pressure_box.h"
 #include "sizing/ahu_sizing.h"
 
 namespace brumelle {

@@ -1,7 +1,7 @@
 #pragma once
 #include <QLocale>
 
-#include "model/number_format.h"
+#include "presentation/number_format.h"
 
 namespace brumelle {
 

@@ -5,9 +5,9 @@
 
 #include "chart/chart_settings.h"
 #include "chart/overlay.h"
-#include "model/messages.h"
-#include "model/number_format.h"
 #include "note/calculation_note.h"
+#include "presentation/messages.h"
+#include "presentation/number_format.h"
 
 namespace brumelle {
 

@@ -5,7 +5,7 @@
 
 #include <QMainWindow>
 
-#include "model/number_format.h"
+#include "presentation/number_format.h"
 #include "program_state.h"
 #include "storage/recent_documents.h"
 #include "ui/chart_printer.h"

@@ -18,7 +18,7 @@
 
 #include "calculations.h"
 #include "chart/line_styles.h"
-#include "model/pressure.h"
+#include "presentation/pressure_box.h"
 #include "render/qpainter_canvas.h"
 #include "ui/colour_chooser.h"
 #include "ui/line_style_picker.h"

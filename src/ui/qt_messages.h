@@ -1,5 +1,5 @@
 #pragma once
-#include "model/messages.h"
+#include "presentation/messages.h"
 
 class QWidget;
 

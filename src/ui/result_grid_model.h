@@ -1,7 +1,7 @@
 #pragma once
 #include <QAbstractTableModel>
 
-#include "model/result_grid.h"
+#include "presentation/result_grid.h"
 
 namespace brumelle {
 

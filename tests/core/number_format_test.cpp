@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "model/fault.h"
-#include "model/messages.h"
-#include "model/number_format.h"
+#include "presentation/messages.h"
+#include "presentation/number_format.h"
 #include "support/recording_messages.h"
 
 namespace brumelle {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/result_grid.h"
+#include "presentation/result_grid.h"
 
 using namespace brumelle;
 

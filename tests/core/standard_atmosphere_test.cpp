@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "model/pressure.h"
+#include "presentation/pressure_box.h"
 #include "support/recording_messages.h"
 
 namespace brumelle {

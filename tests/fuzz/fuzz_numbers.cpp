@@ -9,7 +9,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "fuzz_support.h"
-#include "model/number_format.h"
+#include "presentation/number_format.h"
 #include "support/recording_messages.h"
 
 using namespace brumelle;

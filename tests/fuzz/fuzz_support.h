@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "chart/chart_settings.h"
-#include "model/number_format.h"
+#include "presentation/number_format.h"
 
 namespace brumelle::fuzz {
 

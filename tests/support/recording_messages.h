@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "model/messages.h"
+#include "presentation/messages.h"
 
 namespace brumelle::test {
 

@@ -21,7 +21,7 @@
 
 #include "calculations.h"
 #include "chart/line_styles.h"
-#include "model/pressure.h"
+#include "presentation/pressure_box.h"
 #include "render/locale_separators.h"
 #include "support/fake_ui_ports.h"
 #include "support/recording_messages.h"

@@ -4,9 +4,9 @@
 // the program.
 #include <cstdint>
 
-#include "model/drawing_flags.h"
 #include "model/moist_air.h"
-#include "model/pressure.h"
+#include "presentation/drawing_flags.h"
+#include "presentation/pressure_box.h"
 
 namespace brumelle {
 

@@ -7,10 +7,10 @@
 #include <string>
 
 #include "model/fault.h"
-#include "model/messages.h"
 #include "model/moist_air.h"
-#include "model/number_format.h"
-#include "model/result_grid.h"
+#include "presentation/messages.h"
+#include "presentation/number_format.h"
+#include "presentation/result_grid.h"
 
 namespace brumelle {
 

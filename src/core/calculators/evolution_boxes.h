@@ -9,7 +9,7 @@
 
 #include "calculators/evolutions.h"
 #include "calculators/last_run.h"
-#include "model/result_grid.h"
+#include "presentation/result_grid.h"
 
 namespace brumelle {
 

@@ -9,11 +9,11 @@
 #include "calculators/calculation_context.h"
 #include "calculators/calculation_steps.h"
 #include "calculators/last_run.h"
-#include "model/drawing_flags.h"
-#include "model/messages.h"
 #include "model/moist_air.h"
-#include "model/number_format.h"
-#include "model/result_grid.h"
+#include "presentation/drawing_flags.h"
+#include "presentation/messages.h"
+#include "presentation/number_format.h"
+#include "presentation/result_grid.h"
 
 namespace brumelle {
 

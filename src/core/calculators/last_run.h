@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "model/messages.h"
+#include "presentation/messages.h"
 
 namespace brumelle {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "chart/settings_keys.h"
-#include "model/number_format.h"
+#include "presentation/number_format.h"
 
 namespace brumelle {
 

@@ -4,9 +4,9 @@
 
 #include "chart/canvas.h"
 #include "chart/geometry.h"
-#include "model/drawing_flags.h"
-#include "model/number_format.h"
-#include "model/result_grid.h"
+#include "presentation/drawing_flags.h"
+#include "presentation/number_format.h"
+#include "presentation/result_grid.h"
 
 namespace brumelle {
 

@@ -4,7 +4,7 @@
 #include "chart/chart_settings.h"
 #include "chart/geometry.h"
 #include "model/moist_air.h"
-#include "model/number_format.h"
+#include "presentation/number_format.h"
 
 namespace brumelle {
 

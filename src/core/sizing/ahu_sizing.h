@@ -7,10 +7,10 @@
 
 #include "calculators/calculation_context.h"
 #include "calculators/last_run.h"
-#include "model/messages.h"
 #include "model/moist_air.h"
-#include "model/number_format.h"
-#include "model/result_grid.h"
+#include "presentation/messages.h"
+#include "presentation/number_format.h"
+#include "presentation/result_grid.h"
 
 namespace brumelle {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <functional>
 
-#include "model/messages.h"
+#include "presentation/messages.h"
 #include "program_state.h"
 #include "storage/ini_file.h"
 

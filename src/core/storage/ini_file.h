@@ -7,7 +7,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "model/messages.h"
+#include "presentation/messages.h"
 #include "storage/bounded_file.h"
 
 namespace brumelle {

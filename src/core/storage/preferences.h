@@ -3,7 +3,7 @@
 #include <string>
 
 #include "chart/chart_settings.h"
-#include "model/messages.h"
+#include "presentation/messages.h"
 #include "storage/ini_file.h"
 
 namespace brumelle {

@@ -1,4 +1,4 @@
-#include "model/number_format.h"
+#include "presentation/number_format.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -9,7 +9,7 @@
 #include <system_error>
 
 #include "model/fault.h"
-#include "model/messages.h"
+#include "presentation/messages.h"
 
 namespace brumelle {
 

@@ -3,13 +3,10 @@
 #include <optional>
 #include <string>
 
-#include "model/messages.h"
+#include "model/standard_atmosphere.h"
+#include "presentation/messages.h"
 
 namespace brumelle {
-
-// Standard atmosphere, Pa: stands in for a pressure of 0 or less, which
-// every equation would divide by.
-constexpr uint32_t kStandardPressurePa = 101325;
 
 // The text of the options dialog's pressure box. Every calculation reads it
 // again at its start, and so does the opening of a document, through
@@ -44,19 +41,8 @@ struct PressureBox {
     std::string RowText() const;
 };
 
-// Altitudes, m, at which the standard atmosphere below gives the pressure:
-// the troposphere, and a little below sea level.
-constexpr long double kLowestAltitudeM = -500;
-constexpr long double kHighestAltitudeM = 11000;
-
 constexpr const char *kAltitudeRefused =
     "L'altitude doit être un nombre compris entre -500 et 11000 m, la pression n'est pas modifiée";
-
-// Pressure of the standard atmosphere at the altitude zM, in whole pascals:
-// p = 101325 × (1 − 2.25577e−5 × Z)^5.2559 (ASHRAE Handbook—Fundamentals
-// 2017, ch. 1, eq. 3), rounded to the nearest pascal. Nothing outside
-// kLowestAltitudeM to kHighestAltitudeM.
-std::optional<uint32_t> StandardPressureAt(long double zM);
 
 // The options dialog's altitude button: the altitude box's text read as a
 // plain decimal number (blanks around, one sign, digits, one "," or "."),

@@ -1,9 +1,9 @@
-#include "model/pressure.h"
+#include "presentation/pressure_box.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "model/number_format.h"
+#include "presentation/number_format.h"
 
 namespace brumelle {
 
@@ -66,14 +66,6 @@ std::string PressureBox::RowText() const
 {
     const auto v = ReadInteger(text);
     return v && *v <= 0 && *v >= INT32_MIN ? std::to_string(kStandardPressurePa) : text;
-}
-
-std::optional<uint32_t> StandardPressureAt(long double zM)
-{
-    if (!(zM >= kLowestAltitudeM && zM <= kHighestAltitudeM))
-        return std::nullopt;
-    const long double pPa = 101325.0L * std::pow(1.0L - 2.25577e-5L * zM, 5.2559L);
-    return static_cast<uint32_t>(std::llround(pPa));
 }
 
 std::optional<uint32_t> PressureAtTypedAltitude(const std::string &typed, Messages &messages)

@@ -1,4 +1,4 @@
-#include "model/result_grid.h"
+#include "presentation/result_grid.h"
 
 #include <utility>
 

@@ -1,4 +1,4 @@
-#include "model/messages.h"
+#include "presentation/messages.h"
 
 namespace brumelle {
 
