@@ -16,6 +16,11 @@ namespace brumelle {
 
 namespace {
 
+// The volume's gas constant in hundredths, as the volume lines count: V × 100
+// = 46124 × (R + 0.622) × (TS + 273.15) / P, the product exact.
+constexpr long double kVolumeHundredthsConstant = 100.0L * kVapourGasConstantJKgK;
+static_assert(kVolumeHundredthsConstant == 46124.0L, "the volume bounds multiply by exactly 46124");
+
 // A plot this size or smaller keeps every edge coordinate, and the label
 // offsets around it, well inside 32-bit pixels.
 bool PlotDrawable(const ChartGeometry &g)
@@ -506,9 +511,9 @@ void ChartPainter::DrawVolumeLines()
     const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
     const auto values = [&] {
         // Hundredths of m3/kgas at the bottom-left and top-right corners.
-        return Upward(TruncBound(checked::div(46124.0L * (s_.R.Mini / 1000.0L + 0.622L) * (tsMini + 273.15L), patm,
+        return Upward(TruncBound(checked::div(kVolumeHundredthsConstant * (s_.R.Mini / 1000.0L + kMolarMassRatio) * (tsMini + kCelsiusOffsetK), patm,
                                               "volume bound")) + 1,
-                      TruncBound(checked::div(46124.0L * (s_.R.Maxi / 1000.0L + 0.622L) * (tsMaxi + 273.15L), patm,
+                      TruncBound(checked::div(kVolumeHundredthsConstant * (s_.R.Maxi / 1000.0L + kMolarMassRatio) * (tsMaxi + kCelsiusOffsetK), patm,
                                               "volume bound")));
     };
     SaturationRows rows(g_, patm, rowSearch_);

@@ -123,39 +123,39 @@ void DryBulbFromWetBulb(MoistAirState &s, uint32_t patmPa)
 
 long double HumidityRatioFromPv(long double pvPa, uint32_t patmPa)
 {
-    return checked::div(0.622L * pvPa, patm(patmPa) - pvPa, "HumidityRatioFromPv");
+    return checked::div(kMolarMassRatio * pvPa, patm(patmPa) - pvPa, "HumidityRatioFromPv");
 }
 
 long double PvFromHumidityRatio(long double rKgKg, uint32_t patmPa)
 {
-    return checked::div(patm(patmPa) * rKgKg, rKgKg + 0.622L, "PvFromHumidityRatio");
+    return checked::div(patm(patmPa) * rKgKg, rKgKg + kMolarMassRatio, "PvFromHumidityRatio");
 }
 
 long double SaturationHumidityRatio(long double tC, uint32_t patmPa)
 {
     const long double pvs = SaturationPressure(tC);
-    return checked::div(0.622L * pvs, patm(patmPa) - pvs, "SaturationHumidityRatio");
+    return checked::div(kMolarMassRatio * pvs, patm(patmPa) - pvs, "SaturationHumidityRatio");
 }
 
 long double Enthalpy(long double tsC, long double rKgKg)
 {
-    return checked::finite(1.006L * tsC + (2501.0L + 1.83L * tsC) * rKgKg, "Enthalpy");
+    return checked::finite(kDryAirHeatKJKgK * tsC + (kLatentHeatKJKg + kVapourHeatKJKgK * tsC) * rKgKg, "Enthalpy");
 }
 
 long double HumidityRatioFromEnthalpy(long double hKJ, long double tsC)
 {
-    return checked::div(hKJ - 1.006L * tsC, 2501.0L + 1.83L * tsC, "HumidityRatioFromEnthalpy");
+    return checked::div(hKJ - kDryAirHeatKJKgK * tsC, kLatentHeatKJKg + kVapourHeatKJKgK * tsC, "HumidityRatioFromEnthalpy");
 }
 
 long double DryBulbFromEnthalpy(long double hKJ, long double rKgKg)
 {
-    return checked::div(hKJ - 2501.0L * rKgKg, 1.006L + 1.83L * rKgKg, "DryBulbFromEnthalpy");
+    return checked::div(hKJ - kLatentHeatKJKg * rKgKg, kDryAirHeatKJKgK + kVapourHeatKJKgK * rKgKg, "DryBulbFromEnthalpy");
 }
 
 long double SpecificVolume(long double tsC, long double rKgKg, uint32_t patmPa)
 {
-    const long double v = checked::div(461.24L * (0.622L + rKgKg) * (tsC + 273.15L), patm(patmPa), "SpecificVolume");
-    // At or below absolute zero, or with a humidity ratio below −0.622, air has no volume.
+    const long double v = checked::div(kVapourGasConstantJKgK * (kMolarMassRatio + rKgKg) * (tsC + kCelsiusOffsetK), patm(patmPa), "SpecificVolume");
+    // At or below absolute zero, or with a humidity ratio below −kMolarMassRatio, air has no volume.
     if (!(v > 0.0L))
         throw ComputeFault("SpecificVolume: not positive");
     return v;
@@ -174,12 +174,12 @@ void CheckPhysical(const MoistAirState &p)
 
 long double HumidityRatioFromVolume(long double vM3, long double tsC, uint32_t patmPa)
 {
-    return checked::div(patm(patmPa) * vM3, 461.24L * (tsC + 273.15L), "HumidityRatioFromVolume") - 0.622L;
+    return checked::div(patm(patmPa) * vM3, kVapourGasConstantJKgK * (tsC + kCelsiusOffsetK), "HumidityRatioFromVolume") - kMolarMassRatio;
 }
 
 long double DryBulbFromVolume(long double vM3, long double rKgKg, uint32_t patmPa)
 {
-    return checked::div(patm(patmPa) * vM3, 461.24L * (rKgKg + 0.622L), "DryBulbFromVolume") - 273.15L;
+    return checked::div(patm(patmPa) * vM3, kVapourGasConstantJKgK * (rKgKg + kMolarMassRatio), "DryBulbFromVolume") - kCelsiusOffsetK;
 }
 
 } // namespace brumelle

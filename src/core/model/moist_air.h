@@ -17,6 +17,14 @@ struct MoistAirState {
 // single precision; the evolutions window and the sizing keep them in double.
 enum class PvPrecision { Single, Double };
 
+// The constants of the equations below.
+constexpr long double kMolarMassRatio = 0.622L;         // water to dry air, kg/kg (18.015 / 28.966)
+constexpr long double kLatentHeatKJKg = 2501.0L;        // vaporisation of water at 0 °C, kJ/kg
+constexpr long double kDryAirHeatKJKgK = 1.006L;        // specific heat of dry air, kJ/(kg·K)
+constexpr long double kVapourHeatKJKgK = 1.83L;         // specific heat of water vapour, kJ/(kg·K)
+constexpr long double kVapourGasConstantJKgK = 461.24L; // gas constant of water vapour, J/(kg·K)
+constexpr long double kCelsiusOffsetK = 273.15L;        // 0 °C in kelvin
+
 // Every operation throws ComputeFault instead of returning inf or NaN.
 // patmPa is the atmospheric pressure in whole pascals.
 
@@ -46,7 +54,7 @@ inline long double RelativeHumidity(long double pvPa, long double tsC)
 // atmospheric one), V positive. Every point shown to the user passes it.
 void CheckPhysical(const MoistAirState &p);
 
-constexpr long double kAbsoluteZeroC = -273.15L;
+constexpr long double kAbsoluteZeroC = -kCelsiusOffsetK;
 // How far a wet bulb may stray outside [dew point, dry bulb]: the search
 // itself stays within 0.03 K of them.
 constexpr long double kWetBulbSlackK = 1.0L;

@@ -138,7 +138,7 @@ void AhuSizing::Run()
     const long double qSensible = Box(d_.E_Charge_sens); // kW
     // Room load ratio, kJ per kg of water; a dry load is an almost vertical line.
     const long double epsilon = qLatent != 0.0L
-                                    ? checked::div(qLatent * 2501.0L + qSensible, qLatent, "room load ratio")
+                                    ? checked::div(qLatent * kLatentHeatKJKg + qSensible, qLatent, "room load ratio")
                                     : checked::finite(qSensible * 1e12L, "room load ratio");
     const long double hrLocal = Box(d_.E_HR_loc);
     if (!InPercent(hrLocal))
@@ -156,8 +156,8 @@ void AhuSizing::Run()
     room_.TH = RoundSignificant(p.TH, 1);
 
     // 7. Supply humidity ratio: on the room line at the supply temperature.
-    rSou_ = RoundSignificant(checked::div(epsilon * room_.R + 1.006L * tsSoufflage_ - room_.H,
-                                          epsilon - 2501.0L - 1.83L * tsSoufflage_, "supply humidity ratio"),
+    rSou_ = RoundSignificant(checked::div(epsilon * room_.R + kDryAirHeatKJKgK * tsSoufflage_ - room_.H,
+                                          epsilon - kLatentHeatKJKg - kVapourHeatKJKgK * tsSoufflage_, "supply humidity ratio"),
                              3);
     if (!InRange(rSou_, 0, kChartMaxRKgKg))
         throw StopRun{kSupplyHumidity};
@@ -181,7 +181,7 @@ void AhuSizing::Run()
     WritePoint(3, "Extérieur", outdoor_);
 
     // 12. Flows: the room's total load over the enthalpy difference.
-    Qm_ = std::fabs(checked::div(qLatent * 2501.0L + qSensible, room_.H - hSou_, "supply mass flow")); // kgas/s
+    Qm_ = std::fabs(checked::div(qLatent * kLatentHeatKJKg + qSensible, room_.H - hSou_, "supply mass flow")); // kgas/s
     QvSoufflage_ = checked::finite(Qm_ * vSou_, "supply volume flow");                               // m3/s
     k_ = 4;
 
