@@ -60,17 +60,18 @@ BrumelleApp::BrumelleApp(Ports ports, QString settingsFile)
 
     lines_ = std::make_unique<TF_lignes>(form_.get());
     options_ = std::make_unique<TPrecision>(
-        state_, *calculations_, *ports_.messages, *ports_.colours, *lines_,
+        state_.settings, state_.pressure, *calculations_, *ports_.messages, *ports_.colours, *lines_,
         [this] {
             return !form_->SettingsRead() ||
                    UpdateIniFile(settingsFile_.toStdString(),
                                  [this](IniFile &f) { WriteColoursAndStyles(f, state_.settings); }, *ports_.messages);
         },
         form_.get());
-    evolutions_ = std::make_unique<TF_calcul_un_point>(state_, calculations_->evolutions(), *ports_.clipboard, repaint,
-                                                       form_.get());
-    sizing_ = std::make_unique<TF_dimensionnement>(state_, calculations_->sizing(), *ports_.clipboard, repaint,
-                                                   form_.get());
+    const DrawingBoxes drawing{state_.flags, state_.RepaintOnFlagChange};
+    evolutions_ = std::make_unique<TF_calcul_un_point>(state_.evolutions, drawing, calculations_->evolutions(),
+                                                       *ports_.clipboard, repaint, form_.get());
+    sizing_ = std::make_unique<TF_dimensionnement>(state_.ahu, drawing, calculations_->sizing(), *ports_.clipboard,
+                                                   repaint, form_.get());
     form_->SetWindows(this);
     const auto edited = [this] { form_->MarkModified(); };
     evolutions_->SetOnEdit(edited);

@@ -11,16 +11,17 @@
 #include "chart/geometry.h"
 #include "chart/overlay.h"
 #include "chart/readout.h"
+#include "document_opening.h"
 #include "note/calculation_note.h"
 #include "presentation/number_format.h"
 #include "program_state.h"
 #include "render/chart_image.h"
 #include "render/locale_separators.h"
 #include "render/note_pdf.h"
-#include "storage/document.h"
 #include "storage/file_replace.h"
 #include "storage/ini_file.h"
 #include "storage/preferences.h"
+#include "study_overlay.h"
 
 namespace brumelle {
 
@@ -234,7 +235,8 @@ int writeNote(const Options &o, std::string &err)
     const CalculationNote note = BuildCalculationNote(state.evolutions, state.ahu, state.settings.Patm,
                                                       {o.positional[0], today.year(), today.month(), today.day()});
     LineMessages messages(err);
-    return SaveCalculationNote(*o.output, note, state.settings, OverlayOf(state), separators(o), messages) ? 0 : 1;
+    const QByteArray pdf = CalculationNotePdf(note, state.settings, OverlayOf(state, separators(o)));
+    return SaveFileWhole(*o.output, pdf.toStdString(), messages) ? 0 : 1;
 }
 
 } // namespace
@@ -328,19 +330,16 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
         if (o.document) {
             if (const auto status = openDocument(o, *o.document, state, err))
                 return *status;
-            const NumberSeparators sep = separators(o);
-            overlay = [&state, sep, w = w, h = h](Canvas &c) {
-                DrawEvolutionOverlay(c, ChartGeometry::ForPlot(w, h, state.settings), OverlayOf(state),
-                                     state.settings.Fenetre.Couleur, sep);
+            const OverlayInput drawn = OverlayOf(state, separators(o));
+            overlay = [&state, drawn, w = w, h = h](Canvas &c) {
+                DrawEvolutionOverlay(c, ChartGeometry::ForPlot(w, h, state.settings), drawn,
+                                     state.settings.Fenetre.Couleur);
             };
         }
         // The document's pressure draws the chart as well.
-        if (!WriteChartFile(*o.output, state.settings, w, h, overlay, ratio)) {
-            LineMessages messages(err);
-            messages.error(CannotWriteMessage(*o.output));
-            return 1;
-        }
-        return 0;
+        LineMessages messages(err);
+        const QByteArray bytes = ChartFileBytes(*o.output, state.settings, w, h, overlay, ratio);
+        return SaveFileWhole(*o.output, bytes.toStdString(), messages) ? 0 : 1;
     }
 
     // readout

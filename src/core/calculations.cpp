@@ -4,10 +4,6 @@
 
 namespace brumelle {
 
-namespace {
-bool HasResult(const ResultGrid &grid) { return !grid.Cell(1, 1).empty(); }
-} // namespace
-
 CalculationContext EvolutionsContext(ProgramState &state)
 {
     return {state.pressure, state.settings.Patm, state.EvolutionState, state.flags};
@@ -64,9 +60,10 @@ void Calculations::PressureSetBySettings(uint32_t patmBeforePa)
         RerunAfterPressureChange();
 }
 
-void Calculations::PressureTyped(const std::string &typed, uint32_t patmAtShowingPa)
+void Calculations::PressureTyped(const std::string &typed)
 {
-    if (state_.pressure.Type(typed, state_.settings.Patm, messages_) && state_.settings.Patm != patmAtShowingPa)
+    const uint32_t patmBeforePa = state_.settings.Patm;
+    if (state_.pressure.Type(typed, state_.settings.Patm, messages_) && state_.settings.Patm != patmBeforePa)
         RerunAfterPressureChange();
 }
 

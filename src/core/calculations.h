@@ -39,8 +39,8 @@ public:
     void RerunAfterPressureChange();
     // The options dialog's "Ok" with the pressure typed in its box: read by
     // the box's rule for typed text; when it differs from the pressure in use
-    // at the dialog's showing, every result on screen is computed anew.
-    void PressureTyped(const std::string &typed, uint32_t patmAtShowingPa);
+    // (the one the dialog showed), every result on screen is computed anew.
+    void PressureTyped(const std::string &typed);
     // The pressure in use was set by a preference file: the pressure box
     // shows it, so that the calculations use the chart's pressure, and when it
     // is not the one before, every result on screen is computed anew.

@@ -1,7 +1,6 @@
 #pragma once
 #include "calculators/evolutions.h"
 #include "chart/chart_settings.h"
-#include "chart/overlay.h"
 #include "chart/zoom.h"
 #include "model/moist_air.h"
 #include "presentation/drawing_flags.h"
@@ -27,14 +26,6 @@ struct ProgramState {
     // Boxes, radio buttons, result grid and modes of the sizing wizard.
     AhuData ahu;
 };
-
-// What the overlay draws from, as the state holds it now.
-inline OverlayInput OverlayOf(const ProgramState &s)
-{
-    const EvolutionData &e = s.evolutions;
-    return {&s.flags,     &e.grille_un_point, &e.grille_BC,  &e.grille_bfc,        &e.grille_lav,
-            &e.grille_vap, &e.grille_melange,  &s.ahu.grille_resultats, s.ahu.FreshAirMode, s.ahu.TreatmentMode};
-}
 
 // Switches RepaintOnFlagChange off for a scope and back on at its end, even
 // when a calculation in between throws: the chart must never stay deaf to

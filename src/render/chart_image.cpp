@@ -10,7 +10,6 @@
 #include <QSvgGenerator>
 
 #include "render/qpainter_canvas.h"
-#include "storage/file_replace.h"
 
 namespace brumelle {
 
@@ -126,13 +125,6 @@ QByteArray ChartFileBytes(const std::string &path, const ChartSettings &settings
         return drawn ? buffer.data() : QByteArray();
     }
     return {};
-}
-
-bool WriteChartFile(const std::string &path, const ChartSettings &settings, int plotWidth, int plotHeight,
-                    const std::function<void(Canvas &)> &overlay, qreal ratio)
-{
-    const QByteArray bytes = ChartFileBytes(path, settings, plotWidth, plotHeight, overlay, ratio);
-    return !bytes.isEmpty() && ReplaceFileWhole(path, bytes.toStdString());
 }
 
 } // namespace brumelle

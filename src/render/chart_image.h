@@ -56,9 +56,4 @@ QImage RenderChartImage(const ChartSettings &settings, int plotWidth, int plotHe
 QByteArray ChartFileBytes(const std::string &path, const ChartSettings &settings, int plotWidth, int plotHeight,
                           const std::function<void(Canvas &)> &overlay = {}, qreal ratio = 1);
 
-// Those bytes written over the file as a document is (ReplaceFileWhole):
-// false, with the file as it was, when they cannot be drawn or written.
-bool WriteChartFile(const std::string &path, const ChartSettings &settings, int plotWidth, int plotHeight,
-                    const std::function<void(Canvas &)> &overlay = {}, qreal ratio = 1);
-
 } // namespace brumelle

@@ -17,7 +17,6 @@
 #include "chart/paint.h"
 #include "render/chart_image.h"
 #include "render/qpainter_canvas.h"
-#include "storage/file_replace.h"
 
 namespace brumelle {
 
@@ -55,12 +54,6 @@ QString MessageText(const std::string &s)
     return t;
 }
 
-// A number, a temperature or a figure with its unit: right-aligned in its cell.
-bool LooksNumeric(const QString &t)
-{
-    return !t.isEmpty() && (t[0].isDigit() || (t.size() > 1 && t[0] == QLatin1Char('-') && t[1].isDigit()));
-}
-
 // What the page flow places: its height and how to draw it from its top-left corner.
 struct Block {
     qreal height = 0;
@@ -72,7 +65,7 @@ struct Block {
 // until the table fits the width it is given.
 class Table {
 public:
-    Table(const std::vector<std::vector<std::string>> &rows, qreal maxWidth, QPaintDevice *device) : rows_(rows)
+    Table(const std::vector<std::vector<NoteCell>> &rows, qreal maxWidth, QPaintDevice *device) : rows_(rows)
     {
         const size_t cols = rows.empty() ? 0 : rows.front().size();
         for (qreal points = 8;; points -= 0.5) {
@@ -82,7 +75,7 @@ public:
             widths_.assign(cols, 0);
             for (size_t r = 0; r < rows.size(); ++r) {
                 for (size_t c = 0; c < cols && c < rows[r].size(); ++c) {
-                    const QString t = Text(rows[r][c]);
+                    const QString t = Text(rows[r][c].text);
                     qreal w = 0;
                     if (r == 0 && c > 0) {
                         for (const QString &word : t.split(QLatin1Char(' '), Qt::SkipEmptyParts))
@@ -102,7 +95,7 @@ public:
             qreal h = bm.height();
             for (size_t c = 0; c < widths_.size() && c < rows[0].size(); ++c)
                 h = std::max(h, bm.boundingRect(QRectF(0, 0, widths_[c] - 2 * kPad, 1e6), Qt::TextWordWrap,
-                                                Text(rows[0][c]))
+                                                Text(rows[0][c].text))
                                     .height());
             heights_[0] = h + 2 * kPad;
         }
@@ -133,9 +126,10 @@ public:
                 const bool heading = r == 0 || c == 0;
                 if (heading)
                     p.fillRect(cell, kHeadingFill);
-                const QString t = c < rows_[r].size() ? Text(rows_[r][c]) : QString();
+                const bool given = c < rows_[r].size();
+                const QString t = given ? Text(rows_[r][c].text) : QString();
                 int flags = Qt::AlignVCenter | Qt::TextWordWrap;
-                flags |= !heading && LooksNumeric(t) ? Qt::AlignRight : Qt::AlignLeft;
+                flags |= !heading && given && rows_[r][c].number ? Qt::AlignRight : Qt::AlignLeft;
                 p.setFont(heading ? bold_ : font_);
                 p.setPen(Qt::black);
                 p.drawText(cell.adjusted(kPad, kPad, -kPad, -kPad), flags, t);
@@ -160,7 +154,7 @@ public:
     }
 
 private:
-    const std::vector<std::vector<std::string>> &rows_;
+    const std::vector<std::vector<NoteCell>> &rows_;
     QFont font_, bold_;
     std::vector<qreal> widths_, heights_;
 };
@@ -262,8 +256,7 @@ Block HeadingBlock(const CalculationNote &note, qreal width, QPaintDevice *devic
     return b;
 }
 
-Block ChartBlock(const ChartSettings &settings, const OverlayInput &overlay, const NumberSeparators &sep,
-                 qreal width)
+Block ChartBlock(const ChartSettings &settings, const OverlayInput &overlay, qreal width)
 {
     const int w = kNotePlotWidth + 70, h = kNotePlotHeight + 40; // as the program's chart image
     Block b;
@@ -278,7 +271,7 @@ Block ChartBlock(const ChartSettings &settings, const OverlayInput &overlay, con
         const ChartGeometry g = ChartGeometry::ForPlot(kNotePlotWidth, kNotePlotHeight, settings);
         // In client pixels, as the note has always drawn it: the page keeps them as vectors.
         PaintChartAt(p, 1, kDpi, settings, g, scratch, ZoomState{},
-                     [&](Canvas &c) { DrawEvolutionOverlay(c, g, overlay, settings.Fenetre.Couleur, sep); });
+                     [&](Canvas &c) { DrawEvolutionOverlay(c, g, overlay, settings.Fenetre.Couleur); });
         p.restore();
     };
     return b;
@@ -346,7 +339,7 @@ Block SectionBlock(const NoteSection &s, qreal width, QPaintDevice *device)
 } // namespace
 
 QByteArray CalculationNotePdf(const CalculationNote &note, const ChartSettings &settings,
-                              const OverlayInput &overlay, const NumberSeparators &sep)
+                              const OverlayInput &overlay)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -363,7 +356,7 @@ QByteArray CalculationNotePdf(const CalculationNote &note, const ChartSettings &
 
         std::vector<Block> blocks;
         blocks.push_back(HeadingBlock(note, width, &pdf));
-        blocks.push_back(ChartBlock(settings, overlay, sep, width));
+        blocks.push_back(ChartBlock(settings, overlay, width));
         for (const NoteSection &s : note.sections)
             blocks.push_back(SectionBlock(s, width, &pdf));
 
@@ -402,17 +395,6 @@ QByteArray CalculationNotePdf(const CalculationNote &note, const ChartSettings &
         painter.end();
     }
     return buffer.data();
-}
-
-bool SaveCalculationNote(const std::string &path, const CalculationNote &note, const ChartSettings &settings,
-                         const OverlayInput &overlay, const NumberSeparators &sep, Messages &messages)
-{
-    const QByteArray pdf = CalculationNotePdf(note, settings, overlay, sep);
-    if (pdf.isEmpty() || !ReplaceFileWhole(path, pdf.toStdString())) {
-        messages.error(CannotWriteMessage(path));
-        return false;
-    }
-    return true;
 }
 
 } // namespace brumelle

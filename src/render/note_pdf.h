@@ -6,8 +6,6 @@
 #include "chart/chart_settings.h"
 #include "chart/overlay.h"
 #include "note/calculation_note.h"
-#include "presentation/messages.h"
-#include "presentation/number_format.h"
 
 namespace brumelle {
 
@@ -18,15 +16,11 @@ namespace brumelle {
 // 5.6 pt high.
 constexpr int kNotePlotWidth = 900, kNotePlotHeight = 668;
 
-// The note on A4 portrait pages, as PDF: the heading, the chart with the
+// The note on A4 portrait pages, as PDF bytes: the heading, the chart with the
 // overlay drawn as vectors through the screen's canvas, then each section;
-// real text in embedded fonts, pages numbered.
+// real text in embedded fonts, pages numbered. Empty when it cannot be drawn.
+// Its callers write it as every other file is written.
 QByteArray CalculationNotePdf(const CalculationNote &note, const ChartSettings &settings,
-                              const OverlayInput &overlay, const NumberSeparators &sep);
-
-// Writes that PDF whole over `path`; when it cannot, shows "Impossible
-// d'écrire dans" and the full name, leaves nothing behind and returns false.
-bool SaveCalculationNote(const std::string &path, const CalculationNote &note, const ChartSettings &settings,
-                         const OverlayInput &overlay, const NumberSeparators &sep, Messages &messages);
+                              const OverlayInput &overlay);
 
 } // namespace brumelle

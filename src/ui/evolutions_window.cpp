@@ -32,9 +32,9 @@ constexpr QSize kStartSize(397, 337); // also the smallest
 
 // ---- TF_calcul_un_point
 
-TF_calcul_un_point::TF_calcul_un_point(ProgramState &state, Evolutions &core, Clipboard &clipboard,
-                                       std::function<void()> repaintMainWindow, QWidget *parent)
-    : QDialog(parent), state_(state), d_(state.evolutions), clipboard_(clipboard),
+TF_calcul_un_point::TF_calcul_un_point(EvolutionData &record, DrawingBoxes drawing, Evolutions &core,
+                                       Clipboard &clipboard, std::function<void()> repaintMainWindow, QWidget *parent)
+    : QDialog(parent), d_(record), drawing_(drawing), clipboard_(clipboard),
       repaint_(std::move(repaintMainWindow)), core_(core)
 {
     setObjectName(QStringLiteral("F_calcul_un_point"));
@@ -110,9 +110,9 @@ void TF_calcul_un_point::resizeEvent(QResizeEvent *event)
         FillGrid(view, widths, 1, kRowHeight);
 }
 
-QLineEdit *TF_calcul_un_point::box(QWidget *page, const QString &caption, const QRect &rect, bool readOnly)
+QLineEdit *TF_calcul_un_point::box(QWidget *page, std::string EvolutionData::*field, const QRect &rect, bool readOnly)
 {
-    auto *group = new QGroupBox(caption, page);
+    auto *group = new QGroupBox(QString::fromUtf8(FindBox(field)->caption), page);
     group->setGeometry(rect);
     auto *edit = new QLineEdit(group);
     edit->setGeometry(6, 16, rect.width() - 12, 20);
@@ -120,19 +120,17 @@ QLineEdit *TF_calcul_un_point::box(QWidget *page, const QString &caption, const 
     return edit;
 }
 
-QLineEdit *TF_calcul_un_point::input(QWidget *page, const QString &caption, std::string EvolutionData::*field,
-                                     const QRect &rect)
+QLineEdit *TF_calcul_un_point::input(QWidget *page, std::string EvolutionData::*field, const QRect &rect)
 {
-    QLineEdit *edit = box(page, caption, rect, false);
+    QLineEdit *edit = box(page, field, rect, false);
     edit->setText(QString::fromStdString(d_.*field));
     boxes_.Input(edit, field);
     return edit;
 }
 
-QLineEdit *TF_calcul_un_point::result(QWidget *page, const QString &caption, std::string EvolutionData::*field,
-                                      const QRect &rect)
+QLineEdit *TF_calcul_un_point::result(QWidget *page, std::string EvolutionData::*field, const QRect &rect)
 {
-    QLineEdit *edit = box(page, caption, rect, true);
+    QLineEdit *edit = box(page, field, rect, true);
     boxes_.Result(edit, field);
     return edit;
 }
@@ -209,13 +207,13 @@ void TF_calcul_un_point::buildPoint()
 void TF_calcul_un_point::buildHeating()
 {
     QWidget *p = F_Calc_Chaud;
-    E_TS_Entree_BC = input(p, QStringLiteral("Température entrée"), &EvolutionData::E_TS_Entree_BC, leftSlot(0));
-    E_HR_Entree_BC = input(p, QStringLiteral("Hygrométrie entrée"), &EvolutionData::E_HR_Entree_BC, leftSlot(1));
-    e_qm_bc = input(p, QStringLiteral("Débit d'air en kgas/s"), &EvolutionData::e_qm_bc, leftSlot(2));
-    E_deltat_bc = input(p, QStringLiteral("Ecart de température"), &EvolutionData::E_deltat_bc, leftSlot(3));
+    E_TS_Entree_BC = input(p, &EvolutionData::E_TS_Entree_BC, leftSlot(0));
+    E_HR_Entree_BC = input(p, &EvolutionData::E_HR_Entree_BC, leftSlot(1));
+    e_qm_bc = input(p, &EvolutionData::e_qm_bc, leftSlot(2));
+    E_deltat_bc = input(p, &EvolutionData::E_deltat_bc, leftSlot(3));
     grille_BC = grid(p, m_BC_, d_.grille_BC, {96, 46, 46}, {0, 0});
     grille_BC->move(392 - grille_BC->width() + 1, 4);
-    e_P_bc = result(p, QStringLiteral("Puissance en Watts"), &EvolutionData::e_P_bc,
+    e_P_bc = result(p, &EvolutionData::e_P_bc,
                     QRect(grille_BC->x(), 166, grille_BC->width(), kGroupHeight));
     B_calcul_BC = button(p, QStringLiteral("Calcul"), QRect(4, 180, 70, 25));
     B_copier_BC = button(p, QStringLiteral("Copier"), QRect(80, 180, 70, 25));
@@ -230,12 +228,12 @@ void TF_calcul_un_point::buildMixing()
     grille_melange->move(392 - grille_melange->width() + 1, 4);
     const int w = grille_melange->x() - 8;
     auto at = [&](int row) { return QRect(4, 4 + row * kGroupStep, w, kGroupHeight); };
-    E_TS1_mel = input(p, QStringLiteral("Température 1"), &EvolutionData::E_TS1_mel, at(0));
-    E_HR1_mel = input(p, QStringLiteral("Hygrométrie 1"), &EvolutionData::E_HR1_mel, at(1));
-    E_qm1_mel = input(p, QStringLiteral("Débit d'air 1 en kgas/s"), &EvolutionData::E_qm1_mel, at(2));
-    E_TS2_mel = input(p, QStringLiteral("Température 2"), &EvolutionData::E_TS2_mel, at(3));
-    E_HR2_mel = input(p, QStringLiteral("Hygrométrie 2"), &EvolutionData::E_HR2_mel, at(4));
-    E_qm2_mel = input(p, QStringLiteral("Débit d'air 2 en kgas/s"), &EvolutionData::E_qm2_mel, at(5));
+    E_TS1_mel = input(p, &EvolutionData::E_TS1_mel, at(0));
+    E_HR1_mel = input(p, &EvolutionData::E_HR1_mel, at(1));
+    E_qm1_mel = input(p, &EvolutionData::E_qm1_mel, at(2));
+    E_TS2_mel = input(p, &EvolutionData::E_TS2_mel, at(3));
+    E_HR2_mel = input(p, &EvolutionData::E_HR2_mel, at(4));
+    E_qm2_mel = input(p, &EvolutionData::E_qm2_mel, at(5));
     const int rx = grille_melange->x();
     B_calcul_melange = button(p, QStringLiteral("Calcul"), QRect(rx, 170, 70, 25));
     B_copier_Melange = button(p, QStringLiteral("Copier"), QRect(rx + 76, 170, 70, 25));
@@ -245,19 +243,19 @@ void TF_calcul_un_point::buildMixing()
 void TF_calcul_un_point::buildCooling()
 {
     QWidget *p = F_calc_Froid_avec;
-    E_TS_Entree_BFC = input(p, QStringLiteral("Température entrée"), &EvolutionData::E_TS_Entree_BFC, leftSlot(0));
-    E_HR_Entree_BFC = input(p, QStringLiteral("Hygrométrie entrée"), &EvolutionData::E_HR_Entree_BFC, leftSlot(1));
-    E_qm_BFC = input(p, QStringLiteral("Débit d'air en kgas/s"), &EvolutionData::E_qm_BFC, leftSlot(2));
-    E_deltat_BFC = input(p, QStringLiteral("Ecart de température"), &EvolutionData::E_deltat_BFC, leftSlot(3));
-    E_T_BFC = input(p, QStringLiteral("Température batterie"), &EvolutionData::E_T_BFC, leftSlot(4));
+    E_TS_Entree_BFC = input(p, &EvolutionData::E_TS_Entree_BFC, leftSlot(0));
+    E_HR_Entree_BFC = input(p, &EvolutionData::E_HR_Entree_BFC, leftSlot(1));
+    E_qm_BFC = input(p, &EvolutionData::E_qm_BFC, leftSlot(2));
+    E_deltat_BFC = input(p, &EvolutionData::E_deltat_BFC, leftSlot(3));
+    E_T_BFC = input(p, &EvolutionData::E_T_BFC, leftSlot(4));
     grille_bfc = grid(p, m_bfc_, d_.grille_bfc, {96, 46, 46, 46}, {0, 0});
     grille_bfc->move(392 - grille_bfc->width() + 1, 4);
     const int rx = grille_bfc->x(), rw = grille_bfc->width();
-    E_P_BFC = result(p, QStringLiteral("Puissance en Watts"), &EvolutionData::E_P_BFC,
+    E_P_BFC = result(p, &EvolutionData::E_P_BFC,
                      QRect(rx, 166, rw / 2 - 1, kGroupHeight));
-    E_Efficacite_BFC = result(p, QStringLiteral("Efficacité batterie"), &EvolutionData::E_Efficacite_BFC,
+    E_Efficacite_BFC = result(p, &EvolutionData::E_Efficacite_BFC,
                               QRect(rx + rw / 2 + 1, 166, rw - rw / 2 - 1, kGroupHeight));
-    e_condensation_bfc = result(p, QStringLiteral("Condensation ge/h"), &EvolutionData::e_condensation_bfc,
+    e_condensation_bfc = result(p, &EvolutionData::e_condensation_bfc,
                                 QRect(rx, 166 + kGroupStep, rw, kGroupHeight));
     B_calcul_BFC = button(p, QStringLiteral("Calcul"), QRect(4, 218, 70, 25));
     B_copier_BF = button(p, QStringLiteral("Copier"), QRect(80, 218, 70, 25));
@@ -267,16 +265,16 @@ void TF_calcul_un_point::buildCooling()
 void TF_calcul_un_point::buildWasher()
 {
     QWidget *p = F_calc_laveur;
-    E_TS_Entree_Lav = input(p, QStringLiteral("Température entrée"), &EvolutionData::E_TS_Entree_Lav, leftSlot(0));
-    E_HR_Entree_Lav = input(p, QStringLiteral("Hygrométrie entrée"), &EvolutionData::E_HR_Entree_Lav, leftSlot(1));
-    E_qm_Lav = input(p, QStringLiteral("Débit d'air en kgas/s"), &EvolutionData::E_qm_Lav, leftSlot(2));
-    E_R_sortie_lav = input(p, QStringLiteral("Poids d'eau sortie g/kgas"), &EvolutionData::E_R_sortie_lav, leftSlot(3));
+    E_TS_Entree_Lav = input(p, &EvolutionData::E_TS_Entree_Lav, leftSlot(0));
+    E_HR_Entree_Lav = input(p, &EvolutionData::E_HR_Entree_Lav, leftSlot(1));
+    E_qm_Lav = input(p, &EvolutionData::E_qm_Lav, leftSlot(2));
+    E_R_sortie_lav = input(p, &EvolutionData::E_R_sortie_lav, leftSlot(3));
     grille_lav = grid(p, m_lav_, d_.grille_lav, {96, 46, 46, 46}, {0, 0});
     grille_lav->move(392 - grille_lav->width() + 1, 4);
     const int rx = grille_lav->x(), rw = grille_lav->width();
-    E_efficacite_lav = result(p, QStringLiteral("Efficacité laveur"), &EvolutionData::E_efficacite_lav,
+    E_efficacite_lav = result(p, &EvolutionData::E_efficacite_lav,
                               QRect(rx, 166, rw / 2 - 1, kGroupHeight));
-    E_qm_eau_lav = result(p, QStringLiteral("Débit d'eau en g/h"), &EvolutionData::E_qm_eau_lav,
+    E_qm_eau_lav = result(p, &EvolutionData::E_qm_eau_lav,
                           QRect(rx + rw / 2 + 1, 166, rw - rw / 2 - 1, kGroupHeight));
     B_calcul_Lav = button(p, QStringLiteral("Calcul"), QRect(4, 180, 70, 25));
     B_copier_laveur = button(p, QStringLiteral("Copier"), QRect(80, 180, 70, 25));
@@ -286,18 +284,18 @@ void TF_calcul_un_point::buildWasher()
 void TF_calcul_un_point::buildSteam()
 {
     QWidget *p = F_Calc_vapeur;
-    E_TS_Entree_vap = input(p, QStringLiteral("Température entrée"), &EvolutionData::E_TS_Entree_vap, leftSlot(0));
-    E_HR_Entree_vap = input(p, QStringLiteral("Hygrométrie entrée"), &EvolutionData::E_HR_Entree_vap, leftSlot(1));
-    E_qm_vap = input(p, QStringLiteral("Débit d'air en kgas/s"), &EvolutionData::E_qm_vap, leftSlot(2));
-    E_R_sortie_vap = input(p, QStringLiteral("Poids d'eau sortie g/kgas"), &EvolutionData::E_R_sortie_vap, leftSlot(3));
+    E_TS_Entree_vap = input(p, &EvolutionData::E_TS_Entree_vap, leftSlot(0));
+    E_HR_Entree_vap = input(p, &EvolutionData::E_HR_Entree_vap, leftSlot(1));
+    E_qm_vap = input(p, &EvolutionData::E_qm_vap, leftSlot(2));
+    E_R_sortie_vap = input(p, &EvolutionData::E_R_sortie_vap, leftSlot(3));
     grille_vap = grid(p, m_vap_, d_.grille_vap, {96, 46, 46}, {0, 0});
     grille_vap->move(392 - grille_vap->width() + 1, 4);
     const int rx = grille_vap->x(), rw = grille_vap->width();
     E_qm_eau_vap =
-        result(p, QStringLiteral("Débit d'eau en g/h"), &EvolutionData::E_qm_eau_vap, QRect(rx, 166, rw, kGroupHeight));
-    radio_vap_theorique = new QRadioButton(QStringLiteral("Evolution théorique"), p);
+        result(p, &EvolutionData::E_qm_eau_vap, QRect(rx, 166, rw, kGroupHeight));
+    radio_vap_theorique = new QRadioButton(QString::fromUtf8(kSteamTheoretical), p);
     radio_vap_theorique->setGeometry(rx, 212, rw, 20);
-    radio_vap_reelle = new QRadioButton(QStringLiteral("Evolution réelle"), p);
+    radio_vap_reelle = new QRadioButton(QString::fromUtf8(kSteamReal), p);
     radio_vap_reelle->setGeometry(rx, 234, rw, 20);
     radio_vap_theorique->setChecked(true);
     B_calcul_vap = button(p, QStringLiteral("Calcul"), QRect(4, 180, 70, 25));
@@ -412,12 +410,12 @@ void TF_calcul_un_point::Refresh()
     C_unite_arr->setCurrentIndex(d_.C_unite_arr);
     (d_.radio_vap_theorique ? radio_vap_theorique : radio_vap_reelle)->setChecked(true);
     // The boxes show the flags; the program may have changed them (a document, the erase command).
-    const std::pair<QCheckBox *, bool> boxes[] = {{Check_dessin_1point, state_.flags.Check_dessin_1point},
-                                                  {Check_dessin_BC, state_.flags.Check_dessin_BC},
-                                                  {Check_dessin_BFC, state_.flags.Check_dessin_BFC},
-                                                  {Check_dessin_Lav, state_.flags.Check_dessin_Lav},
-                                                  {Check_dessin_vap, state_.flags.Check_dessin_vap},
-                                                  {Check_dessin_melange, state_.flags.Check_dessin_melange}};
+    const std::pair<QCheckBox *, bool> boxes[] = {{Check_dessin_1point, drawing_.flags.Check_dessin_1point},
+                                                  {Check_dessin_BC, drawing_.flags.Check_dessin_BC},
+                                                  {Check_dessin_BFC, drawing_.flags.Check_dessin_BFC},
+                                                  {Check_dessin_Lav, drawing_.flags.Check_dessin_Lav},
+                                                  {Check_dessin_vap, drawing_.flags.Check_dessin_vap},
+                                                  {Check_dessin_melange, drawing_.flags.Check_dessin_melange}};
     for (const auto &[b, on] : boxes) {
         const QSignalBlocker block(b);
         b->setChecked(on);
@@ -472,9 +470,7 @@ void TF_calcul_un_point::B_copier_vapeurClick() { Copy(m_vap_); }
 
 void TF_calcul_un_point::DrawingFlagClick(QCheckBox *box, bool DrawingFlags::*flag)
 {
-    state_.flags.*flag = box->isChecked();
-    if (state_.RepaintOnFlagChange && repaint_)
-        repaint_();
+    drawing_.Tick(flag, box->isChecked(), repaint_);
 }
 
 void TF_calcul_un_point::Check_dessin_1pointClick()

@@ -8,7 +8,7 @@
 #include <QDialog>
 
 #include "calculators/evolutions.h"
-#include "program_state.h"
+#include "presentation/drawing_flags.h"
 #include "ui/multi_row_tabs.h"
 #include "ui/record_boxes.h"
 #include "ui/result_grid_model.h"
@@ -35,8 +35,8 @@ class TF_calcul_un_point : public QDialog {
     Q_OBJECT
 public:
     // `core` runs the calculations and shows their messages; the window only
-    // shows its data.
-    TF_calcul_un_point(ProgramState &state, Evolutions &core, Clipboard &clipboard,
+    // shows its record and its "dessiner" boxes' flags.
+    TF_calcul_un_point(EvolutionData &record, DrawingBoxes drawing, Evolutions &core, Clipboard &clipboard,
                        std::function<void()> repaintMainWindow, QWidget *parent = nullptr);
 
     Evolutions &Core() { return core_; }
@@ -123,11 +123,11 @@ protected:
 
 private:
     void buildGrowth();
-    QLineEdit *box(QWidget *page, const QString &caption, const QRect &rect, bool readOnly);
+    QLineEdit *box(QWidget *page, std::string EvolutionData::*field, const QRect &rect, bool readOnly);
     // An input box shows its field and writes into it as it changes; a result
-    // box only shows its field.
-    QLineEdit *input(QWidget *page, const QString &caption, std::string EvolutionData::*field, const QRect &rect);
-    QLineEdit *result(QWidget *page, const QString &caption, std::string EvolutionData::*field, const QRect &rect);
+    // box only shows its field. Both take their caption from the record's table.
+    QLineEdit *input(QWidget *page, std::string EvolutionData::*field, const QRect &rect);
+    QLineEdit *result(QWidget *page, std::string EvolutionData::*field, const QRect &rect);
     // The place of the n-th box of the left-hand column.
     static QRect leftSlot(int row);
     QTableView *grid(QWidget *page, ResultGridModel *&model, ResultGrid &data, const QList<int> &widths,
@@ -154,8 +154,8 @@ private:
     void DrawingFlagClick(QCheckBox *box, bool DrawingFlags::*flag);
     void Copy(ResultGridModel *model);
 
-    ProgramState &state_;
     EvolutionData &d_;
+    DrawingBoxes drawing_;
     RecordBoxes<EvolutionData> boxes_{d_};
     Clipboard &clipboard_;
     std::function<void()> repaint_;

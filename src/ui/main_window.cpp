@@ -26,14 +26,15 @@
 #include "chart/paint.h"
 #include "chart/readout.h"
 #include "chart/zoom.h"
+#include "document_opening.h"
 #include "note/calculation_note.h"
 #include "render/chart_image.h"
 #include "render/locale_separators.h"
 #include "render/note_pdf.h"
 #include "render/qpainter_canvas.h"
-#include "storage/document.h"
 #include "storage/file_replace.h"
 #include "storage/preferences.h"
+#include "study_overlay.h"
 #include "ui/chart_printer.h"
 #include "ui/clipboard.h"
 #include "ui/file_chooser.h"
@@ -223,7 +224,7 @@ void TForm1::PaintClient(QPainter &painter, qreal fontDpi)
     const ChartGeometry g = Geometry();
     PaintChartAt(painter, SurfaceRatio(painter), fontDpi, state_.settings, g, state_.chartPoint, state_.zoom,
                  [&](Canvas &c) {
-                     DrawEvolutionOverlay(c, g, OverlayOf(state_), state_.settings.Fenetre.Couleur, separators_);
+                     DrawEvolutionOverlay(c, g, OverlayOf(state_, separators_), state_.settings.Fenetre.Couleur);
                  });
 }
 
@@ -527,7 +528,8 @@ void TForm1::M_note_calculClick()
     const CalculationNote note =
         BuildCalculationNote(state_.evolutions, state_.ahu, state_.settings.Patm,
                              {documentPath_.toStdString(), today.year(), today.month(), today.day()});
-    if (SaveCalculationNote(path->toStdString(), note, state_.settings, OverlayOf(state_), separators_, messages_))
+    const QByteArray pdf = CalculationNotePdf(note, state_.settings, OverlayOf(state_, separators_));
+    if (SaveFileWhole(path->toStdString(), pdf.toStdString(), messages_))
         status_->setText(QStringLiteral("Note de calcul écrite : ") + *path);
 }
 

@@ -121,9 +121,10 @@ struct TPrecision::FamilyTab {
 
 // ---- TPrecision
 
-TPrecision::TPrecision(ProgramState &state, Calculations &calculations, Messages &messages, ColourChooser &colours,
-                       LineStyleChooser &picker, std::function<bool()> writeColoursAndStyles, QWidget *parent)
-    : QDialog(parent), state_(state), s_(state.settings), calculations_(calculations), messages_(messages),
+TPrecision::TPrecision(ChartSettings &settings, PressureBox &pressure, Calculations &calculations, Messages &messages,
+                       ColourChooser &colours, LineStyleChooser &picker, std::function<bool()> writeColoursAndStyles,
+                       QWidget *parent)
+    : QDialog(parent), s_(settings), pressure_(pressure), calculations_(calculations), messages_(messages),
       colours_(colours), picker_(picker), writeColoursAndStyles_(std::move(writeColoursAndStyles))
 {
     setObjectName(QStringLiteral("Precision"));
@@ -374,10 +375,9 @@ void TPrecision::showEvent(QShowEvent *event)
 
 void TPrecision::FormActivate()
 {
-    pressureAtOpening_ = s_.Patm;
     // The box is the pressure every calculation reads: from now on it shows ChartSettings.Patm.
-    state_.pressure.Show(s_.Patm);
-    E_Pression->setText(QString::fromStdString(state_.pressure.text));
+    pressure_.Show(s_.Patm);
+    E_Pression->setText(QString::fromStdString(pressure_.text));
 
     // A code the group does not offer (V's default 10) selects no button, so
     // that "Ok" leaves it as it is rather than take a button left from before.
@@ -420,7 +420,7 @@ void TPrecision::B_OkClick()
     // A failed write abandons the rest, as any failure of the command does;
     // the dialog still closes with OK so that the chart takes the new ranges.
     if (!writeColoursAndStyles_ || writeColoursAndStyles_())
-        calculations_.PressureTyped(E_Pression->text().toStdString(), pressureAtOpening_);
+        calculations_.PressureTyped(E_Pression->text().toStdString());
     accept();
 }
 

@@ -5,7 +5,8 @@
 
 #include <QDialog>
 
-#include "program_state.h"
+#include "chart/chart_settings.h"
+#include "presentation/pressure_box.h"
 #include "ui/multi_row_tabs.h"
 #include "ui/style_fields.h"
 
@@ -31,8 +32,11 @@ public:
     // `writeColoursAndStyles` writes the colour and line-style keys to
     // Brumelle.ini and returns false when it could not (its message shown):
     // the rest of "Ok" is then abandoned, as for any failed write.
-    TPrecision(ProgramState &state, Calculations &calculations, Messages &messages, ColourChooser &colours,
-               LineStyleChooser &picker, std::function<bool()> writeColoursAndStyles, QWidget *parent = nullptr);
+    // It edits the chart's settings and shows the pressure box, which "Ok"
+    // gives to the calculations.
+    TPrecision(ChartSettings &settings, PressureBox &pressure, Calculations &calculations, Messages &messages,
+               ColourChooser &colours, LineStyleChooser &picker, std::function<bool()> writeColoursAndStyles,
+               QWidget *parent = nullptr);
 
     MultiRowTabs *Pages = nullptr;
     QWidget *Tab_TS = nullptr, *Tab_R = nullptr, *Tab_HR = nullptr, *Tab_H = nullptr, *Tab_V = nullptr,
@@ -178,8 +182,8 @@ private:
     static void MaxiChange(QSpinBox *maxi, const QSpinBox *mini);
     static void MiniChange(const QSpinBox *maxi, QSpinBox *mini);
 
-    ProgramState &state_;
     ChartSettings &s_;
+    PressureBox &pressure_;
     Calculations &calculations_;
     Messages &messages_;
     ColourChooser &colours_;
@@ -190,7 +194,6 @@ private:
     std::vector<Range> ranges_;
     std::vector<Colour> panels_;
     std::vector<Style> styles_;
-    uint32_t pressureAtOpening_ = 0;
     int32_t lastColour_ = 0; // the colour dialog starts where it was last confirmed
 };
 

@@ -15,6 +15,7 @@
 #include <QTableView>
 
 #include "render/qpainter_canvas.h"
+#include "sizing/ahu_boxes.h"
 #include "sizing/ahu_sizing.h"
 #include "ui/calc_edit.h"
 #include "ui/clipboard.h"
@@ -30,9 +31,9 @@ constexpr int kDefaultColWidth = 90;
 constexpr int kLabelX = 8, kBoxX = 216, kBoxWidth = 150, kBoxHeight = 21;
 } // namespace
 
-TF_dimensionnement::TF_dimensionnement(ProgramState &state, AhuSizing &core, Clipboard &clipboard,
+TF_dimensionnement::TF_dimensionnement(AhuData &record, DrawingBoxes drawing, AhuSizing &core, Clipboard &clipboard,
                                        std::function<void()> repaintMainWindow, QWidget *parent)
-    : QDialog(parent), state_(state), d_(state.ahu), core_(core), clipboard_(clipboard),
+    : QDialog(parent), d_(record), drawing_(drawing), core_(core), clipboard_(clipboard),
       repaint_(std::move(repaintMainWindow))
 {
     setObjectName(QStringLiteral("F_dimensionnement"));
@@ -126,24 +127,25 @@ QWidget *TF_dimensionnement::page(const char *name, const QString &heading)
     return p;
 }
 
-QLineEdit *TF_dimensionnement::input(QWidget *page, const QString &label, const QString &hint,
-                                     std::string AhuData::*field, int y, int labelLines)
+QLineEdit *TF_dimensionnement::input(QWidget *page, std::string AhuData::*field, int y)
 {
-    const int labelHeight = 15 * labelLines;
+    const AhuTextBox &box = AhuBox(field);
+    const QString label = QString::fromUtf8(box.label);
+    const int labelHeight = 15 * (static_cast<int>(label.count(QLatin1Char('\n'))) + 1);
     auto *l = new QLabel(label, page);
     l->setGeometry(kLabelX, y + (kBoxHeight - labelHeight) / 2, kBoxX - kLabelX - 6, labelHeight);
     auto *edit = new QLineEdit(page);
     edit->setGeometry(kBoxX, y, kBoxWidth, kBoxHeight);
-    edit->setToolTip(hint);
+    edit->setToolTip(QString::fromUtf8(box.hint));
     l->setBuddy(edit);
     // What the user types goes straight into the record; the sizing reads it there.
     boxes_.Input(edit, field);
     return edit;
 }
 
-QRadioButton *TF_dimensionnement::radio(QGroupBox *group, const QString &caption, AhuRadio button, int y)
+QRadioButton *TF_dimensionnement::radio(QGroupBox *group, AhuRadio button, int y)
 {
-    auto *r = new QRadioButton(caption, group);
+    auto *r = new QRadioButton(QString::fromUtf8(AhuButton(button).caption), group);
     r->setGeometry(10, y, group->width() - 16, 20);
     radios_.push_back({r, button});
     return r;
@@ -151,12 +153,8 @@ QRadioButton *TF_dimensionnement::radio(QGroupBox *group, const QString &caption
 
 void TF_dimensionnement::buildCharges(QWidget *p)
 {
-    E_Charge_sens = input(p, QStringLiteral("Charges sensibles en kW"),
-                          QStringLiteral("Zone de saisie pour les charges\nsensibles en kW"),
-                          &AhuData::E_Charge_sens, 44);
-    E_charge_lat = input(p, QStringLiteral("Charges latentes en kge/s"),
-                         QStringLiteral("Zone de saisie pour les charges\nlatentes en kge/s"), &AhuData::E_charge_lat,
-                         78);
+    E_Charge_sens = input(p, &AhuData::E_Charge_sens, 44);
+    E_charge_lat = input(p, &AhuData::E_charge_lat, 78);
     auto *help = new QLabel(QStringLiteral("Pour convertir les charges latentes en kge/s, vous pouvez\n"
                                            "diviser la puissance latente (en kW) dégagé par le process\n"
                                            "ou les occupants, par 2501."),
@@ -177,39 +175,28 @@ void TF_dimensionnement::buildCharges(QWidget *p)
 
 void TF_dimensionnement::buildClimate(QWidget *p)
 {
-    E_TS_loc = input(p, QStringLiteral("Température sèche du local"),
-                     QStringLiteral("Zone de saisie pour la température\nsèche du local"), &AhuData::E_TS_loc, 44);
-    E_HR_loc = input(p, QStringLiteral("Hygrométrie du local"),
-                     QStringLiteral("Zone de saisie pour l'hygrométrie\ndu local"), &AhuData::E_HR_loc, 78);
-    E_TS_ext = input(p, QStringLiteral("Température sèche extérieure"),
-                     QStringLiteral("Zone de saisie pour la température\nsèche extérieure"), &AhuData::E_TS_ext, 112);
-    E_HR_ext = input(p, QStringLiteral("Hygrométrie extérieure"),
-                     QStringLiteral("Zone de saisie pour l'hygrométrie\nextérieure"), &AhuData::E_HR_ext, 146);
-    E_TS_sou = input(p, QStringLiteral("Température sèche du soufflage"),
-                     QStringLiteral("Zone de saisie pour la température\nsèche du soufflage"), &AhuData::E_TS_sou, 180);
+    E_TS_loc = input(p, &AhuData::E_TS_loc, 44);
+    E_HR_loc = input(p, &AhuData::E_HR_loc, 78);
+    E_TS_ext = input(p, &AhuData::E_TS_ext, 112);
+    E_HR_ext = input(p, &AhuData::E_HR_ext, 146);
+    E_TS_sou = input(p, &AhuData::E_TS_sou, 180);
 }
 
 void TF_dimensionnement::buildPreferences(QWidget *p)
 {
-    E_T_Surface = input(p, QStringLiteral("Température de surface\nde la batterie froide"),
-                        QStringLiteral("Zone de saisie pour la température\nde surface de la batterie froide"),
-                        &AhuData::E_T_Surface, 40, 2);
-    E_QM_AN = input(p, QStringLiteral("Débit d'air neuf\nminimum en kgas/s"),
-                    QStringLiteral("Zone de saisie pour le débit d'air\nneuf, en cas de mélange."), &AhuData::E_QM_AN,
-                    78, 2);
-    E_eff_echangeur = input(p, QStringLiteral("Efficacité de \nl'échangeur"),
-                            QStringLiteral("Zone de saisie pour l'efficacité\nde l'échangeur à plaques"),
-                            &AhuData::E_eff_echangeur, 116, 2);
+    E_T_Surface = input(p, &AhuData::E_T_Surface, 40);
+    E_QM_AN = input(p, &AhuData::E_QM_AN, 78);
+    E_eff_echangeur = input(p, &AhuData::E_eff_echangeur, 116);
 
-    auto *humid = new QGroupBox(QStringLiteral("Humidificateur"), p);
+    auto *humid = new QGroupBox(QString::fromUtf8(AhuButton(AhuRadio::Vap).group), p);
     humid->setGeometry(kLabelX, 152, 170, 72);
-    R_Vap = radio(humid, QStringLiteral("Vapeur"), AhuRadio::Vap, 20);
-    R_Lav = radio(humid, QStringLiteral("Laveur d'air"), AhuRadio::Lav, 44);
-    auto *fresh = new QGroupBox(QStringLiteral("Air neuf"), p);
+    R_Vap = radio(humid, AhuRadio::Vap, 20);
+    R_Lav = radio(humid, AhuRadio::Lav, 44);
+    auto *fresh = new QGroupBox(QString::fromUtf8(AhuButton(AhuRadio::melange).group), p);
     fresh->setGeometry(kLabelX + 178, 152, kWidth - 2 * kLabelX - 178, 92);
-    R_tout_AN = radio(fresh, QStringLiteral("Tout air neuf"), AhuRadio::tout_AN, 20);
-    R_Echange_plaques = radio(fresh, QStringLiteral("Echangeur à plaques"), AhuRadio::Echange_plaques, 44);
-    R_melange = radio(fresh, QStringLiteral("Mélange"), AhuRadio::melange, 68);
+    R_tout_AN = radio(fresh, AhuRadio::tout_AN, 20);
+    R_Echange_plaques = radio(fresh, AhuRadio::Echange_plaques, 44);
+    R_melange = radio(fresh, AhuRadio::melange, 68);
 
     connect(R_Vap, &QRadioButton::clicked, this, [this] { SelectRadio(d_, AhuRadio::Vap); });
     connect(R_Lav, &QRadioButton::clicked, this, [this] { SelectRadio(d_, AhuRadio::Lav); });
@@ -288,7 +275,7 @@ void TF_dimensionnement::Refresh()
     E_eff_echangeur->setEnabled(d_.E_eff_echangeur_Enabled);
     {
         const QSignalBlocker block(Check_dessin_CTA);
-        Check_dessin_CTA->setChecked(state_.flags.Check_dessin_CTA);
+        Check_dessin_CTA->setChecked(drawing_.flags.Check_dessin_CTA);
     }
     model_->Refresh();
     // The grid's own widths, widened where today's fonts would cut a heading
@@ -351,9 +338,7 @@ void TF_dimensionnement::R_melangeClick() { FreshAirClick(AhuRadio::melange); }
 
 void TF_dimensionnement::Check_dessin_CTAClick()
 {
-    state_.flags.Check_dessin_CTA = Check_dessin_CTA->isChecked();
-    if (state_.RepaintOnFlagChange && repaint_)
-        repaint_();
+    drawing_.Tick(&DrawingFlags::Check_dessin_CTA, Check_dessin_CTA->isChecked(), repaint_);
 }
 
 void TF_dimensionnement::B_copier_CTAClick()

@@ -6,7 +6,8 @@
 
 #include <QDialog>
 
-#include "program_state.h"
+#include "presentation/drawing_flags.h"
+#include "sizing/ahu_sizing.h"
 #include "ui/record_boxes.h"
 #include "ui/result_grid_model.h"
 #include "ui/window_growth.h"
@@ -36,7 +37,8 @@ class TPageProxy;
 class TF_dimensionnement : public QDialog {
     Q_OBJECT
 public:
-    TF_dimensionnement(ProgramState &state, AhuSizing &core, Clipboard &clipboard,
+    // `core` sizes the unit; the window shows its record and its "dessiner" box's flag.
+    TF_dimensionnement(AhuData &record, DrawingBoxes drawing, AhuSizing &core, Clipboard &clipboard,
                        std::function<void()> repaintMainWindow, QWidget *parent = nullptr);
 
     QStackedWidget *Notebook1 = nullptr;
@@ -82,9 +84,9 @@ protected:
 
 private:
     QWidget *page(const char *name, const QString &heading);
-    QLineEdit *input(QWidget *page, const QString &label, const QString &hint, std::string AhuData::*field, int y,
-                     int labelLines = 1);
-    QRadioButton *radio(QGroupBox *group, const QString &caption, AhuRadio button, int y);
+    // A box of the record's table, its label and hint the table's.
+    QLineEdit *input(QWidget *page, std::string AhuData::*field, int y);
+    QRadioButton *radio(QGroupBox *group, AhuRadio button, int y);
     void buildCharges(QWidget *p);
     void buildClimate(QWidget *p);
     void buildPreferences(QWidget *p);
@@ -97,8 +99,8 @@ private:
     // The result grid greyed while the inputs are no longer those it was sized from.
     void ShowOutOfDate();
 
-    ProgramState &state_;
     AhuData &d_;
+    DrawingBoxes drawing_;
     RecordBoxes<AhuData> boxes_{d_};
     AhuSizing &core_;
     Clipboard &clipboard_;

@@ -261,12 +261,7 @@ TEST(PolylineCanvas, RandomPathsDrawTheSameSegments)
 
 TEST(PolylineCanvas, ChartSvgHoldsOneElementPerLine)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("chart.svg");
-    ASSERT_TRUE(WriteChartFile(path.toStdString(), ChartSettings{}, 1530, 960));
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    const QByteArray svg = f.readAll();
+    const QByteArray svg = ChartFileBytes("chart.svg", ChartSettings{}, 1530, 960);
     // About 13 500 segments, one element each, before lines were gathered;
     // the default chart has fewer than a hundred lines and curves.
     EXPECT_LT(svg.count("<polyline"), 100);

@@ -41,6 +41,14 @@ protected:
     }
 };
 
+std::vector<std::string> Texts(const std::vector<NoteCell> &cells)
+{
+    std::vector<std::string> texts;
+    for (const NoteCell &c : cells)
+        texts.push_back(c.text);
+    return texts;
+}
+
 std::vector<std::string> GridRow(const ResultGrid &g, int row)
 {
     std::vector<std::string> cells;
@@ -85,9 +93,10 @@ TEST_F(NoteStudy, HoldsEveryCalculationInTheWindowsOrder)
         SCOPED_TRACE(x.title);
         EXPECT_EQ(s.title, x.title);
         ASSERT_EQ(s.rows.size(), static_cast<size_t>(x.grid->RowCount()));
-        EXPECT_EQ(s.rows[0][0], "Points");
-        EXPECT_EQ(s.rows[2], GridRow(*x.grid, 2)); // each row as the window's, cells in its order
-        EXPECT_FALSE(s.rows[2].back().empty());
+        EXPECT_EQ(s.rows[0][0].text, "Points");
+        EXPECT_EQ(Texts(s.rows[2]), GridRow(*x.grid, 2)); // each row as the window's, cells in its order
+        EXPECT_FALSE(s.rows[2].back().text.empty());
+        EXPECT_TRUE(s.rows[2][1].number); // set right by its kind
         if (!x.input.caption.empty() || !x.input.text.empty()) {
             ASSERT_GT(s.inputs.size(), x.inputIndex);
             EXPECT_EQ(s.inputs[x.inputIndex].caption, x.input.caption);
@@ -137,7 +146,7 @@ TEST_F(NoteStudy, PrintsTheInputsEachResultCameFromAndWhatStopped)
     EXPECT_TRUE(heating.inputsChanged);
     const NoteSection &mixing = n.sections[1];
     EXPECT_EQ(mixing.inputs[0], (NoteField{"Température 1", "20"}));
-    EXPECT_EQ(mixing.rows[1][1], "20,00");
+    EXPECT_EQ(mixing.rows[1][1].text, "20,00");
     EXPECT_TRUE(mixing.inputsChanged);
     EXPECT_FALSE(n.sections[2].inputsChanged);
     EXPECT_TRUE(n.sections.back().messages.empty());

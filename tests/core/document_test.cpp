@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "calculations.h"
+#include "document_opening.h"
+#include "program_state.h"
 #include "sizing/sizing_messages.h"
-#include "storage/document.h"
 #include "support/recording_messages.h"
 
 using namespace brumelle;

@@ -10,10 +10,10 @@
 
 #include "calculations.h"
 #include "chart/readout.h"
+#include "document_opening.h"
 #include "model/fault.h"
 #include "program_state.h"
 #include "storage/bounded_file.h"
-#include "storage/document.h"
 #include "storage/ini_integer.h"
 #include "support/recording_messages.h"
 

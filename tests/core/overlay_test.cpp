@@ -7,6 +7,7 @@
 
 #include "chart/overlay.h"
 #include "program_state.h"
+#include "study_overlay.h"
 #include "support/recording_canvas.h"
 
 namespace brumelle {
@@ -88,7 +89,7 @@ struct Overlay {
     {
         RecordingCanvas c;
         c.penStyle = PenStyle::Dash; // the overlay keeps whatever style it finds
-        DrawEvolutionOverlay(c, Geometry(), OverlayOf(state), state.settings.Fenetre.Couleur, French());
+        DrawEvolutionOverlay(c, Geometry(), OverlayOf(state, French()), state.settings.Fenetre.Couleur);
         return c;
     }
 };
@@ -239,11 +240,22 @@ ResultGrid AhuGrid(const std::vector<Point> &points)
     return g;
 }
 
+// The unit's air path as the sizing's grid shows it, drawn on the default chart.
+RecordingCanvas DrawnAhu(const ResultGrid &grid, int freshAirMode, int treatmentMode, int32_t windowColor)
+{
+    AhuData ahu;
+    ahu.grille_resultats = grid;
+    ahu.FreshAirMode = freshAirMode;
+    ahu.TreatmentMode = treatmentMode;
+    RecordingCanvas c;
+    if (const auto unit = DrawnUnitOf(ahu, French()))
+        DrawAhuOverlay(c, ChartGeometry::ForClient(800, 600, 18, ChartSettings{}), *unit, windowColor);
+    return c;
+}
+
 TEST(AhuOverlay, OutdoorToSupplyWithMarkersAndLabels)
 {
-    const ResultGrid grid = AhuGrid({A, B, C});
-    RecordingCanvas c;
-    DrawAhuOverlay(c, ChartGeometry::ForClient(800, 600, 18, ChartSettings{}), grid, 2, 2, 12345, French());
+    const RecordingCanvas c = DrawnAhu(AhuGrid({A, B, C}), 2, 2, 12345);
 
     EXPECT_EQ(Kinds(c), "MLETETET");
     EXPECT_EQ(Lines(c), std::vector<Segment>{Segment(385, 290, 750, 561)}) << "P3-P2";
@@ -260,9 +272,7 @@ TEST(AhuOverlay, OutdoorToSupplyWithMarkersAndLabels)
 TEST(AhuOverlay, SegmentsNamingAMissingPointAreLeftOut)
 {
     // FreshAirMode 4, TreatmentMode 1 names P6, but only five points exist.
-    const ResultGrid grid = AhuGrid({A, B, C, D, E});
-    RecordingCanvas c;
-    DrawAhuOverlay(c, ChartGeometry::ForClient(800, 600, 18, ChartSettings{}), grid, 4, 1, 0, French());
+    const RecordingCanvas c = DrawnAhu(AhuGrid({A, B, C, D, E}), 4, 1, 0);
     EXPECT_EQ(Lines(c), (std::vector<Segment>{{385, 290, 233, 381}, {233, 381, 20, 20}})) << "P3-P4-P1 only";
     EXPECT_EQ(Markers(c).size(), 5u);
 }

@@ -9,6 +9,7 @@
 #include "chart/paint.h"
 #include "chart/zoom.h"
 #include "program_state.h"
+#include "study_overlay.h"
 #include "support/recording_canvas.h"
 
 namespace brumelle {
@@ -163,7 +164,7 @@ TEST(ZoomRelease, ExtremeZoomStillPaintsWithinPixelRange)
         MoistAirState scratch;
         NumberSeparators sep;
         PaintChart(c, state.settings, g, scratch, ZoomState{},
-                   [&](Canvas &canvas) { DrawEvolutionOverlay(canvas, g, OverlayOf(state), state.settings.Fenetre.Couleur, sep); });
+                   [&](Canvas &canvas) { DrawEvolutionOverlay(canvas, g, OverlayOf(state, sep), state.settings.Fenetre.Couleur); });
         ASSERT_FALSE(c.ops.empty());
         for (const auto &o : c.ops)
             for (int32_t v : {o.x1, o.y1, o.x2, o.y2})

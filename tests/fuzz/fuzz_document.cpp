@@ -9,9 +9,10 @@
 
 #include "calculations.h"
 #include "chart/overlay.h"
+#include "document_opening.h"
 #include "fuzz_support.h"
 #include "program_state.h"
-#include "storage/document.h"
+#include "study_overlay.h"
 #include "support/recording_canvas.h"
 #include "support/recording_messages.h"
 
@@ -149,7 +150,7 @@ void CheckOverlay(const ProgramState &s, const NumberSeparators &sep, const std:
 {
     const ChartGeometry geometry{730, 542, &s.settings};
     test::RecordingCanvas canvas;
-    DrawEvolutionOverlay(canvas, geometry, OverlayOf(s), s.settings.Fenetre.Couleur, sep);
+    DrawEvolutionOverlay(canvas, geometry, OverlayOf(s, sep), s.settings.Fenetre.Couleur);
     for (const std::string &t : canvas.texts())
         CheckFinite(t, when + ", overlay label");
 }

@@ -14,8 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include "document_opening.h"
 #include "main_window_fixture.h"
-#include "storage/document.h"
 #include "storage/ini_file.h"
 #include "ui/options_dialog.h"
 

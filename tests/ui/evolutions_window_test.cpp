@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "calculations.h"
+#include "program_state.h"
 #include "render/locale_separators.h"
 #include "support/fake_ui_ports.h"
 #include "support/recording_messages.h"
@@ -27,7 +28,8 @@ struct Fixture {
     test::FakeClipboard clipboard;
     int repaints = 0;
     Calculations calculations{state, messages, [this] { ++repaints; }, SeparatorsOf(QLocale())};
-    TF_calcul_un_point window{state, calculations.evolutions(), clipboard, [this] { ++repaints; }};
+    TF_calcul_un_point window{state.evolutions, {state.flags, state.RepaintOnFlagChange}, calculations.evolutions(),
+                              clipboard, [this] { ++repaints; }};
 
     Fixture() { window.show(); }
     static QString cell(QTableView *grid, int col, int row)

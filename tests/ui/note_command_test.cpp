@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "document_opening.h"
 #include "main_window_fixture.h"
-#include "storage/document.h"
 #include "ui/file_chooser.h"
 
 using namespace brumelle;

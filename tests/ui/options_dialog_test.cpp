@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include "calculations.h"
+#include "program_state.h"
 #include "chart/line_styles.h"
 #include "presentation/pressure_box.h"
 #include "render/locale_separators.h"
@@ -54,7 +55,7 @@ struct Fixture {
     int writes = 0;
     bool writeSucceeds = true;
     ChartSettings atWrite;
-    TPrecision dialog{state, calculations, messages, colours, picker, [this] {
+    TPrecision dialog{state.settings, state.pressure, calculations, messages, colours, picker, [this] {
                           ++writes;
                           atWrite = s;
                           return writeSucceeds;
@@ -455,7 +456,7 @@ TEST(LineStylePicker, KeepsItsSelectionBetweenUses)
     Calculations calculations{state, messages, [] {}, SeparatorsOf(QLocale())};
     FakeColours colours;
     TF_lignes picker;
-    TPrecision dialog{state, calculations, messages, colours, picker, [] { return true; }};
+    TPrecision dialog{state.settings, state.pressure, calculations, messages, colours, picker, [] { return true; }};
     EXPECT_EQ(picker.windowTitle(), QStringLiteral("Types de lignes"));
     EXPECT_EQ(picker.minimumSize(), picker.maximumSize());
     ASSERT_EQ(picker.L_lignes->count(), kLineStyleCount);

@@ -14,8 +14,8 @@
 #include <gtest/gtest.h>
 
 #include "calculators/last_run.h"
+#include "document_opening.h"
 #include "main_window_fixture.h"
-#include "storage/document.h"
 
 using namespace brumelle;
 

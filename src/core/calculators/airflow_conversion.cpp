@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "calculators/evolutions.h"
+#include "presentation/point_rows.h"
 
 namespace brumelle {
 
@@ -34,8 +35,10 @@ void Evolutions::ResetAirflowUnits()
 
 void Evolutions::ConvertAirflow()
 {
-    // Step 1: the factor, with the specific volume of the single point.
-    const std::string &vText = d_.grille_un_point.Cell(1, 5);
+    // Step 1: the factor, with the specific volume of the single point as its
+    // grid shows it: computed, or typed there by the user, which only the
+    // text holds.
+    const std::string &vText = d_.grille_un_point.Cell(1, kVRow);
     long double v = vText.empty() ? 1.0L : ParseNumber(vText, messages_);
     if (v == 0.0L)
         v = 1.0L;

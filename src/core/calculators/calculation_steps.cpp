@@ -54,18 +54,6 @@ void PointFromHR(MoistAirState &p, long double hKJ, long double rKgKg, uint32_t 
     FinishFromPv(p, patmPa);
 }
 
-void WritePointColumn(ResultGrid &grid, int col, const MoistAirState &p, const NumberSeparators &sep)
-{
-    CheckPhysical(p);
-    grid.SetCell(col, 1, FormatFixed(p.TS, 2, sep));
-    grid.SetCell(col, 2, FormatFixed(p.HR, 0, sep));
-    grid.SetCell(col, 3, FormatFixed(p.R * 1000.0L, 2, sep));
-    grid.SetCell(col, 4, FormatFixed(p.H, 2, sep));
-    grid.SetCell(col, 5, FormatFixed(p.V, 4, sep));
-    grid.SetCell(col, 6, FormatFixed(p.TH, 2, sep));
-    grid.SetCell(col, 7, FormatFixed(p.TR, 2, sep));
-}
-
 void EmptyResults(ResultGrid &grid, std::initializer_list<std::string *> resultBoxes,
                   const std::function<void()> &repaint, bool emptyColumnHeadings)
 {

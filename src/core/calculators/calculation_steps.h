@@ -65,11 +65,6 @@ inline Mixture Mix(long double qm1, long double h1KJ, long double r1KgKg, long d
             checked::div(qm1 * r1KgKg + qm2 * r2KgKg, qm1 + qm2, "mixture humidity ratio")};
 }
 
-// Rows 1 to 7 of a point column: TS, HR, R in g/kgas, H, V, TH, TR with
-// 2, 0, 2, 2, 4, 2, 2 decimals. A point that cannot exist is a ComputeFault,
-// never shown.
-void WritePointColumn(ResultGrid &grid, int col, const MoistAirState &p, const NumberSeparators &sep);
-
 // What a calculation does when it stops: its grid's value cells emptied
 // (the headings of columns 1 on too when asked), its result boxes emptied and
 // the chart repainted. StopCalculation first shows the message in an

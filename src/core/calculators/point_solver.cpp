@@ -7,15 +7,17 @@
 
 #include "calculators/calculation_steps.h"
 #include "calculators/evolution_boxes.h"
+#include "calculators/evolution_grids.h"
 #include "calculators/evolutions.h"
 #include "model/fault.h"
+#include "presentation/point_rows.h"
 
 namespace brumelle {
 
 namespace {
 
-// Rows of grille_un_point.
-enum Row { kTS = 1, kHR = 2, kR = 3, kH = 4, kV = 5, kTH = 6, kTR = 7, kPatm = 8 };
+// Rows of grille_un_point, by the names the rules use.
+enum Row { kTS = kTsRow, kHR = kHrRow, kR = kRRow, kH = kHRow, kV = kVRow, kTH = kThRow, kTR = kTrRow };
 
 // The pairs of given properties from which the rules can start (and V with
 // TH, which passes although no rule starts from it).
@@ -139,6 +141,7 @@ bool Evolutions::CheckGivenPair(int col) const
 void Evolutions::RefusePoint(const std::string &message)
 {
     d_.grille_un_point.Enabled = true;
+    d_.result_un_point.reset();
     StopCalculation(messages_, message, d_.grille_un_point, {}, repaint_);
 }
 
@@ -147,6 +150,7 @@ void Evolutions::NewPoint()
     ClearGrid(d_.grille_un_point);
     d_.grille_un_point.Enabled = true;
     d_.pointGiven = {};
+    d_.result_un_point.reset();
     d_.run_un_point = LastRun{};
 }
 
@@ -154,9 +158,10 @@ void RestorePointInputs(EvolutionData &d, const std::string &tsText, const std::
 {
     ResultGrid &g = d.grille_un_point;
     for (int row = kTS; row <= kTR; ++row)
-        g.SetCell(1, row, row == kTS ? tsText : row == kHR ? hrText : std::string());
+        g.SetCell(1, row, row == kTS ? tsText : row == kHR ? hrText : std::string(), CellKind::Typed);
     g.Enabled = true;
     d.pointGiven = {};
+    d.result_un_point.reset();
 }
 
 void Evolutions::SolvePoint()
@@ -170,7 +175,7 @@ void Evolutions::SolvePoint()
     for (int row = kTS; row <= kTR; ++row) {
         std::string &given = d_.pointGiven[static_cast<size_t>(row - 1)];
         if (rerun)
-            g.SetCell(1, row, given);
+            g.SetCell(1, row, given, CellKind::Typed);
         else
             given = g.Cell(1, row);
     }
@@ -218,6 +223,7 @@ bool Evolutions::CompletePoint(RecordedRun &run)
         return false;
     }
     const uint32_t patm = ctx_.patmPa;
+    d_.result_un_point.reset(); // until this run completes, the grid shows what was given
 
     bool solved = true;
     try {
@@ -243,8 +249,9 @@ bool Evolutions::CompletePoint(RecordedRun &run)
                 return true;
             }
         }
-        WritePoint(g, 1, s);
-        g.SetCell(1, kPatm, std::to_string(patm));
+        const PointResult result{Shown(s), patm};
+        ShowPoint(result, d_, sep_);
+        d_.result_un_point = result;
         run.Completed();
     }
 

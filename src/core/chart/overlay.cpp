@@ -9,39 +9,23 @@ namespace {
 
 constexpr int32_t kBlack = 0;
 constexpr int32_t kRed = 255;
-constexpr int kTSRow = 1;    // °C
-constexpr int kRRow = 3;     // g/kgas
-constexpr int kLabelRow = 9; // AHU grid only
 
 struct Pixel {
     int32_t x, y;
 };
 
-// Pixels of the grid's points 1 to n (columns 1 to n), all read and mapped
-// before anything is drawn; nothing when one of them cannot be.
-std::optional<std::vector<Pixel>> ReadPoints(const ResultGrid &grid, int n, const ChartGeometry &g,
-                                             const NumberSeparators &sep)
+// Pixels of the points, all mapped before anything is drawn; nothing when
+// one of them is too far out.
+std::optional<std::vector<Pixel>> Pixels(const std::vector<ChartPoint> &points, const ChartGeometry &g)
 {
-    if (n >= grid.ColCount() || grid.RowCount() <= kRRow)
-        return std::nullopt;
-    std::vector<Pixel> points;
+    std::vector<Pixel> pixels;
     try {
-        for (int k = 1; k <= n; ++k) {
-            const auto ts = ReadFloat(grid.Cell(k, kTSRow), sep);
-            const auto r = ReadFloat(grid.Cell(k, kRRow), sep);
-            if (!ts || !r)
-                return std::nullopt;
-            points.push_back({g.PixelX(*ts), g.PixelY(*r / 1000.0L)});
-        }
+        for (const ChartPoint &p : points)
+            pixels.push_back({g.PixelX(p.tsC), g.PixelY(p.rKgKg)});
     } catch (const PixelOutOfRange &) {
         return std::nullopt;
     }
-    return points;
-}
-
-bool HasContent(const ResultGrid &grid)
-{
-    return grid.ColCount() > 1 && grid.RowCount() > kTSRow && !grid.Cell(1, kTSRow).empty();
+    return pixels;
 }
 
 void Marker(Canvas &c, Pixel p)
@@ -51,7 +35,7 @@ void Marker(Canvas &c, Pixel p)
     c.Ellipse(p.x - 4, p.y - 4, p.x + 4, p.y + 4);
 }
 
-// Draws a path's segments whose two ends are among the points read; after a
+// Draws a path's segments whose two ends are among the points; after a
 // left-out segment the next one starts with a move.
 void DrawPath(Canvas &c, const AhuPath &path, const std::vector<Pixel> &points)
 {
@@ -68,30 +52,6 @@ void DrawPath(Canvas &c, const AhuPath &path, const std::vector<Pixel> &points)
         c.LineTo(points[to - 1].x, points[to - 1].y);
         atPrevious = true;
     }
-}
-
-// One evolution of the evolutions window: its flag, its grid, how many
-// points it reads (each one marked) and the path joining them.
-struct EvolutionDrawing {
-    bool DrawingFlags::*flag;
-    const ResultGrid *OverlayInput::*grid;
-    int points;
-    AhuPath path;
-};
-
-const std::vector<EvolutionDrawing> &EvolutionDrawings()
-{
-    // The cooling coil and the washer join inlet and end point, the mixing
-    // joins the two entering airs; the remaining point is marked only.
-    static const std::vector<EvolutionDrawing> table = {
-        {&DrawingFlags::Check_dessin_1point, &OverlayInput::grille_un_point, 1, {}},
-        {&DrawingFlags::Check_dessin_BC, &OverlayInput::grille_BC, 2, {1, 2}},
-        {&DrawingFlags::Check_dessin_BFC, &OverlayInput::grille_bfc, 3, {1, 3}},
-        {&DrawingFlags::Check_dessin_Lav, &OverlayInput::grille_lav, 3, {1, 3}},
-        {&DrawingFlags::Check_dessin_vap, &OverlayInput::grille_vap, 2, {1, 2}},
-        {&DrawingFlags::Check_dessin_melange, &OverlayInput::grille_melange, 3, {1, 2}},
-    };
-    return table;
 }
 
 // Either range collapsed: no point has a place on the chart.
@@ -117,41 +77,35 @@ const std::vector<AhuPath> &AhuPaths(int freshAirMode, int treatmentMode)
     return table[freshAirMode - 1][treatmentMode - 1];
 }
 
-void DrawAhuOverlay(Canvas &canvas, const ChartGeometry &geometry, const ResultGrid &grille_resultats,
-                    int freshAirMode, int treatmentMode, int32_t windowColor, const NumberSeparators &sep)
+void DrawAhuOverlay(Canvas &canvas, const ChartGeometry &geometry, const DrawnUnit &unit, int32_t windowColor)
 {
-    const ResultGrid &grid = grille_resultats;
-    const int n = grid.ColCount() - 3;
-    if (n < 1 || grid.RowCount() <= kLabelRow || !HasContent(grid) || !Mappable(geometry))
+    if (unit.points.empty() || !Mappable(geometry))
         return;
-    const auto points = ReadPoints(grid, n, geometry, sep);
+    const auto points = Pixels(unit.points, geometry);
     if (!points)
         return;
 
     canvas.SetBrushColor(kRed);
     canvas.SetPenColor(kBlack);
-    for (const AhuPath &path : AhuPaths(freshAirMode, treatmentMode))
+    for (const AhuPath &path : AhuPaths(unit.freshAirMode, unit.treatmentMode))
         DrawPath(canvas, path, *points);
 
-    for (int k = 1; k <= n; ++k) {
-        const Pixel p = (*points)[static_cast<size_t>(k - 1)];
+    for (size_t k = 0; k < points->size(); ++k) {
+        const Pixel p = (*points)[k];
         Marker(canvas, p);
         canvas.SetBrushColor(windowColor);
         canvas.SetFontColor(kBlack);
-        canvas.TextOut(p.x + 4, p.y - 4, grid.Cell(k, kLabelRow));
+        canvas.TextOut(p.x + 4, p.y - 4, k < unit.labels.size() ? unit.labels[k] : std::string());
     }
 }
 
 void DrawEvolutionOverlay(Canvas &canvas, const ChartGeometry &geometry, const OverlayInput &input,
-                          int32_t windowColor, const NumberSeparators &sep)
+                          int32_t windowColor)
 {
     if (!Mappable(geometry))
         return;
-    for (const EvolutionDrawing &e : EvolutionDrawings()) {
-        const ResultGrid &grid = *(input.*e.grid);
-        if (!(input.flags->*e.flag) || !HasContent(grid))
-            continue;
-        const auto points = ReadPoints(grid, e.points, geometry, sep);
+    for (const DrawnEvolution &e : input.evolutions) {
+        const auto points = Pixels(e.points, geometry);
         if (!points)
             continue;
         canvas.SetPenColor(kBlack);
@@ -159,9 +113,8 @@ void DrawEvolutionOverlay(Canvas &canvas, const ChartGeometry &geometry, const O
         for (const Pixel &p : *points)
             Marker(canvas, p);
     }
-    if (input.flags->Check_dessin_CTA)
-        DrawAhuOverlay(canvas, geometry, *input.grille_resultats, input.FreshAirMode, input.TreatmentMode,
-                       windowColor, sep);
+    for (const DrawnUnit &unit : input.unit)
+        DrawAhuOverlay(canvas, geometry, unit, windowColor);
 }
 
 } // namespace brumelle

@@ -10,12 +10,24 @@ namespace brumelle {
 
 namespace {
 
-std::vector<std::vector<std::string>> Rows(const ResultGrid &grid)
+// A typed cell (what the user typed into a grid, the pressure box's text) is
+// set right when it reads as a number: nothing but its look tells.
+bool LooksNumeric(const std::string &t)
 {
-    std::vector<std::vector<std::string>> rows(static_cast<size_t>(grid.RowCount()));
+    const auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    return !t.empty() && (digit(t[0]) || (t.size() > 1 && t[0] == '-' && digit(t[1])));
+}
+
+std::vector<std::vector<NoteCell>> Rows(const ResultGrid &grid)
+{
+    std::vector<std::vector<NoteCell>> rows(static_cast<size_t>(grid.RowCount()));
     for (int row = 0; row < grid.RowCount(); ++row)
-        for (int col = 0; col < grid.ColCount(); ++col)
-            rows[static_cast<size_t>(row)].push_back(grid.Cell(col, row));
+        for (int col = 0; col < grid.ColCount(); ++col) {
+            const std::string &text = grid.Cell(col, row);
+            const CellKind kind = grid.Kind(col, row);
+            rows[static_cast<size_t>(row)].push_back(
+                {text, kind == CellKind::Number || (kind == CellKind::Typed && LooksNumeric(text))});
+        }
     return rows;
 }
 

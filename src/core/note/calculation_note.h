@@ -15,12 +15,18 @@ namespace brumelle {
 // A caption and the text beside it, as the window shows them.
 using NoteField = CaptionedText;
 
+// A cell of a result grid: its text, and whether it is a number (set right).
+struct NoteCell {
+    std::string text;
+    bool number = false;
+};
+
 // One calculation that ran: its inputs as they were when it ran, its result
 // grid and boxes when it completed, and the messages it showed.
 struct NoteSection {
     std::string title;                          // the tab's caption, or "Dimensionnement CTA"
     std::vector<NoteField> inputs;              // the boxes as typed, then the choices
-    std::vector<std::vector<std::string>> rows; // the result grid row by row, headings included; none when stopped
+    std::vector<std::vector<NoteCell>> rows;    // the result grid row by row, headings included; none when stopped
     std::vector<NoteField> results;             // the result boxes; none when stopped
     std::vector<std::string> messages;          // what its last run showed, as shown
     bool inputsChanged = false;                 // the boxes no longer hold those inputs (kInputsChanged)

@@ -44,4 +44,12 @@ std::optional<long long> ReadInteger(const std::string &text);
 // Its strict real conversion with the locale's decimal separator.
 std::optional<long double> ReadFloat(const std::string &text, const NumberSeparators &sep);
 
+// A number as a reader of its text with `decimals` places gets it back, to the
+// last bit: what the chart draws for a computed cell, since it draws what the
+// grids show.
+inline std::optional<long double> AsShown(long double value, int decimals, const NumberSeparators &sep)
+{
+    return ReadFloat(FormatFixed(value, decimals, sep), sep);
+}
+
 } // namespace brumelle

@@ -6,7 +6,7 @@ namespace brumelle {
 
 void ResultGrid::SetColCount(int colCount)
 {
-    std::vector<std::string> cells(static_cast<size_t>(colCount * rows_));
+    std::vector<Entry> cells(static_cast<size_t>(colCount * rows_));
     for (int row = 0; row < rows_; ++row)
         for (int col = 0; col < colCount && col < cols_; ++col)
             cells[static_cast<size_t>(row * colCount + col)] = std::move(cells_[index(col, row)]);

@@ -1,6 +1,9 @@
 // The AHU sizing, second half: from the treatment inlet (the air leaving the
 // fresh-air stage) to the supply point, the coils, the humidifier, their
 // points and the equipment block that ends the result grid.
+#include <utility>
+#include <vector>
+
 #include "calculators/calculation_steps.h"
 #include "model/fault.h"
 #include "sizing/ahu_sizing.h"
@@ -13,90 +16,83 @@ constexpr long double kEfficiencyLimit = 0.95L;
 constexpr long double kSurfaceStepK = 0.01L;
 } // namespace
 
-std::string AhuSizing::Power(long double kW) const
+EquipmentRow AhuSizing::Power(const char *label, long double kW) const
 {
-    return FormatFixed(checked::finite(kW, "power"), 2, sep_) + " [kW]";
+    return {label, checked::finite(kW, "power"), 2, "[kW]"};
 }
 
-void AhuSizing::AppendFlows(Block &rows) const
+void AhuSizing::AppendFlows(std::vector<EquipmentRow> &rows) const
 {
-    rows.push_back({"Qm soufflage", FormatFixed(Qm_, 2, sep_) + " [kg/s]"});
-    rows.push_back({"Qv soufflage", FormatFixed(QvSoufflage_ * 3600.0L, 2, sep_) + " [m3/h]"});
-    rows.push_back({"Qv air neuf", FormatFixed(QvAN_ * 3600.0L, 2, sep_) + " [m3/h]"});
+    // Checked here, where the block is made, so that a value too large for
+    // the arithmetic stops the run before the grid grows.
+    rows.push_back({"Qm soufflage", checked::finite(supplyMassFlowKgS_, "flow"), 2, "[kg/s]"});
+    rows.push_back({"Qv soufflage", checked::finite(supplyVolumeFlowM3S_ * 3600.0L, "flow"), 2, "[m3/h]"});
+    rows.push_back({"Qv air neuf", checked::finite(freshAirVolumeFlowM3S_ * 3600.0L, "flow"), 2, "[m3/h]"});
 }
 
-void AhuSizing::WriteBlock(int col, const Block &rows)
+void AhuSizing::WriteBlock(int col, std::vector<EquipmentRow> rows)
 {
-    ResultGrid &g = d_.grille_resultats;
-    g.SetColWidth(col, 80);
-    g.SetColWidth(col + 1, 75);
-    g.SetCell(col, 0, "Caractéristiques");
-    g.SetCell(col + 1, 0, "des matériels");
-    // Every row below the last label is empty, the pressure row included.
-    for (int row = 1; row < g.RowCount(); ++row) {
-        const bool filled = static_cast<size_t>(row) <= rows.size();
-        g.SetCell(col, row, filled ? rows[static_cast<size_t>(row - 1)].first : "");
-        g.SetCell(col + 1, row, filled ? rows[static_cast<size_t>(row - 1)].second : "");
-    }
+    WriteEquipmentBlock(d_.grille_resultats, col, rows, sep_);
+    d_.equipment = std::move(rows);
 }
 
 void AhuSizing::Humidify(const char *waterLabel, bool coil, bool heating)
 {
-    const Point &in = inlet_;
-    Block rows;
+    const MoistAirState &in = inlet_;
+    std::vector<EquipmentRow> rows;
     if (coil) {
         const long double hOut = ctx_.point.H; // the coil outlet just computed
-        rows.push_back({heating ? "Puissance BC" : "Puissance BFS",
-                        Power(heating ? (hOut - in.H) * Qm_ : (in.H - hOut) * Qm_)});
+        rows.push_back(Power(heating ? "Puissance BC" : "Puissance BFS",
+                             heating ? (hOut - in.H) * supplyMassFlowKgS_ : (in.H - hOut) * supplyMassFlowKgS_));
     }
-    const long double waterKgH = checked::finite((rSou_ - in.R) * Qm_ * 3600.0L, "water flow");
-    rows.push_back({waterLabel, FormatFixed(waterKgH, 2, sep_) + " [kge/h]"});
+    const long double waterKgH = checked::finite((supplyRKgKg_ - in.R) * supplyMassFlowKgS_ * 3600.0L, "water flow");
+    rows.push_back({waterLabel, waterKgH, 2, "[kge/h]"});
     AppendFlows(rows);
-    SetColCount(k_ + (coil ? 3 : 2));
+    d_.grille_resultats.SetColCount(nextColumn_ + (coil ? 3 : 2));
     if (coil)
-        WritePoint(k_, heating ? "Sortie BC" : "Sortie BFS", Keep());
-    WriteBlock(coil ? k_ + 1 : k_, rows);
+        WritePoint(nextColumn_, heating ? "Sortie BC" : "Sortie BFS", CurrentPoint());
+    WriteBlock(coil ? nextColumn_ + 1 : nextColumn_, std::move(rows));
 }
 
 void AhuSizing::Treatment()
 {
     MoistAirState &p = ctx_.point;
-    const Point &in = inlet_;
-    const long double qm = Qm_;
+    const MoistAirState &in = inlet_;
+    const long double qm = supplyMassFlowKgS_;
 
-    if (in.R < rSou_) {
+    if (in.R < supplyRKgKg_) {
         // Humidification.
         if (!d_.R_Lav && !d_.R_Vap)
             throw StopRun{kNoHumidifier};
         if (d_.R_Lav) {
             // The washer humidifies at constant enthalpy: a coil first brings
             // the inlet to the supply's enthalpy.
-            const bool coil = in.H != hSou_;
+            const bool coil = in.H != supplyHKJ_;
             d_.TreatmentMode = coil ? 1 : 2;
             if (coil)
-                PointFromHR(p, hSou_, in.R, patm_);
-            Humidify("Débit Laveur", coil, in.H < hSou_);
+                PointFromHR(p, supplyHKJ_, in.R, Patm());
+            Humidify("Débit Laveur", coil, in.H < supplyHKJ_);
         }
         if (d_.R_Vap) {
             // Steam humidifies at constant dry bulb: a coil first brings the
             // inlet to the supply's temperature.
-            const bool coil = in.TS != tsSoufflage_;
+            const bool coil = in.TS != supplyTsC_;
             d_.TreatmentMode = coil ? 1 : 2;
             if (coil)
-                PointFromTsR(p, tsSoufflage_, in.R, patm_);
-            Humidify("Débit Vapeur", coil, in.TS < tsSoufflage_);
+                PointFromTsR(p, supplyTsC_, in.R, Patm());
+            Humidify("Débit Vapeur", coil, in.TS < supplyTsC_);
         }
-    } else if (in.R == rSou_) {
+    } else if (in.R == supplyRKgKg_) {
         // Same humidity: one dry coil, or nothing at all to do.
         d_.TreatmentMode = 2;
-        Block rows;
-        if (in.TS < tsSoufflage_)
-            rows.push_back({"Puissance BC", Power((hSou_ - in.H) * qm)});
-        else if (in.TS > tsSoufflage_)
-            rows.push_back({"Puissance BFS", Power((in.H - hSou_) * qm)});
+        std::vector<EquipmentRow> rows;
+        if (in.TS < supplyTsC_)
+            rows.push_back(Power("Puissance BC", (supplyHKJ_ - in.H) * qm));
+        else if (in.TS > supplyTsC_)
+            rows.push_back(Power("Puissance BFS", (in.H - supplyHKJ_) * qm));
         AppendFlows(rows);
-        SetColCount(k_ + 2);
-        WriteBlock(k_, rows);
+        d_.grille_resultats.SetColCount(nextColumn_ + 2);
+        WriteBlock(nextColumn_, std::move(rows));
     } else {
         Dehumidification();
     }
@@ -104,32 +100,32 @@ void AhuSizing::Treatment()
 
 void AhuSizing::ComputeSurface(long double tsSurfaceC)
 {
-    tsSurface_ = tsSurfaceC;
-    const long double pv = SaturationPressure(tsSurface_);
-    rSurface_ = HumidityRatioFromPv(pv, patm_);
-    hSurface_ = Enthalpy(tsSurface_, rSurface_);
-    vSurface_ = SpecificVolume(tsSurface_, rSurface_, patm_);
+    surface_.TS = tsSurfaceC;
+    const long double pv = SaturationPressure(surface_.TS);
+    surface_.R = HumidityRatioFromPv(pv, Patm());
+    surface_.H = Enthalpy(surface_.TS, surface_.R);
+    surface_.V = SpecificVolume(surface_.TS, surface_.R, Patm());
 }
 
 void AhuSizing::Dehumidification()
 {
     MoistAirState &p = ctx_.point;
-    const Point &in = inlet_;
-    const long double qm = Qm_;
-    const long double rOut = rSou_;
-    auto efficiency = [&] { return checked::div(in.R - rOut, in.R - rSurface_, "coil efficiency"); };
-    auto outletEnthalpy = [&](long double e) { return checked::finite(in.H - (in.H - hSurface_) * e, "coil outlet"); };
+    const MoistAirState &in = inlet_;
+    const long double qm = supplyMassFlowKgS_;
+    const long double rOut = supplyRKgKg_;
+    auto efficiency = [&] { return checked::div(in.R - rOut, in.R - surface_.R, "coil efficiency"); };
+    auto outletEnthalpy = [&](long double e) { return checked::finite(in.H - (in.H - surface_.H) * e, "coil outlet"); };
 
-    ComputeSurface(Box(d_.E_T_Surface));
+    ComputeSurface(BoxNumber(d_.E_T_Surface));
     long double eBF = efficiency();
     // A colder surface dries more, so the same outlet needs less of the way.
     while (eBF >= kEfficiencyLimit) {
         if (++steps_.surfaceLowering > searchBound_)
             throw ComputeFault("surface lowering: no end");
-        ComputeSurface(tsSurface_ - kSurfaceStepK);
+        ComputeSurface(surface_.TS - kSurfaceStepK);
         eBF = efficiency();
     }
-    if (Box(d_.E_T_Surface) != tsSurface_)
+    if (BoxNumber(d_.E_T_Surface) != surface_.TS)
         messages_.message(kSurfaceLowered);
 
     // Only the outlet's dry bulb decides whether the surface must be raised;
@@ -137,34 +133,37 @@ void AhuSizing::Dehumidification()
     long double hOut = outletEnthalpy(eBF);
     long double tsOut = DryBulbFromEnthalpy(hOut, rOut);
     bool raised = false;
-    if (tsOut > tsSoufflage_) {
+    if (tsOut > supplyTsC_) {
         // The outlet must not be warmer than the supply: a warmer surface lowers it.
         do {
             d_.TreatmentMode = 3;
             if (++steps_.surfaceRaising > searchBound_)
                 throw ComputeFault("surface raising: no end");
-            ComputeSurface(tsSurface_ + kSurfaceStepK);
+            ComputeSurface(surface_.TS + kSurfaceStepK);
             eBF = efficiency();
             hOut = outletEnthalpy(eBF);
             tsOut = DryBulbFromEnthalpy(hOut, rOut);
-        } while (!(tsOut < tsSoufflage_));
+        } while (!(tsOut < supplyTsC_));
         raised = true;
     }
-    PointFromHR(p, hOut, rOut, patm_);
+    PointFromHR(p, hOut, rOut, Patm());
     d_.TreatmentMode = 3;
-    const Point outlet = Keep();
+    const MoistAirState outlet = CurrentPoint();
 
-    Block rows = {{"Puissance BF", Power((in.H - hOut) * qm)}};
-    if (outlet.TS < tsSoufflage_ && !raised)
-        rows.push_back({"Puissance BC", Power((hSou_ - hOut) * qm)});
+    std::vector<EquipmentRow> rows = {Power("Puissance BF", (in.H - hOut) * qm)};
+    if (outlet.TS < supplyTsC_ && !raised)
+        rows.push_back(Power("Puissance BC", (supplyHKJ_ - hOut) * qm));
     AppendFlows(rows);
-    rows.push_back({"Efficacité BF", FormatFixed(checked::finite(eBF * 100.0L, "coil efficiency"), 0, sep_) + " %"});
+    rows.push_back({"Efficacité BF", checked::finite(eBF * 100.0L, "coil efficiency"), 0, "%"});
 
-    SetColCount(k_ + 4);
+    d_.grille_resultats.SetColCount(nextColumn_ + 4);
     // The surface point is saturated: its wet bulb and dew point are its dry bulb.
-    WritePoint(k_, "Surface BF", {tsSurface_, 100, rSurface_, hSurface_, vSurface_, tsSurface_, tsSurface_});
-    WritePoint(k_ + 1, "Sortie BF", outlet);
-    WriteBlock(k_ + 2, rows);
+    MoistAirState saturated = surface_;
+    saturated.HR = 100;
+    saturated.TH = saturated.TR = surface_.TS;
+    WritePoint(nextColumn_, "Surface BF", saturated);
+    WritePoint(nextColumn_ + 1, "Sortie BF", outlet);
+    WriteBlock(nextColumn_ + 2, std::move(rows));
     if (raised)
         messages_.message(kSurfaceRaised);
 }

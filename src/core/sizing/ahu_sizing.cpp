@@ -4,24 +4,19 @@
 #include "sizing/ahu_sizing.h"
 
 #include <cmath>
+#include <utility>
 
 #include "calculators/calculation_steps.h"
 #include "model/fault.h"
+#include "sizing/ahu_boxes.h"
 #include "sizing/sizing_messages.h"
 
 namespace brumelle {
 
-namespace {
-
-const char *const kRowHeadings[10] = {
-    "Points",         "T° Sèche °C",  "Hygrométrie en %", "Humidité g/kgas", "Enthalpie kJ/kgas",
-    "Volume m3/kgas", "T° Humide °C", "T° de rosée °C",   "Pression Atm Pa", "Texte",
-};
-
-} // namespace
-
 AhuData::AhuData()
 {
+    for (const AhuTextBox &box : AhuTextBoxes())
+        this->*box.field = box.initialText;
     for (int col = 0; col < grille_resultats.ColCount(); ++col)
         grille_resultats.SetColWidth(col, kAhuDesignWidths[col]);
 }
@@ -55,75 +50,37 @@ void SelectRadio(AhuData &d, AhuRadio button)
 
 AhuSizing::AhuSizing(AhuData &record, CalculationContext context, Messages &messages,
                      std::function<void()> repaintMainWindow, NumberSeparators separators)
-    : d_(record), ctx_(context), messages_(messages), repaint_(std::move(repaintMainWindow)),
-      sep_(std::move(separators))
+    : CalculationBase(context, messages, std::move(repaintMainWindow), std::move(separators)), d_(record)
 {
-    if (!repaint_)
-        repaint_ = [] {};
 }
-
-long double AhuSizing::Box(const std::string &text) { return BoxNumber(text, messages_); }
 
 void AhuSizing::SizeAhu()
 {
     RecordedRun run(messages_, d_.lastRun, CurrentInputs(d_));
     steps_ = {};
-    ResultGrid &g = d_.grille_resultats;
     // 1. Frame. Row 8 of every column a run can write shows the pressure.
     pressureRow_ = ctx_.pressure.RowText();
-    for (int row = 0; row < 10; ++row)
-        g.SetCell(0, row, kRowHeadings[row]);
-    g.SetCell(1, 0, "Intérieur");
-    g.SetCell(2, 0, "Soufflage");
-    g.SetCell(3, 0, "Extérieur");
-    for (int col = 1; col < g.ColCount(); ++col)
-        g.SetCell(col, 8, pressureRow_);
-    if (!ctx_.pressure.ReadInto(ctx_.patmPa, messages_)) {
+    WriteSizingFrame(d_.grille_resultats, pressureRow_);
+    if (!ReadPressure()) {
         run.Abandoned();
         return;
     }
-    patm_ = ctx_.patmPa;
-
-    try {
-        Run();
+    d_.points.clear();
+    d_.equipment.clear();
+    const bool completed = Guarded([this] { Run(); },
+                                   [this] {
+                                       d_.points.clear();
+                                       d_.equipment.clear();
+                                       EmptyResults(d_.grille_resultats, {}, repaint_, true);
+                                   });
+    if (completed)
         run.Completed();
-    } catch (const StopRun &stop) {
-        Stop(stop.message);
-    } catch (const ComputeFault &) {
-        Stop(kCannotCompute);
-    }
 }
 
-void AhuSizing::Stop(const std::string &message)
+void AhuSizing::WritePoint(int col, const std::string &heading, const MoistAirState &p)
 {
-    StopCalculation(messages_, message, d_.grille_resultats, {}, repaint_, true);
-}
-
-AhuSizing::Point AhuSizing::Keep() const
-{
-    const MoistAirState &p = ctx_.point;
-    return {p.TS, p.HR, p.R, p.H, p.V, p.TR, p.TH};
-}
-
-void AhuSizing::SetColCount(int count) { d_.grille_resultats.SetColCount(count); }
-
-void AhuSizing::WritePoint(int col, const std::string &heading, const Point &p)
-{
-    ResultGrid &g = d_.grille_resultats;
-    if (col >= g.ColCount())
-        SetColCount(col + 1);
-    MoistAirState shown;
-    shown.TS = p.TS;
-    shown.HR = p.HR;
-    shown.R = p.R;
-    shown.H = p.H;
-    shown.V = p.V;
-    shown.TH = p.TH;
-    shown.TR = p.TR;
-    g.SetCell(col, 0, heading);
-    WritePointColumn(g, col, shown, sep_);
-    g.SetCell(col, 8, pressureRow_);
-    g.SetCell(col, 9, std::to_string(col));
+    WriteSizingPoint(d_.grille_resultats, col, heading, p, pressureRow_, sep_);
+    d_.points.push_back({heading, p});
 }
 
 void AhuSizing::Run()
@@ -131,59 +88,61 @@ void AhuSizing::Run()
     MoistAirState &p = ctx_.point;
 
     // 2 to 5. Inputs, each checked as soon as it is read.
-    tsLocal_ = Box(d_.E_TS_loc);
-    if (!InChartTemperature(tsLocal_))
+    roomTsC_ = BoxNumber(d_.E_TS_loc);
+    if (!InChartTemperature(roomTsC_))
         throw StopRun{kRoomTemperature};
-    const long double qLatent = Box(d_.E_charge_lat);   // kge/s
-    const long double qSensible = Box(d_.E_Charge_sens); // kW
+    const long double qLatent = BoxNumber(d_.E_charge_lat);   // kge/s
+    const long double qSensible = BoxNumber(d_.E_Charge_sens); // kW
     // Room load ratio, kJ per kg of water; a dry load is an almost vertical line.
     const long double epsilon = qLatent != 0.0L
                                     ? checked::div(qLatent * kLatentHeatKJKg + qSensible, qLatent, "room load ratio")
                                     : checked::finite(qSensible * 1e12L, "room load ratio");
-    const long double hrLocal = Box(d_.E_HR_loc);
-    if (!InPercent(hrLocal))
+    const long double roomHrPercent = BoxNumber(d_.E_HR_loc);
+    if (!InPercent(roomHrPercent))
         throw StopRun{kRoomHumidity};
-    tsSoufflage_ = Box(d_.E_TS_sou);
-    if (!InChartTemperature(tsSoufflage_))
+    supplyTsC_ = BoxNumber(d_.E_TS_sou);
+    if (!InChartTemperature(supplyTsC_))
         throw StopRun{kSupplyTemperature};
 
     // 6. Room point; its rounded humidity ratio is the room's from here on.
-    PointFromTsHr(p, tsLocal_, hrLocal, patm_);
-    room_ = Keep();
+    PointFromTsHr(p, roomTsC_, roomHrPercent, Patm());
+    room_ = CurrentPoint();
     room_.R = RoundSignificant(p.R, 3);
     WritePoint(1, "Intérieur", room_);
     room_.TR = RoundSignificant(p.TR, 1);
     room_.TH = RoundSignificant(p.TH, 1);
 
     // 7. Supply humidity ratio: on the room line at the supply temperature.
-    rSou_ = RoundSignificant(checked::div(epsilon * room_.R + kDryAirHeatKJKgK * tsSoufflage_ - room_.H,
-                                          epsilon - kLatentHeatKJKg - kVapourHeatKJKgK * tsSoufflage_, "supply humidity ratio"),
-                             3);
-    if (!InRange(rSou_, 0, kChartMaxRKgKg))
+    supplyRKgKg_ = RoundSignificant(checked::div(epsilon * room_.R + kDryAirHeatKJKgK * supplyTsC_ - room_.H,
+                                                 epsilon - kLatentHeatKJKg - kVapourHeatKJKgK * supplyTsC_,
+                                                 "supply humidity ratio"),
+                                    3);
+    if (!InRange(supplyRKgKg_, 0, kChartMaxRKgKg))
         throw StopRun{kSupplyHumidity};
 
     // 8. Supply point.
-    hSou_ = Enthalpy(tsSoufflage_, rSou_);
-    PointFromTsR(p, tsSoufflage_, rSou_, patm_);
-    const Point supply = Keep();
-    vSou_ = supply.V;
+    supplyHKJ_ = Enthalpy(supplyTsC_, supplyRKgKg_);
+    PointFromTsR(p, supplyTsC_, supplyRKgKg_, Patm());
+    const MoistAirState supply = CurrentPoint();
+    supplyVM3_ = supply.V;
     WritePoint(2, "Soufflage", supply);
 
     // 9 to 11. Outdoor point.
-    const long double hrExterieur = Box(d_.E_HR_ext);
-    if (!InPercent(hrExterieur))
+    const long double outdoorHrPercent = BoxNumber(d_.E_HR_ext);
+    if (!InPercent(outdoorHrPercent))
         throw StopRun{kOutdoorHumidity};
-    const long double tsExterieur = Box(d_.E_TS_ext);
-    if (!InChartTemperature(tsExterieur))
+    const long double outdoorTsC = BoxNumber(d_.E_TS_ext);
+    if (!InChartTemperature(outdoorTsC))
         throw StopRun{kOutdoorTemperature};
-    PointFromTsHr(p, tsExterieur, hrExterieur, patm_);
-    outdoor_ = Keep();
+    PointFromTsHr(p, outdoorTsC, outdoorHrPercent, Patm());
+    outdoor_ = CurrentPoint();
     WritePoint(3, "Extérieur", outdoor_);
 
     // 12. Flows: the room's total load over the enthalpy difference.
-    Qm_ = std::fabs(checked::div(qLatent * kLatentHeatKJKg + qSensible, room_.H - hSou_, "supply mass flow")); // kgas/s
-    QvSoufflage_ = checked::finite(Qm_ * vSou_, "supply volume flow");                               // m3/s
-    k_ = 4;
+    supplyMassFlowKgS_ =
+        std::fabs(checked::div(qLatent * kLatentHeatKJKg + qSensible, room_.H - supplyHKJ_, "supply mass flow"));
+    supplyVolumeFlowM3S_ = checked::finite(supplyMassFlowKgS_ * supplyVM3_, "supply volume flow");
+    nextColumn_ = 4;
 
     FreshAirStage();
     Treatment();
@@ -200,43 +159,43 @@ void AhuSizing::FreshAirStage()
         throw StopRun{kNoFreshAirMode};
 
     if (d_.R_Echange_plaques) {
-        const long double e = Box(d_.E_eff_echangeur) / 100.0L;
+        const long double e = BoxNumber(d_.E_eff_echangeur) / 100.0L;
         if (!InRange(e, 0, 1))
             throw StopRun{kExchangerEfficiency};
         d_.FreshAirMode = 1;
         // Sensible recovery only: the fresh air keeps its humidity ratio.
-        const long double tsIn = tsLocal_ - (1.0L - e) * (tsLocal_ - outdoor_.TS);
-        PointFromTsR(p, tsIn, outdoor_.R, patm_);
-        inlet_ = Keep();
-        QvAN_ = QvSoufflage_;
+        const long double tsIn = roomTsC_ - (1.0L - e) * (roomTsC_ - outdoor_.TS);
+        PointFromTsR(p, tsIn, outdoor_.R, Patm());
+        inlet_ = CurrentPoint();
+        freshAirVolumeFlowM3S_ = supplyVolumeFlowM3S_;
         WritePoint(4, "Sortie Echangeur à plaques", inlet_);
-        k_ = 5;
+        nextColumn_ = 5;
     }
 
     if (d_.R_tout_AN) {
         d_.FreshAirMode = 2;
         inlet_ = outdoor_;
-        QvAN_ = QvSoufflage_;
+        freshAirVolumeFlowM3S_ = supplyVolumeFlowM3S_;
     }
 
     if (d_.R_melange) {
-        long double qmAN = Box(d_.E_QM_AN); // kgas/s
+        long double qmAN = BoxNumber(d_.E_QM_AN); // kgas/s
         if (!(qmAN >= 0.0L))
             throw StopRun{kNegativeFreshAir};
         d_.FreshAirMode = 3;
-        if (qmAN > Qm_) {
+        if (qmAN > supplyMassFlowKgS_) {
             messages_.information(kFreshAirCapped);
-            qmAN = Qm_;
+            qmAN = supplyMassFlowKgS_;
             d_.FreshAirMode = 4;
         }
-        const long double qmR = Qm_ - qmAN;
+        const long double qmR = supplyMassFlowKgS_ - qmAN;
         // The fresh-air volume is taken at the supply air's specific volume.
-        QvAN_ = checked::finite(qmAN * vSou_, "fresh-air volume flow");
+        freshAirVolumeFlowM3S_ = checked::finite(qmAN * supplyVM3_, "fresh-air volume flow");
         auto mix = [&](long double hFresh, long double rFresh) {
             return Mix(qmR, room_.H, room_.R, qmAN, hFresh, rFresh);
         };
         Mixture m = mix(outdoor_.H, outdoor_.R);
-        PointFromHR(p, m.hKJ, m.rKgKg, patm_);
+        PointFromHR(p, m.hKJ, m.rKgKg, Patm());
 
         // A mixture above 95 % would fog: preheat the fresh air in 0.01 K
         // steps until it is not. Without fresh air there is nothing to heat.
@@ -251,17 +210,17 @@ void AhuSizing::FreshAirStage()
                 m = mix(Enthalpy(tsP, rP), rP);
                 // Only the humidity decides the search; the full point comes after.
                 const long double ts = DryBulbFromEnthalpy(m.hKJ, m.rKgKg);
-                hrM = RelativeHumidity(PvFromHumidityRatio(m.rKgKg, patm_), ts);
+                hrM = RelativeHumidity(PvFromHumidityRatio(m.rKgKg, Patm()), ts);
             } while (!(hrM <= 95.0L));
-            PointFromTsR(p, tsP, rP, patm_);
-            WritePoint(k_++, "Sortie Batterie Préchauffage", Keep());
+            PointFromTsR(p, tsP, rP, Patm());
+            WritePoint(nextColumn_++, "Sortie Batterie Préchauffage", CurrentPoint());
             d_.FreshAirMode = 4;
-            PointFromHR(p, m.hKJ, m.rKgKg, patm_);
+            PointFromHR(p, m.hKJ, m.rKgKg, Patm());
         }
 
-        const Point mixture = Keep();
+        const MoistAirState mixture = CurrentPoint();
         inlet_ = qmAN == 0.0L ? room_ : mixture;
-        WritePoint(k_++, "Mélange", mixture);
+        WritePoint(nextColumn_++, "Mélange", mixture);
     }
 }
 

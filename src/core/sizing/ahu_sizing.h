@@ -5,32 +5,35 @@
 #include <utility>
 #include <vector>
 
+#include "calculators/calculation_base.h"
 #include "calculators/calculation_context.h"
 #include "calculators/last_run.h"
 #include "model/moist_air.h"
 #include "presentation/messages.h"
 #include "presentation/number_format.h"
 #include "presentation/result_grid.h"
+#include "sizing/ahu_grid.h"
 
 namespace brumelle {
 
-// The sizing wizard's record: the texts of its boxes exactly as shown, its
-// radio buttons, the enabled state the fresh-air rule gives two boxes, the
-// result grid and the two modes the overlay draws the unit's air path by.
-// Lives for the whole run, like the window.
+// The sizing wizard's record: the texts of its boxes exactly as shown (their
+// labels, file keys and initial texts are in ahu_boxes.h), its radio buttons,
+// the enabled state the fresh-air rule gives two boxes, the result grid, what
+// the last run computed, and the two modes the overlay draws the unit's air
+// path by. Lives for the whole run, like the window.
 struct AhuData {
-    AhuData();
+    AhuData(); // every box at its initial text, the grid at its design widths
 
-    std::string E_Charge_sens = "-4";    // kW, sensible load (negative: the room needs heat)
-    std::string E_charge_lat = "0";      // kge/s, latent load
-    std::string E_TS_loc = "20";         // °C
-    std::string E_HR_loc = "50";         // %
-    std::string E_TS_ext = "-11";        // °C
-    std::string E_HR_ext = "90";         // %
-    std::string E_TS_sou = "35";         // °C, supply
-    std::string E_T_Surface = "8";       // °C, cooling-coil surface
-    std::string E_QM_AN = "0";           // kgas/s, minimum fresh air (mixing)
-    std::string E_eff_echangeur = "50";  // %, plate exchanger
+    std::string E_Charge_sens;   // kW, sensible load (negative: the room needs heat)
+    std::string E_charge_lat;    // kge/s, latent load
+    std::string E_TS_loc;        // °C
+    std::string E_HR_loc;        // %
+    std::string E_TS_ext;        // °C
+    std::string E_HR_ext;        // %
+    std::string E_TS_sou;        // °C, supply
+    std::string E_T_Surface;     // °C, cooling-coil surface
+    std::string E_QM_AN;         // kgas/s, minimum fresh air (mixing)
+    std::string E_eff_echangeur; // %, plate exchanger
 
     // "Humidificateur"
     bool R_Vap = true, R_Lav = false;
@@ -44,6 +47,14 @@ struct AhuData {
     int FreshAirMode = 0;   // 1 exchanger, 2 all fresh air, 3 mixing, 4 mixing capped or preheated
     int TreatmentMode = 0;  // 1 coil then humidifier, 2 one device, 3 dehumidifying coil
 
+    // What the last run computed, as far as it went (nothing once it
+    // stopped): its points in column order and its equipment block.
+    struct SizedPoint {
+        std::string heading;
+        MoistAirState state;
+    };
+    std::vector<SizedPoint> points;
+    std::vector<EquipmentRow> equipment;
     // What the last run ran from, how it ended and what it showed.
     LastRun lastRun;
 };
@@ -74,10 +85,10 @@ inline bool RadioState(const AhuData &d, AhuRadio button) { return RadioState(co
 constexpr long kAhuSearchMaxSteps = 100000;
 
 // The air-handling unit's sizing. Reads the wizard's texts and radio buttons
-// from its record, fills `grille_resultats`, sets FreshAirMode, TreatmentMode
-// and the pressure in use, computes in its working point (the chart
-// window's) and shows its messages in the program's order.
-class AhuSizing {
+// from its record, fills `grille_resultats` as it goes, sets FreshAirMode,
+// TreatmentMode and the pressure in use, computes in its working point (the
+// chart window's) and shows its messages in the program's order.
+class AhuSizing : public CalculationBase {
 public:
     AhuSizing(AhuData &record, CalculationContext context, Messages &messages,
               std::function<void()> repaintMainWindow, NumberSeparators separators);
@@ -95,12 +106,6 @@ public:
     const SearchSteps &LastSearchSteps() const { return steps_; }
 
 private:
-    struct Point {
-        long double TS = 0, HR = 0, R = 0, H = 0, V = 0, TR = 0, TH = 0;
-    };
-    // The equipment block: a label and a value with its unit per row.
-    using Block = std::vector<std::pair<std::string, std::string>>;
-
     void Run();
     void FreshAirStage();
     void Treatment();
@@ -108,35 +113,31 @@ private:
     // `coil`: heating or dry cooling up to the humidifier's line.
     void Humidify(const char *waterLabel, bool coil, bool heating);
     void Dehumidification();
+    // The cooling coil's surface, saturated at tsSurfaceC.
     void ComputeSurface(long double tsSurfaceC);
 
-    Point Keep() const;
-    void WritePoint(int col, const std::string &heading, const Point &p);
-    void WriteBlock(int col, const Block &rows);
-    void SetColCount(int count);
-    std::string Power(long double kW) const;
-    void AppendFlows(Block &rows) const;
-    void Stop(const std::string &message);
-    long double Box(const std::string &text);
+    // The working point as the run keeps it.
+    const MoistAirState &CurrentPoint() const { return ctx_.point; }
+    uint32_t Patm() const { return ctx_.patmPa; }
+    void WritePoint(int col, const std::string &heading, const MoistAirState &p);
+    void WriteBlock(int col, std::vector<EquipmentRow> rows);
+    EquipmentRow Power(const char *label, long double kW) const;
+    void AppendFlows(std::vector<EquipmentRow> &rows) const;
 
     AhuData &d_;
-    CalculationContext ctx_;
-    KeptMessages messages_;
-    std::function<void()> repaint_;
-    NumberSeparators sep_;
     SearchSteps steps_;
     long searchBound_ = kAhuSearchMaxSteps;
 
     // Values of the run in progress.
-    uint32_t patm_ = 0;
-    std::string pressureRow_; // row 8: the pressure the run computes at
-    long double Qm_ = 0, QvSoufflage_ = 0, QvAN_ = 0;
-    long double tsSoufflage_ = 0, rSou_ = 0, hSou_ = 0, vSou_ = 0;
-    long double tsLocal_ = 0;
-    Point room_, outdoor_, inlet_;
-    int k_ = 4; // next free column
-    // Cooling-coil surface point (saturated at its temperature).
-    long double tsSurface_ = 0, rSurface_ = 0, hSurface_ = 0, vSurface_ = 0;
+    std::string pressureRow_;                    // row 8: the pressure box's text the run computes at
+    long double supplyMassFlowKgS_ = 0;          // through the unit, dry air
+    long double supplyVolumeFlowM3S_ = 0;        // at the supply air's specific volume
+    long double freshAirVolumeFlowM3S_ = 0;      // at the same specific volume
+    long double supplyTsC_ = 0, supplyRKgKg_ = 0, supplyHKJ_ = 0, supplyVM3_ = 0;
+    long double roomTsC_ = 0;
+    MoistAirState room_, outdoor_, inlet_;       // inlet: the air leaving the fresh-air stage
+    int nextColumn_ = 4;                         // of the grid
+    MoistAirState surface_;                      // the cooling coil's surface, saturated
 };
 
 } // namespace brumelle

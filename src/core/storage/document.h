@@ -1,50 +1,36 @@
 #pragma once
-#include <functional>
+// The document file: the inputs of the evolutions window and of the sizing
+// wizard, the pressure and the "dessiner" boxes, as its sections and keys.
+// Opening one (re-running every calculation) and asking before one is
+// written over are the program's (document_opening.h).
+#include <cstdint>
+#include <string>
 
-#include "presentation/messages.h"
-#include "program_state.h"
+#include "presentation/drawing_flags.h"
+#include "storage/file_messages.h"
 #include "storage/ini_file.h"
 
 namespace brumelle {
 
-class Calculations;
+struct AhuData;
+struct EvolutionData;
 
-constexpr const char *kNotADocument = "Le fichier n'est pas reconnu par le Brumelle";
-constexpr const char *kOverwriteQuestion = "Le fichier existe déjà, souhaitez vous l'écraser ?";
-// Asked before the study in the windows is closed or replaced by another.
-constexpr const char *kModifiedQuestion = "Le document a été modifié. Voulez-vous enregistrer les modifications ?";
+// True when the file is a document ("General" / "bon_fichier" true).
+bool IsDocument(const IniFile &file);
+// The pressure text the document holds ("General" / "P"; "101325" without it).
+std::string DocumentPressureText(const IniFile &file);
 
-// How far opening a document went.
-enum class DocumentOpening {
-    NotRecognised, // "bon_fichier" false: the message shown, nothing changed
-    Stopped,       // the pressure was not a whole number: error shown, pressure text set, nothing else
-    Opened,        // every input restored, every calculation run, chart repainted
-};
-
-// Opens a document read into `file` as the "Ouvrir..." command does after its
-// dialog: restores the pressure, the inputs of the evolutions window and of
-// the sizing wizard and the "dessiner" flags, re-runs every calculation, then
-// repaints the main window once. The caller sets the main window's caption
-// unless NotRecognised.
-DocumentOpening OpenDocument(const IniFile &file, ProgramState &state, Calculations &calculations,
-                             Messages &messages, const std::function<void()> &repaintMainWindow);
+// Puts the document's inputs into the records, each missing key its
+// default, as the windows would take them: only the TS and HR cells of the
+// single-point grid (its other rows emptied); the wizard's radio buttons as
+// its buttons do (selecting one clears the rest of its group and, for the
+// fresh-air group, runs the enabling rule; clearing one runs nothing); the
+// "dessiner" flags.
+void ReadDocumentInputs(const IniFile &file, EvolutionData &evolutions, AhuData &ahu, DrawingFlags &flags);
 
 // Writes "General" ("bon_fichier" = 1, "P" = the pressure in use), then every
 // input of the evolutions window and of the sizing wizard, texts as shown.
-void WriteDocument(IniFile &file, const ProgramState &state);
-
-enum class DocumentSaving {
-    Declined, // the file is a document and the user answered "Non": nothing written
-    Failed,   // the file could not be written: the error shown, the file as it was
-    Saved,
-};
-
-// The "Enregistrer sous..." command after its dialog: asks before writing
-// over a document (unless the file is the study's own, which "Enregistrer"
-// writes over), then writes the document's keys into the file, keeping its
-// other lines, and replaces the file at once.
-enum class Overwrite { Ask, OwnFile };
-DocumentSaving SaveDocument(const std::string &path, const ProgramState &state, Messages &messages,
-                            Overwrite overwrite = Overwrite::Ask);
+void WriteDocument(IniFile &file, uint32_t patmPa, const EvolutionData &evolutions, const AhuData &ahu,
+                   const DrawingFlags &flags);
 
 } // namespace brumelle

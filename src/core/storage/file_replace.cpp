@@ -374,4 +374,13 @@ std::string CannotWriteMessage(const std::string &path)
     return "Impossible d'écrire dans " + (ec ? path : full.string());
 }
 
+bool SaveFileWhole(const std::string &path, const std::string &bytes, Messages &messages)
+{
+    if (bytes.empty() || !ReplaceFileWhole(path, bytes)) {
+        messages.error(CannotWriteMessage(path));
+        return false;
+    }
+    return true;
+}
+
 } // namespace brumelle

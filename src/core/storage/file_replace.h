@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "presentation/messages.h"
+
 namespace brumelle {
 
 // The file a write to `path` lands in: symbolic links are followed to the
@@ -47,5 +49,10 @@ bool ReplaceFileWhole(const std::string &path, const std::string &bytes, const I
 // What every failed write shows in the error box: "Impossible d'écrire dans"
 // and the file's full name.
 std::string CannotWriteMessage(const std::string &path);
+
+// A file made whole in memory (a note, an image) written as documents are:
+// false, with CannotWriteMessage shown in the error box and the file as it
+// was, when it cannot be; empty bytes (nothing could be drawn) too.
+bool SaveFileWhole(const std::string &path, const std::string &bytes, Messages &messages);
 
 } // namespace brumelle

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "chart/settings_keys.h"
-#include "storage/document.h"
+#include "storage/file_messages.h"
 #include "storage/ini_integer.h"
 
 namespace brumelle {
