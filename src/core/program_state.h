@@ -9,9 +9,12 @@
 
 namespace brumelle {
 
-// Everything the windows share for the whole run, gathered: each part is
-// handed on to what works with it, never the whole. Owned by the application
-// and passed by reference, so every test builds its own.
+// Everything the windows share for the whole run, gathered. Owned by the
+// application and passed by reference, so every test builds its own. Each
+// dialog and calculation is handed the parts it works with (its record, the
+// drawing flags, the settings, the pressure box); only the main window, the
+// calculations' owner, the document commands and the overlay's adapter take
+// the whole.
 struct ProgramState {
     ChartSettings settings;
     MoistAirState chartPoint;      // the chart window's working point (paint, readout, AHU sizing)

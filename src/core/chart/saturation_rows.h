@@ -26,14 +26,19 @@ struct SaturationRow {
     long double rKgKg = 0, tC = 0;
 };
 
+// Along a line of constant enthalpy h the dry bulb falls as R rises (what
+// bisection needs) while kLatentHeatKJKg × kDryAirHeatKJKgK + kVapourHeatKJKgK
+// × h > 0, that is above −2501 × 1.006 / 1.83 = −1374.9 kJ/kgas: the bound is
+// taken a little inside it.
+constexpr long double kLowestBisectedEnthalpyKJ = -1374.0L;
+
 // The two kinds of line that end on the saturation curve. Their inversions
 // throw ComputeFault.
 struct EnthalpyLine {
     long double hKJ; // kJ/kgas
     long double DryBulbAt(long double rKgKg) const { return DryBulbFromEnthalpy(hKJ, rKgKg); }
     long double HumidityRatioAt(long double tsC) const { return HumidityRatioFromEnthalpy(hKJ, tsC); }
-    // The dry bulb falls as R rises (what bisection needs) while 2501 × 1.006 + 1.83 h > 0.
-    bool DryBulbFallsWithR() const { return hKJ > -1374.0L; }
+    bool DryBulbFallsWithR() const { return hKJ > kLowestBisectedEnthalpyKJ; }
 };
 
 struct VolumeLine {

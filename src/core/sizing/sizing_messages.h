@@ -1,5 +1,5 @@
 #pragma once
-// What the sizing tells the user, word for word, and how a check stops it.
+// What the sizing tells the user, word for word.
 #include <string>
 
 namespace brumelle {
