@@ -231,44 +231,44 @@ void DrawFamily(Canvas &c, const ChartGeometry &g, const FamilySettings &f, cons
 
 ChartPainter::ChartPainter(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
                            MoistAirState &scratch)
-    : c_(canvas), s_(settings), g_(geometry), m_(scratch)
+    : canvas_(canvas), settings_(settings), geometry_(geometry), workingPoint_(scratch)
 {
 }
 
 void ChartPainter::DrawHumidityRatioLines()
 {
-    const FamilySettings &f = s_.R;
-    const int32_t right = g_.Right();
+    const FamilySettings &f = settings_.R;
+    const int32_t right = geometry_.Right();
     const auto values = [&] {
-        FamilyValues family = Upward(s_.R.Mini, s_.R.Maxi);
+        FamilyValues family = Upward(settings_.R.Mini, settings_.R.Maxi);
         family.zeroHidden = true;
         return family;
     };
-    DrawFamily(c_, g_, f, values, [&](int64_t v) {
+    DrawFamily(canvas_, geometry_, f, values, [&](int64_t v) {
         long double r, t;
         try {
             r = v / 1000.0L;
-            m_.Pv = PvFromHumidityRatio(r, s_.Patm);
-            m_.TR = t = DewPointOf(m_.Pv);
+            workingPoint_.Pv = PvFromHumidityRatio(r, settings_.Patm);
+            workingPoint_.TR = t = DewPointOf(workingPoint_.Pv);
         } catch (const ComputeFault &) {
             return;
         }
-        const auto y = TryY(g_, r);
+        const auto y = TryY(geometry_, r);
         if (!y)
             return;
-        Line(c_, ClampedX(g_, t), *y, right, *y);
+        Line(canvas_, ClampedX(geometry_, t), *y, right, *y);
         if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, right + g_.Px(5), *y - g_.Px(5), Text(v, "g/kgas"));
+            Label(canvas_, settings_, f, right + geometry_.Px(5), *y - geometry_.Px(5), Text(v, "g/kgas"));
     });
 }
 
 void ChartPainter::DrawWetBulbLines()
 {
-    const FamilySettings &f = s_.TH;
-    const uint32_t patm = s_.Patm;
-    const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
-    const long double rMini = s_.R.Mini / 1000.0L, rMaxi = s_.R.Maxi / 1000.0L;
-    const int32_t bottom = g_.Bottom(), right = g_.Right();
+    const FamilySettings &f = settings_.TH;
+    const uint32_t patm = settings_.Patm;
+    const int32_t tsMini = settings_.TS.Mini, tsMaxi = settings_.TS.Maxi;
+    const long double rMini = settings_.R.Mini / 1000.0L, rMaxi = settings_.R.Maxi / 1000.0L;
+    const int32_t bottom = geometry_.Bottom(), right = geometry_.Right();
     int64_t hi = 0;
     long double pvMini = 0, pvMaxi = 0;
 
@@ -278,23 +278,23 @@ void ChartPainter::DrawWetBulbLines()
         const int32_t tsx = std::min(tsMaxi, 50);
         pvMini = PvFromHumidityRatio(rMini, patm);
         pvMaxi = PvFromHumidityRatio(rMaxi, patm);
-        m_.TS = tsMini;
-        m_.Pv = pvMini;
-        WetBulbFromPv(m_, patm, PvPrecision::Single);
-        const int64_t lo = TruncBound(m_.TH);
-        m_.TS = tsx;
-        m_.Pv = PvFromHumidityRatio(s_.R.Mini == 0 ? 0.0006L : rMini, patm);
-        WetBulbFromPv(m_, patm, PvPrecision::Single);
-        hi = TruncBound(m_.TH);
-        m_.TH = static_cast<long double>(hi);
-        m_.Pv = pvMini;
-        DryBulbFromWetBulb(m_, patm);
-        if (m_.TS > tsx)
+        workingPoint_.TS = tsMini;
+        workingPoint_.Pv = pvMini;
+        WetBulbFromPv(workingPoint_, patm, PvPrecision::Single);
+        const int64_t lo = TruncBound(workingPoint_.TH);
+        workingPoint_.TS = tsx;
+        workingPoint_.Pv = PvFromHumidityRatio(settings_.R.Mini == 0 ? 0.0006L : rMini, patm);
+        WetBulbFromPv(workingPoint_, patm, PvPrecision::Single);
+        hi = TruncBound(workingPoint_.TH);
+        workingPoint_.TH = static_cast<long double>(hi);
+        workingPoint_.Pv = pvMini;
+        DryBulbFromWetBulb(workingPoint_, patm);
+        if (workingPoint_.TS > tsx)
             --hi;
-        m_.TS = tsMaxi;
-        m_.Pv = pvMaxi;
-        WetBulbFromPv(m_, patm, PvPrecision::Single);
-        const int64_t top = TruncBound(m_.TH);
+        workingPoint_.TS = tsMaxi;
+        workingPoint_.Pv = pvMaxi;
+        WetBulbFromPv(workingPoint_, patm, PvPrecision::Single);
+        const int64_t top = TruncBound(workingPoint_.TH);
         FamilyValues family;
         family.runs = {{{hi, lo - 1, -1}, {hi + 1, top, 1}}};
         return family;
@@ -303,10 +303,10 @@ void ChartPainter::DrawWetBulbLines()
     const auto fromBottom = [&](int64_t v) {
         long double t0, tEnd, rEnd;
         try {
-            m_.TH = static_cast<long double>(v);
-            m_.Pv = pvMini;
-            DryBulbFromWetBulb(m_, patm);
-            t0 = v == -5 ? 1.82L : m_.TS;
+            workingPoint_.TH = static_cast<long double>(v);
+            workingPoint_.Pv = pvMini;
+            DryBulbFromWetBulb(workingPoint_, patm);
+            t0 = v == -5 ? 1.82L : workingPoint_.TS;
             if (v >= tsMini) {
                 tEnd = static_cast<long double>(v);
                 rEnd = SaturationHumidityRatio(tEnd, patm);
@@ -317,15 +317,15 @@ void ChartPainter::DrawWetBulbLines()
         } catch (const ComputeFault &) {
             return;
         }
-        const auto x0 = TryX(g_, t0);
+        const auto x0 = TryX(geometry_, t0);
         if (!x0)
             return;
         if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, *x0, bottom, Text(v, "°C"));
-        const auto xe = TryX(g_, tEnd);
-        const auto ye = TryY(g_, rEnd);
+            Label(canvas_, settings_, f, *x0, bottom, Text(v, "°C"));
+        const auto xe = TryX(geometry_, tEnd);
+        const auto ye = TryY(geometry_, rEnd);
         if (xe && ye)
-            Line(c_, *x0, bottom, *xe, *ye);
+            Line(canvas_, *x0, bottom, *xe, *ye);
     };
 
     const auto fromRight = [&](int64_t v) {
@@ -335,85 +335,85 @@ void ChartPainter::DrawWetBulbLines()
         try {
             r0 = HumidityRatioFromPv(PsychrometricPv(tsMaxi, t, patm, PvPrecision::Single), patm);
             long double r1 = rSat = SaturationHumidityRatio(t, patm);
-            toSaturation = v >= tsMini && r1 * 1000.0L <= s_.R.Maxi;
+            toSaturation = v >= tsMini && r1 * 1000.0L <= settings_.R.Maxi;
             if (v < tsMini) {
                 r1 = rLeft = HumidityRatioFromPv(PsychrometricPv(tsMini, t, patm, PvPrecision::Single), patm);
-                toLeft = r1 * 1000.0L < s_.R.Maxi;
+                toLeft = r1 * 1000.0L < settings_.R.Maxi;
             }
-            toTop = r1 * 1000.0L >= s_.R.Maxi;
+            toTop = r1 * 1000.0L >= settings_.R.Maxi;
             if (toTop) {
-                m_.TH = t;
-                m_.Pv = pvMaxi;
-                DryBulbFromWetBulb(m_, patm);
-                tTop = m_.TS;
+                workingPoint_.TH = t;
+                workingPoint_.Pv = pvMaxi;
+                DryBulbFromWetBulb(workingPoint_, patm);
+                tTop = workingPoint_.TS;
             }
         } catch (const ComputeFault &) {
             return;
         }
-        const auto y0 = TryY(g_, r0);
+        const auto y0 = TryY(geometry_, r0);
         if (!y0)
             return;
         if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, g_.PlotWidth, *y0 - g_.Px(15), Text(v, "°C"));
-        c_.MoveTo(right, *y0);
+            Label(canvas_, settings_, f, geometry_.PlotWidth, *y0 - geometry_.Px(15), Text(v, "°C"));
+        canvas_.MoveTo(right, *y0);
         if (toSaturation) {
-            const auto x = TryX(g_, t);
-            const auto y = TryY(g_, rSat);
+            const auto x = TryX(geometry_, t);
+            const auto y = TryY(geometry_, rSat);
             if (x && y && *x <= right)
-                c_.LineTo(*x, *y);
+                canvas_.LineTo(*x, *y);
         }
         if (toLeft) {
-            const auto y = TryY(g_, rLeft);
+            const auto y = TryY(geometry_, rLeft);
             if (y && *y <= bottom)
-                c_.LineTo(g_.PixelX(tsMini), *y);
+                canvas_.LineTo(geometry_.PixelX(tsMini), *y);
         }
         if (toTop) {
-            if (const auto x = TryX(g_, tTop))
-                c_.LineTo(*x, g_.Margin);
+            if (const auto x = TryX(geometry_, tTop))
+                canvas_.LineTo(*x, geometry_.Margin);
         }
     };
 
-    DrawFamily(c_, g_, f, values, [&](int64_t v) { v <= hi ? fromBottom(v) : fromRight(v); });
+    DrawFamily(canvas_, geometry_, f, values, [&](int64_t v) { v <= hi ? fromBottom(v) : fromRight(v); });
 }
 
 void ChartPainter::DrawDewPointLines()
 {
-    const FamilySettings &f = s_.TR;
-    const int32_t right = g_.Right();
+    const FamilySettings &f = settings_.TR;
+    const int32_t right = geometry_.Right();
     const auto values = [&] {
-        const long double rLo = std::max(s_.R.Mini / 1000.0L, 0.0006L);
-        const long double rHi = std::max(s_.R.Maxi / 1000.0L, 0.0006L);
-        return Upward(TruncBound(DewPointOf(PvFromHumidityRatio(rLo, s_.Patm))),
-                      TruncBound(DewPointOf(PvFromHumidityRatio(rHi, s_.Patm))));
+        const long double rLo = std::max(settings_.R.Mini / 1000.0L, 0.0006L);
+        const long double rHi = std::max(settings_.R.Maxi / 1000.0L, 0.0006L);
+        return Upward(TruncBound(DewPointOf(PvFromHumidityRatio(rLo, settings_.Patm))),
+                      TruncBound(DewPointOf(PvFromHumidityRatio(rHi, settings_.Patm))));
     };
-    DrawFamily(c_, g_, f, values, [&](int64_t v) {
+    DrawFamily(canvas_, geometry_, f, values, [&](int64_t v) {
         long double r;
         try {
-            r = SaturationHumidityRatio(v, s_.Patm);
+            r = SaturationHumidityRatio(v, settings_.Patm);
         } catch (const ComputeFault &) {
             return Next::Value;
         }
-        if (r * 1000.0L > s_.R.Maxi)
+        if (r * 1000.0L > settings_.R.Maxi)
             return Next::Stop; // the lines above would all be off the chart
-        if (r * 1000.0L < s_.R.Mini)
+        if (r * 1000.0L < settings_.R.Mini)
             return Next::Value;
-        const auto y = TryY(g_, r);
+        const auto y = TryY(geometry_, r);
         if (!y)
             return Next::Value;
-        Line(c_, ClampedX(g_, v), *y, right, *y);
+        Line(canvas_, ClampedX(geometry_, v), *y, right, *y);
         if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, g_.PlotWidth + g_.Px(5), *y - g_.Px(15), Text(v, "°C"));
+            Label(canvas_, settings_, f, geometry_.PlotWidth + geometry_.Px(5), *y - geometry_.Px(15), Text(v, "°C"));
         return Next::Value;
     });
 }
 
 void ChartPainter::DrawRelativeHumidityCurves()
 {
-    const FamilySettings &f = s_.HR;
+    const FamilySettings &f = settings_.HR;
     const bool labels = f.Montrer_texte != 0;
-    const int32_t left = g_.Margin, right = g_.Right(), bottom = g_.Bottom();
-    const int32_t offset = g_.Px(15);
-    ColumnPressures pvs(g_);
+    const int32_t left = geometry_.Margin, right = geometry_.Right(), bottom = geometry_.Bottom();
+    const int32_t offset = geometry_.Px(15);
+    ColumnPressures pvs(geometry_);
     struct Point {
         int32_t x, y;
     };
@@ -424,7 +424,7 @@ void ChartPainter::DrawRelativeHumidityCurves()
         family.styleKept = true;
         return family;
     };
-    DrawFamily(c_, g_, f, values, [&](int64_t n) {
+    DrawFamily(canvas_, geometry_, f, values, [&](int64_t n) {
         // Trace the whole curve first: a fault anywhere leaves it out.
         points.clear();
         std::optional<Point> label;
@@ -432,14 +432,14 @@ void ChartPainter::DrawRelativeHumidityCurves()
             long double r;
             try {
                 const long double pv = n * pvs.At(x) / 10;
-                r = HumidityRatioFromPv(pv, s_.Patm);
+                r = HumidityRatioFromPv(pv, settings_.Patm);
             } catch (const ComputeFault &) {
                 return;
             }
-            const auto y = TryY(g_, r);
-            if (y && s_.R.Mini < r * 1000.0L && r * 1000.0L < s_.R.Maxi)
+            const auto y = TryY(geometry_, r);
+            if (y && settings_.R.Mini < r * 1000.0L && r * 1000.0L < settings_.R.Maxi)
                 points.push_back({x, *y});
-            if (labels && (y ? *y < g_.Margin : BeyondTop(g_, r))) {
+            if (labels && (y ? *y < geometry_.Margin : BeyondTop(geometry_, r))) {
                 if (y)
                     label = Point{x - offset, *y - offset};
                 break;
@@ -450,80 +450,80 @@ void ChartPainter::DrawRelativeHumidityCurves()
                 break;
             }
         }
-        c_.MoveTo(left, bottom);
+        canvas_.MoveTo(left, bottom);
         for (const Point &p : points)
-            c_.LineTo(p.x, p.y);
+            canvas_.LineTo(p.x, p.y);
         if (label)
-            Label(c_, s_, f, label->x, label->y, Text(n * 10, "%"));
+            Label(canvas_, settings_, f, label->x, label->y, Text(n * 10, "%"));
     });
 }
 
 void ChartPainter::DrawDryBulbLines()
 {
-    const FamilySettings &f = s_.TS;
-    const int32_t bottom = g_.Bottom();
-    const auto values = [&] { return Upward(s_.TS.Mini, s_.TS.Maxi); };
-    DrawFamily(c_, g_, f, values, [&](int64_t v) {
+    const FamilySettings &f = settings_.TS;
+    const int32_t bottom = geometry_.Bottom();
+    const auto values = [&] { return Upward(settings_.TS.Mini, settings_.TS.Maxi); };
+    DrawFamily(canvas_, geometry_, f, values, [&](int64_t v) {
         long double rSat;
         try {
-            rSat = SaturationHumidityRatio(v, s_.Patm);
+            rSat = SaturationHumidityRatio(v, settings_.Patm);
         } catch (const ComputeFault &) {
             return;
         }
-        const auto x = TryX(g_, v);
+        const auto x = TryX(geometry_, v);
         if (!x)
             return;
-        if (const auto y = TopClippedY(g_, rSat))
-            Line(c_, *x, *y, *x, bottom);
+        if (const auto y = TopClippedY(geometry_, rSat))
+            Line(canvas_, *x, *y, *x, bottom);
         if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, *x - g_.Px(5), bottom + g_.Px(5), Text(v, "°C"));
+            Label(canvas_, settings_, f, *x - geometry_.Px(5), bottom + geometry_.Px(5), Text(v, "°C"));
     });
 }
 
 void ChartPainter::DrawEnthalpyLines()
 {
-    const FamilySettings &f = s_.H;
-    const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
+    const FamilySettings &f = settings_.H;
+    const int32_t tsMini = settings_.TS.Mini, tsMaxi = settings_.TS.Maxi;
     const auto values = [&] {
-        return Upward(TruncBound(Enthalpy(tsMini, s_.R.Mini / 1000.0L)),
-                      TruncBound(Enthalpy(tsMaxi, s_.R.Maxi / 1000.0L)));
+        return Upward(TruncBound(Enthalpy(tsMini, settings_.R.Mini / 1000.0L)),
+                      TruncBound(Enthalpy(tsMaxi, settings_.R.Maxi / 1000.0L)));
     };
-    SaturationRows rows(g_, s_.Patm, rowSearch_);
-    DrawFamily(c_, g_, f, values, [&](int64_t v) {
-        const auto line = BottomToSaturation(rows, g_, s_, EnthalpyLine{static_cast<long double>(v)});
+    SaturationRows rows(geometry_, settings_.Patm, rowSearch_);
+    DrawFamily(canvas_, geometry_, f, values, [&](int64_t v) {
+        const auto line = BottomToSaturation(rows, geometry_, settings_, EnthalpyLine{static_cast<long double>(v)});
         if (!line)
             return;
-        DrawEdgeLine(c_, *line);
+        DrawEdgeLine(canvas_, *line);
         if (Multiple(v, f.Montrer_texte)) {
-            const int32_t offset = g_.Px(15);
-            if (line->y1 > g_.Margin)
-                Label(c_, s_, f, line->x1 - offset, line->y1 - offset, Text(v, " kJ/kgas"));
+            const int32_t offset = geometry_.Px(15);
+            if (line->y1 > geometry_.Margin)
+                Label(canvas_, settings_, f, line->x1 - offset, line->y1 - offset, Text(v, " kJ/kgas"));
             else
-                Label(c_, s_, f, line->x1, line->y1 + offset, Text(v, " kJ/kgas"));
+                Label(canvas_, settings_, f, line->x1, line->y1 + offset, Text(v, " kJ/kgas"));
         }
     });
 }
 
 void ChartPainter::DrawVolumeLines()
 {
-    const FamilySettings &f = s_.V;
-    const uint32_t patm = s_.Patm;
-    const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
+    const FamilySettings &f = settings_.V;
+    const uint32_t patm = settings_.Patm;
+    const int32_t tsMini = settings_.TS.Mini, tsMaxi = settings_.TS.Maxi;
     const auto values = [&] {
         // Hundredths of m3/kgas at the bottom-left and top-right corners.
-        return Upward(TruncBound(checked::div(kVolumeHundredthsConstant * (s_.R.Mini / 1000.0L + kMolarMassRatio) * (tsMini + kCelsiusOffsetK), patm,
+        return Upward(TruncBound(checked::div(kVolumeHundredthsConstant * (settings_.R.Mini / 1000.0L + kMolarMassRatio) * (tsMini + kCelsiusOffsetK), patm,
                                               "volume bound")) + 1,
-                      TruncBound(checked::div(kVolumeHundredthsConstant * (s_.R.Maxi / 1000.0L + kMolarMassRatio) * (tsMaxi + kCelsiusOffsetK), patm,
+                      TruncBound(checked::div(kVolumeHundredthsConstant * (settings_.R.Maxi / 1000.0L + kMolarMassRatio) * (tsMaxi + kCelsiusOffsetK), patm,
                                               "volume bound")));
     };
-    SaturationRows rows(g_, patm, rowSearch_);
-    DrawFamily(c_, g_, f, values, [&](int64_t v) {
-        const auto line = BottomToSaturation(rows, g_, s_, VolumeLine{v / 100.0L, patm});
+    SaturationRows rows(geometry_, patm, rowSearch_);
+    DrawFamily(canvas_, geometry_, f, values, [&](int64_t v) {
+        const auto line = BottomToSaturation(rows, geometry_, settings_, VolumeLine{v / 100.0L, patm});
         if (!line)
             return;
-        DrawEdgeLine(c_, *line);
+        DrawEdgeLine(canvas_, *line);
         if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, line->x1, line->y1, VolumeText(v));
+            Label(canvas_, settings_, f, line->x1, line->y1, VolumeText(v));
     });
 }
 

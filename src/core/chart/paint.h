@@ -31,10 +31,10 @@ public:
     void SetRowSearch(RowSearch search) { rowSearch_ = search; }
 
 private:
-    Canvas &c_;
-    const ChartSettings &s_;
-    const ChartGeometry &g_;
-    MoistAirState &m_;
+    Canvas &canvas_;
+    const ChartSettings &settings_;
+    const ChartGeometry &geometry_;
+    MoistAirState &workingPoint_;
     RowSearch rowSearch_ = RowSearch::Bisection;
 };
 
