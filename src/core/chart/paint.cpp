@@ -227,6 +227,29 @@ void DrawFamily(Canvas &c, const ChartGeometry &g, const FamilySettings &f, cons
     }
 }
 
+// The chart's highest dry bulb, °C: the top of the range the options accept
+// for TS.Maxi, and its default. The wet-bulb lines start on the bottom edge up
+// to this dry bulb at most, even when a wider range is shown, and on the right
+// edge beyond.
+constexpr int32_t kHighestDryBulbC = 50;
+
+// The humidity ratio, kg/kg, the program's drawing has always taken for a dry
+// bottom edge: the wet-bulb family splits its lines at it when R.Mini is 0,
+// and the dew-point family's bounds take it for any smaller R (dry air has no
+// dew point).
+constexpr long double kDryBottomHumidityRatioKgKg = 0.0006L;
+
+// The program's drawing has always started the -5 °C wet-bulb line at
+// 1,82 °C on the bottom edge, whatever the ranges and the pressure.
+constexpr int64_t kFixedStartWetBulbC = -5;
+constexpr long double kFixedStartDryBulbC = 1.82L;
+
+// Humidity ratio, kg/kg, where the wet-bulb line of thC crosses the dry bulb tsC.
+long double HumidityRatioOnWetBulbLine(long double tsC, long double thC, uint32_t patmPa)
+{
+    return HumidityRatioFromPv(PsychrometricPv(tsC, thC, patmPa, PvPrecision::Single), patmPa);
+}
+
 } // namespace
 
 ChartPainter::ChartPainter(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
@@ -262,118 +285,152 @@ void ChartPainter::DrawHumidityRatioLines()
     });
 }
 
-void ChartPainter::DrawWetBulbLines()
+// The wet-bulb family's values: the lines from lastFromBottom down to lo - 1
+// start on the bottom edge, those from lastFromBottom + 1 up to top on the
+// right edge.
+struct ChartPainter::WetBulbBounds {
+    FamilyValues values;
+    int64_t lastFromBottom = 0;              // °C
+    long double pvBottomPa = 0, pvTopPa = 0; // vapour pressures at R.Mini and R.Maxi
+};
+
+long double ChartPainter::WetBulbAt(long double tsC, long double pvPa)
 {
-    const FamilySettings &f = settings_.TH;
+    workingPoint_.TS = tsC;
+    workingPoint_.Pv = pvPa;
+    WetBulbFromPv(workingPoint_, settings_.Patm, PvPrecision::Single);
+    return workingPoint_.TH;
+}
+
+long double ChartPainter::DryBulbAt(long double thC, long double pvPa)
+{
+    workingPoint_.TH = thC;
+    workingPoint_.Pv = pvPa;
+    DryBulbFromWetBulb(workingPoint_, settings_.Patm);
+    return workingPoint_.TS;
+}
+
+// Throws ComputeFault when a bound cannot be computed.
+ChartPainter::WetBulbBounds ChartPainter::WetBulbFamilyBounds()
+{
     const uint32_t patm = settings_.Patm;
     const int32_t tsMini = settings_.TS.Mini, tsMaxi = settings_.TS.Maxi;
-    const long double rMini = settings_.R.Mini / 1000.0L, rMaxi = settings_.R.Maxi / 1000.0L;
-    const int32_t bottom = geometry_.Bottom(), right = geometry_.Right();
-    int64_t hi = 0;
-    long double pvMini = 0, pvMaxi = 0;
+    const long double rMini = settings_.R.Mini / 1000.0L;
+    const int32_t tsSplit = std::min(tsMaxi, kHighestDryBulbC);
+    WetBulbBounds bounds;
+    bounds.pvBottomPa = PvFromHumidityRatio(rMini, patm);
+    bounds.pvTopPa = PvFromHumidityRatio(settings_.R.Maxi / 1000.0L, patm);
+    // The lowest line passes through the bottom-left corner.
+    const int64_t lo = TruncBound(WetBulbAt(tsMini, bounds.pvBottomPa));
+    // The last line from the bottom edge: the wet bulb at tsSplit on the bottom
+    // edge, one less when that line's bottom point lies right of tsSplit.
+    const long double rSplit = settings_.R.Mini == 0 ? kDryBottomHumidityRatioKgKg : rMini;
+    int64_t hi = TruncBound(WetBulbAt(tsSplit, PvFromHumidityRatio(rSplit, patm)));
+    if (DryBulbAt(static_cast<long double>(hi), bounds.pvBottomPa) > tsSplit)
+        --hi;
+    // The highest line passes through the top-right corner.
+    const int64_t top = TruncBound(WetBulbAt(tsMaxi, bounds.pvTopPa));
+    bounds.lastFromBottom = hi;
+    bounds.values.runs = {{{hi, lo - 1, -1}, {hi + 1, top, 1}}};
+    return bounds;
+}
 
-    // Lines from the bottom edge, from hi down, then lines from the right-hand
-    // edge, from hi + 1 up.
+// From the bottom edge to the saturation point, or to the left edge when that
+// point lies left of TS.Mini (the end is not clipped at the top); the label
+// first, at the start.
+void ChartPainter::DrawWetBulbFromBottom(int64_t thC, long double pvBottomPa)
+{
+    const FamilySettings &family = settings_.TH;
+    const uint32_t patm = settings_.Patm;
+    const int32_t tsMini = settings_.TS.Mini, bottom = geometry_.Bottom();
+    long double tsStartC, tsEndC, rEndKgKg;
+    try {
+        const long double tsBottomC = DryBulbAt(static_cast<long double>(thC), pvBottomPa);
+        tsStartC = thC == kFixedStartWetBulbC ? kFixedStartDryBulbC : tsBottomC;
+        if (thC >= tsMini) {
+            tsEndC = static_cast<long double>(thC);
+            rEndKgKg = SaturationHumidityRatio(tsEndC, patm);
+        } else {
+            tsEndC = tsMini;
+            rEndKgKg = HumidityRatioOnWetBulbLine(tsMini, thC, patm);
+        }
+    } catch (const ComputeFault &) {
+        return;
+    }
+    const auto x0 = TryX(geometry_, tsStartC);
+    if (!x0)
+        return;
+    if (Multiple(thC, family.Montrer_texte))
+        Label(canvas_, settings_, family, *x0, bottom, Text(thC, "°C"));
+    const auto xEnd = TryX(geometry_, tsEndC);
+    const auto yEnd = TryY(geometry_, rEndKgKg);
+    if (xEnd && yEnd)
+        Line(canvas_, *x0, bottom, *xEnd, *yEnd);
+}
+
+// From the right edge to the saturation point (when it lies at or below
+// R.Maxi), to the left edge (when the saturation point lies left of TS.Mini)
+// or to the top edge (when the end so far lies at or above R.Maxi): a
+// saturation point exactly at R.Maxi gets both the first and the last. The
+// label first, left of the start.
+void ChartPainter::DrawWetBulbFromRight(int64_t thC, long double pvTopPa)
+{
+    const FamilySettings &family = settings_.TH;
+    const uint32_t patm = settings_.Patm;
+    const int32_t tsMini = settings_.TS.Mini, right = geometry_.Right(), bottom = geometry_.Bottom();
+    const long double th = static_cast<long double>(thC);
+    long double rStartKgKg, rSatKgKg, rLeftKgKg = 0, tsTopC = 0;
+    bool toSaturation, toLeft = false, toTop;
+    try {
+        rStartKgKg = HumidityRatioOnWetBulbLine(settings_.TS.Maxi, th, patm);
+        long double rEndKgKg = rSatKgKg = SaturationHumidityRatio(th, patm);
+        toSaturation = thC >= tsMini && rEndKgKg * 1000.0L <= settings_.R.Maxi;
+        if (thC < tsMini) {
+            rEndKgKg = rLeftKgKg = HumidityRatioOnWetBulbLine(tsMini, th, patm);
+            toLeft = rEndKgKg * 1000.0L < settings_.R.Maxi;
+        }
+        toTop = rEndKgKg * 1000.0L >= settings_.R.Maxi;
+        if (toTop)
+            tsTopC = DryBulbAt(th, pvTopPa);
+    } catch (const ComputeFault &) {
+        return;
+    }
+    const auto y0 = TryY(geometry_, rStartKgKg);
+    if (!y0)
+        return;
+    if (Multiple(thC, family.Montrer_texte))
+        Label(canvas_, settings_, family, geometry_.PlotWidth, *y0 - geometry_.Px(15), Text(thC, "°C"));
+    canvas_.MoveTo(right, *y0);
+    if (toSaturation) {
+        const auto x = TryX(geometry_, th);
+        const auto y = TryY(geometry_, rSatKgKg);
+        if (x && y && *x <= right)
+            canvas_.LineTo(*x, *y);
+    }
+    if (toLeft) {
+        const auto y = TryY(geometry_, rLeftKgKg);
+        if (y && *y <= bottom)
+            canvas_.LineTo(geometry_.PixelX(tsMini), *y);
+    }
+    if (toTop) {
+        if (const auto x = TryX(geometry_, tsTopC))
+            canvas_.LineTo(*x, geometry_.Margin);
+    }
+}
+
+void ChartPainter::DrawWetBulbLines()
+{
+    WetBulbBounds bounds;
     const auto values = [&] {
-        const int32_t tsx = std::min(tsMaxi, 50);
-        pvMini = PvFromHumidityRatio(rMini, patm);
-        pvMaxi = PvFromHumidityRatio(rMaxi, patm);
-        workingPoint_.TS = tsMini;
-        workingPoint_.Pv = pvMini;
-        WetBulbFromPv(workingPoint_, patm, PvPrecision::Single);
-        const int64_t lo = TruncBound(workingPoint_.TH);
-        workingPoint_.TS = tsx;
-        workingPoint_.Pv = PvFromHumidityRatio(settings_.R.Mini == 0 ? 0.0006L : rMini, patm);
-        WetBulbFromPv(workingPoint_, patm, PvPrecision::Single);
-        hi = TruncBound(workingPoint_.TH);
-        workingPoint_.TH = static_cast<long double>(hi);
-        workingPoint_.Pv = pvMini;
-        DryBulbFromWetBulb(workingPoint_, patm);
-        if (workingPoint_.TS > tsx)
-            --hi;
-        workingPoint_.TS = tsMaxi;
-        workingPoint_.Pv = pvMaxi;
-        WetBulbFromPv(workingPoint_, patm, PvPrecision::Single);
-        const int64_t top = TruncBound(workingPoint_.TH);
-        FamilyValues family;
-        family.runs = {{{hi, lo - 1, -1}, {hi + 1, top, 1}}};
-        return family;
+        bounds = WetBulbFamilyBounds();
+        return bounds.values;
     };
-
-    const auto fromBottom = [&](int64_t v) {
-        long double t0, tEnd, rEnd;
-        try {
-            workingPoint_.TH = static_cast<long double>(v);
-            workingPoint_.Pv = pvMini;
-            DryBulbFromWetBulb(workingPoint_, patm);
-            t0 = v == -5 ? 1.82L : workingPoint_.TS;
-            if (v >= tsMini) {
-                tEnd = static_cast<long double>(v);
-                rEnd = SaturationHumidityRatio(tEnd, patm);
-            } else {
-                tEnd = tsMini;
-                rEnd = HumidityRatioFromPv(PsychrometricPv(tsMini, v, patm, PvPrecision::Single), patm);
-            }
-        } catch (const ComputeFault &) {
-            return;
-        }
-        const auto x0 = TryX(geometry_, t0);
-        if (!x0)
-            return;
-        if (Multiple(v, f.Montrer_texte))
-            Label(canvas_, settings_, f, *x0, bottom, Text(v, "°C"));
-        const auto xe = TryX(geometry_, tEnd);
-        const auto ye = TryY(geometry_, rEnd);
-        if (xe && ye)
-            Line(canvas_, *x0, bottom, *xe, *ye);
-    };
-
-    const auto fromRight = [&](int64_t v) {
-        const long double t = static_cast<long double>(v);
-        long double r0, rSat, rLeft = 0, tTop = 0;
-        bool toSaturation, toLeft = false, toTop;
-        try {
-            r0 = HumidityRatioFromPv(PsychrometricPv(tsMaxi, t, patm, PvPrecision::Single), patm);
-            long double r1 = rSat = SaturationHumidityRatio(t, patm);
-            toSaturation = v >= tsMini && r1 * 1000.0L <= settings_.R.Maxi;
-            if (v < tsMini) {
-                r1 = rLeft = HumidityRatioFromPv(PsychrometricPv(tsMini, t, patm, PvPrecision::Single), patm);
-                toLeft = r1 * 1000.0L < settings_.R.Maxi;
-            }
-            toTop = r1 * 1000.0L >= settings_.R.Maxi;
-            if (toTop) {
-                workingPoint_.TH = t;
-                workingPoint_.Pv = pvMaxi;
-                DryBulbFromWetBulb(workingPoint_, patm);
-                tTop = workingPoint_.TS;
-            }
-        } catch (const ComputeFault &) {
-            return;
-        }
-        const auto y0 = TryY(geometry_, r0);
-        if (!y0)
-            return;
-        if (Multiple(v, f.Montrer_texte))
-            Label(canvas_, settings_, f, geometry_.PlotWidth, *y0 - geometry_.Px(15), Text(v, "°C"));
-        canvas_.MoveTo(right, *y0);
-        if (toSaturation) {
-            const auto x = TryX(geometry_, t);
-            const auto y = TryY(geometry_, rSat);
-            if (x && y && *x <= right)
-                canvas_.LineTo(*x, *y);
-        }
-        if (toLeft) {
-            const auto y = TryY(geometry_, rLeft);
-            if (y && *y <= bottom)
-                canvas_.LineTo(geometry_.PixelX(tsMini), *y);
-        }
-        if (toTop) {
-            if (const auto x = TryX(geometry_, tTop))
-                canvas_.LineTo(*x, geometry_.Margin);
-        }
-    };
-
-    DrawFamily(canvas_, geometry_, f, values, [&](int64_t v) { v <= hi ? fromBottom(v) : fromRight(v); });
+    DrawFamily(canvas_, geometry_, settings_.TH, values, [&](int64_t thC) {
+        if (thC <= bounds.lastFromBottom)
+            DrawWetBulbFromBottom(thC, bounds.pvBottomPa);
+        else
+            DrawWetBulbFromRight(thC, bounds.pvTopPa);
+    });
 }
 
 void ChartPainter::DrawDewPointLines()
@@ -381,8 +438,8 @@ void ChartPainter::DrawDewPointLines()
     const FamilySettings &f = settings_.TR;
     const int32_t right = geometry_.Right();
     const auto values = [&] {
-        const long double rLo = std::max(settings_.R.Mini / 1000.0L, 0.0006L);
-        const long double rHi = std::max(settings_.R.Maxi / 1000.0L, 0.0006L);
+        const long double rLo = std::max(settings_.R.Mini / 1000.0L, kDryBottomHumidityRatioKgKg);
+        const long double rHi = std::max(settings_.R.Maxi / 1000.0L, kDryBottomHumidityRatioKgKg);
         return Upward(TruncBound(DewPointOf(PvFromHumidityRatio(rLo, settings_.Patm))),
                       TruncBound(DewPointOf(PvFromHumidityRatio(rHi, settings_.Patm))));
     };

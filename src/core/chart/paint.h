@@ -31,6 +31,18 @@ public:
     void SetRowSearch(RowSearch search) { rowSearch_ = search; }
 
 private:
+    // The wet-bulb family's steps: its bounds, then each line from the bottom
+    // edge or from the right edge.
+    struct WetBulbBounds;
+    WetBulbBounds WetBulbFamilyBounds();
+    void DrawWetBulbFromBottom(int64_t thC, long double pvBottomPa);
+    void DrawWetBulbFromRight(int64_t thC, long double pvTopPa);
+
+    // The wet bulb of (tsC, pvPa) and the dry bulb of (thC, pvPa), in °C,
+    // found in the working point, which keeps the inputs and the result.
+    long double WetBulbAt(long double tsC, long double pvPa);
+    long double DryBulbAt(long double thC, long double pvPa);
+
     Canvas &canvas_;
     const ChartSettings &settings_;
     const ChartGeometry &geometry_;
