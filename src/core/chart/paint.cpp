@@ -285,9 +285,8 @@ void ChartPainter::DrawHumidityRatioLines()
     });
 }
 
-// The wet-bulb family's values: the lines from lastFromBottom down to lo - 1
-// start on the bottom edge, those from lastFromBottom + 1 up to top on the
-// right edge.
+// The wet-bulb family's values, °C: the lines from lastFromBottom down start
+// on the bottom edge, those above it on the right edge.
 struct ChartPainter::WetBulbBounds {
     FamilyValues values;
     int64_t lastFromBottom = 0;              // °C
@@ -378,7 +377,7 @@ void ChartPainter::DrawWetBulbFromRight(int64_t thC, long double pvTopPa)
     const FamilySettings &family = settings_.TH;
     const uint32_t patm = settings_.Patm;
     const int32_t tsMini = settings_.TS.Mini, right = geometry_.Right(), bottom = geometry_.Bottom();
-    const long double th = static_cast<long double>(thC);
+    const long double th = static_cast<long double>(thC); // °C
     long double rStartKgKg, rSatKgKg, rLeftKgKg = 0, tsTopC = 0;
     bool toSaturation, toLeft = false, toTop;
     try {
@@ -418,6 +417,8 @@ void ChartPainter::DrawWetBulbFromRight(int64_t thC, long double pvTopPa)
     }
 }
 
+// The lines from the bottom edge, from the last one down, then those from the
+// right edge, upwards.
 void ChartPainter::DrawWetBulbLines()
 {
     WetBulbBounds bounds;
