@@ -23,9 +23,9 @@ static_assert(kVolumeHundredthsConstant == 46124.0L, "the volume bounds multiply
 
 // A plot this size or smaller keeps every edge coordinate, and the label
 // offsets around it, well inside 32-bit pixels.
-bool PlotDrawable(const ChartGeometry &g)
+bool PlotDrawable(const ChartGeometry &geometry)
 {
-    return g.Drawable() && g.PlotWidth <= kMaxPixel && g.PlotHeight <= kMaxPixel;
+    return geometry.Drawable() && geometry.PlotWidth <= kMaxPixel && geometry.PlotHeight <= kMaxPixel;
 }
 
 // Trunc of a family's bound; a bound no loop could reach counts as a fault.
@@ -52,41 +52,41 @@ std::string VolumeText(int64_t hundredths)
     return std::to_string(whole) + (rest < 10 ? ",0" : ",") + std::to_string(rest) + " m3/kgas";
 }
 
-void Pen(Canvas &c, const FamilySettings &f)
+void Pen(Canvas &canvas, const FamilySettings &family)
 {
-    c.SetPenColor(f.Couleur);
+    canvas.SetPenColor(family.Couleur);
     // A code outside the five styles leaves the pen as the previous family left it.
-    if (const auto pen = LineStylePen(f.Lignes))
-        c.SetPenStyle(*pen);
+    if (const auto pen = LineStylePen(family.Lignes))
+        canvas.SetPenStyle(*pen);
 }
 
-void Label(Canvas &c, const ChartSettings &s, const FamilySettings &f, int32_t x, int32_t y,
+void Label(Canvas &canvas, const ChartSettings &settings, const FamilySettings &family, int32_t x, int32_t y,
            const std::string &text)
 {
-    c.SetBrushColor(s.Fenetre.Couleur);
-    c.SetFontColor(f.Couleur);
-    c.TextOut(x, y, text);
+    canvas.SetBrushColor(settings.Fenetre.Couleur);
+    canvas.SetFontColor(family.Couleur);
+    canvas.TextOut(x, y, text);
 }
 
-void Line(Canvas &c, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
+void Line(Canvas &canvas, int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 {
-    c.MoveTo(x1, y1);
-    c.LineTo(x2, y2);
+    canvas.MoveTo(x1, y1);
+    canvas.LineTo(x2, y2);
 }
 
-std::optional<int32_t> TryX(const ChartGeometry &g, long double tsC)
+std::optional<int32_t> TryX(const ChartGeometry &geometry, long double tsC)
 {
     try {
-        return g.PixelX(tsC);
+        return geometry.PixelX(tsC);
     } catch (const PixelOutOfRange &) {
         return std::nullopt;
     }
 }
 
-std::optional<int32_t> TryY(const ChartGeometry &g, long double rKgKg)
+std::optional<int32_t> TryY(const ChartGeometry &geometry, long double rKgKg)
 {
     try {
-        return g.PixelY(rKgKg);
+        return geometry.PixelY(rKgKg);
     } catch (const PixelOutOfRange &) {
         return std::nullopt;
     }
@@ -95,30 +95,30 @@ std::optional<int32_t> TryY(const ChartGeometry &g, long double rKgKg)
 // Column of a temperature held between the left and right edges. Clamping the
 // temperature to the displayed range gives the same column as clamping the
 // pixel, and cannot overflow.
-int32_t ClampedX(const ChartGeometry &g, long double tsC)
+int32_t ClampedX(const ChartGeometry &geometry, long double tsC)
 {
-    const auto &ts = g.settings->TS;
+    const auto &ts = geometry.settings->TS;
     const long double lo = std::min(ts.Mini, ts.Maxi), hi = std::max(ts.Mini, ts.Maxi);
-    return g.PixelX(std::clamp(tsC, lo, hi));
+    return geometry.PixelX(std::clamp(tsC, lo, hi));
 }
 
 // Whether the row of R lies above the top edge, for rows too far
 // out to have a pixel.
-bool BeyondTop(const ChartGeometry &g, long double rKgKg)
+bool BeyondTop(const ChartGeometry &geometry, long double rKgKg)
 {
-    const auto &r = g.settings->R;
-    const long double d = 1000.0L * rKgKg - r.Maxi;
-    return int64_t(r.Maxi) - r.Mini > 0 ? d > 0 : d < 0;
+    const auto &axis = geometry.settings->R;
+    const long double aboveMaxiGKg = 1000.0L * rKgKg - axis.Maxi;
+    return int64_t(axis.Maxi) - axis.Mini > 0 ? aboveMaxiGKg > 0 : aboveMaxiGKg < 0;
 }
 
 // Row of R raised to the top edge when above it.
-std::optional<int32_t> TopClippedY(const ChartGeometry &g, long double rKgKg)
+std::optional<int32_t> TopClippedY(const ChartGeometry &geometry, long double rKgKg)
 {
     try {
-        return std::max(g.PixelY(rKgKg), g.Margin);
+        return std::max(geometry.PixelY(rKgKg), geometry.Margin);
     } catch (const PixelOutOfRange &) {
-        if (BeyondTop(g, rKgKg))
-            return g.Margin;
+        if (BeyondTop(geometry, rKgKg))
+            return geometry.Margin;
         return std::nullopt;
     }
 }
@@ -134,14 +134,14 @@ struct EdgeLine {
 };
 
 template <class Line>
-std::optional<EdgeLine> BottomToSaturation(SaturationRows &rows, const ChartGeometry &g, const ChartSettings &s,
-                                           const Line &line)
+std::optional<EdgeLine> BottomToSaturation(SaturationRows &rows, const ChartGeometry &geometry,
+                                           const ChartSettings &settings, const Line &line)
 {
-    const int32_t tsMini = s.TS.Mini, tsMaxi = s.TS.Maxi;
+    const int32_t tsMini = settings.TS.Mini, tsMaxi = settings.TS.Maxi;
     long double t0, r0;
     SaturationRow end;
     try {
-        r0 = s.R.Mini / 1000.0L;
+        r0 = settings.R.Mini / 1000.0L;
         t0 = line.DryBulbAt(r0);
         if (t0 > tsMaxi) {
             t0 = tsMaxi;
@@ -155,16 +155,16 @@ std::optional<EdgeLine> BottomToSaturation(SaturationRows &rows, const ChartGeom
     } catch (const ComputeFault &) {
         return std::nullopt;
     }
-    const auto x1 = TryX(g, end.tC), y1 = TryY(g, end.rKgKg);
+    const auto x1 = TryX(geometry, end.tC), y1 = TryY(geometry, end.rKgKg);
     if (!x1 || !y1)
         return std::nullopt;
-    return EdgeLine{TryX(g, t0), TryY(g, r0), *x1, *y1};
+    return EdgeLine{TryX(geometry, t0), TryY(geometry, r0), *x1, *y1};
 }
 
-void DrawEdgeLine(Canvas &c, const EdgeLine &l)
+void DrawEdgeLine(Canvas &canvas, const EdgeLine &line)
 {
-    if (l.x0 && l.y0)
-        Line(c, *l.x0, *l.y0, l.x1, l.y1);
+    if (line.x0 && line.y0)
+        Line(canvas, *line.x0, *line.y0, line.x1, line.y1);
 }
 
 // The values one family steps through: up to two runs, each from `first` to
@@ -192,32 +192,32 @@ enum class Next { Value, Stop };
 // The loop every family shares. A hidden family, a plot that cannot be drawn,
 // bounds that fault and more than kMaxFamilyValues values draw nothing; else
 // each value the density shows gets the family's pen, then whatever
-// `drawValue` draws for it.
-template <class Values, class DrawValue>
-void DrawFamily(Canvas &c, const ChartGeometry &g, const FamilySettings &f, const Values &values,
-                const DrawValue &drawValue)
+// `drawValue` draws for it. `computeValues` gives the values at each paint.
+template <class ComputeValues, class DrawValue>
+void DrawFamily(Canvas &canvas, const ChartGeometry &geometry, const FamilySettings &family,
+                const ComputeValues &computeValues, const DrawValue &drawValue)
 {
-    if (f.Montrer == 0 || !PlotDrawable(g))
+    if (family.Montrer == 0 || !PlotDrawable(geometry))
         return;
-    FamilyValues family;
+    FamilyValues values;
     try {
-        family = values();
+        values = computeValues();
     } catch (const ComputeFault &) {
         return; // no bounds, no family
     }
     int64_t count = 0;
-    for (const ValueRun &run : family.runs)
+    for (const ValueRun &run : values.runs)
         count += run.step > 0 ? Count(run.first, run.last) : Count(run.last, run.first);
     if (count > kMaxFamilyValues)
         return;
-    for (const ValueRun &run : family.runs) {
+    for (const ValueRun &run : values.runs) {
         for (int64_t v = run.first; run.step > 0 ? v <= run.last : v >= run.last; v += run.step) {
-            if ((family.zeroHidden && v == 0) || !Multiple(v, f.Montrer))
+            if ((values.zeroHidden && v == 0) || !Multiple(v, family.Montrer))
                 continue;
-            if (family.styleKept)
-                c.SetPenColor(f.Couleur);
+            if (values.styleKept)
+                canvas.SetPenColor(family.Couleur);
             else
-                Pen(c, f);
+                Pen(canvas, family);
             if constexpr (std::is_void_v<decltype(drawValue(v))>) {
                 drawValue(v);
             } else if (drawValue(v) == Next::Stop) {
@@ -227,219 +227,278 @@ void DrawFamily(Canvas &c, const ChartGeometry &g, const FamilySettings &f, cons
     }
 }
 
+// The chart's highest dry bulb, °C: the top of the range the options accept
+// for TS.Maxi, and its default. The wet-bulb lines start on the bottom edge up
+// to this dry bulb at most, even when a wider range is shown, and on the right
+// edge beyond.
+constexpr int32_t kHighestDryBulbC = 50;
+
+// The humidity ratio, kg/kg, the program's drawing has always taken for a dry
+// bottom edge: the wet-bulb family splits its lines at it when R.Mini is 0,
+// and the dew-point family's bounds take it for any smaller R (dry air has no
+// dew point).
+constexpr long double kDryBottomHumidityRatioKgKg = 0.0006L;
+
+// The program's drawing has always started the -5 °C wet-bulb line at
+// 1,82 °C on the bottom edge, whatever the ranges and the pressure.
+constexpr int64_t kFixedStartWetBulbC = -5;
+constexpr long double kFixedStartDryBulbC = 1.82L;
+
+// Humidity ratio, kg/kg, where the wet-bulb line of thC crosses the dry bulb tsC.
+long double HumidityRatioOnWetBulbLine(long double tsC, long double thC, uint32_t patmPa)
+{
+    return HumidityRatioFromPv(PsychrometricPv(tsC, thC, patmPa, PvPrecision::Single), patmPa);
+}
+
 } // namespace
 
 ChartPainter::ChartPainter(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
                            MoistAirState &scratch)
-    : c_(canvas), s_(settings), g_(geometry), m_(scratch)
+    : canvas_(canvas), settings_(settings), geometry_(geometry), workingPoint_(scratch)
 {
 }
 
 void ChartPainter::DrawHumidityRatioLines()
 {
-    const FamilySettings &f = s_.R;
-    const int32_t right = g_.Right();
-    const auto values = [&] {
-        FamilyValues family = Upward(s_.R.Mini, s_.R.Maxi);
-        family.zeroHidden = true;
-        return family;
+    const FamilySettings &family = settings_.R;
+    const int32_t right = geometry_.Right();
+    const auto computeValues = [&] {
+        FamilyValues values = Upward(settings_.R.Mini, settings_.R.Maxi);
+        values.zeroHidden = true;
+        return values;
     };
-    DrawFamily(c_, g_, f, values, [&](int64_t v) {
-        long double r, t;
+    DrawFamily(canvas_, geometry_, family, computeValues, [&](int64_t v) {
+        long double rKgKg, trC;
         try {
-            r = v / 1000.0L;
-            m_.Pv = PvFromHumidityRatio(r, s_.Patm);
-            m_.TR = t = DewPointOf(m_.Pv);
+            rKgKg = v / 1000.0L;
+            workingPoint_.Pv = PvFromHumidityRatio(rKgKg, settings_.Patm);
+            workingPoint_.TR = trC = DewPointOf(workingPoint_.Pv);
         } catch (const ComputeFault &) {
             return;
         }
-        const auto y = TryY(g_, r);
+        const auto y = TryY(geometry_, rKgKg);
         if (!y)
             return;
-        Line(c_, ClampedX(g_, t), *y, right, *y);
-        if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, right + g_.Px(5), *y - g_.Px(5), Text(v, "g/kgas"));
+        Line(canvas_, ClampedX(geometry_, trC), *y, right, *y);
+        if (Multiple(v, family.Montrer_texte))
+            Label(canvas_, settings_, family, right + geometry_.Px(5), *y - geometry_.Px(5), Text(v, "g/kgas"));
     });
 }
 
+// The wet-bulb family's values, °C: the lines from lastFromBottom down start
+// on the bottom edge, those above it on the right edge.
+struct ChartPainter::WetBulbBounds {
+    FamilyValues values;
+    int64_t lastFromBottom = 0;              // °C
+    long double pvBottomPa = 0, pvTopPa = 0; // vapour pressures at R.Mini and R.Maxi
+};
+
+long double ChartPainter::WetBulbAt(long double tsC, long double pvPa)
+{
+    workingPoint_.TS = tsC;
+    workingPoint_.Pv = pvPa;
+    WetBulbFromPv(workingPoint_, settings_.Patm, PvPrecision::Single);
+    return workingPoint_.TH;
+}
+
+long double ChartPainter::DryBulbAt(long double thC, long double pvPa)
+{
+    workingPoint_.TH = thC;
+    workingPoint_.Pv = pvPa;
+    DryBulbFromWetBulb(workingPoint_, settings_.Patm);
+    return workingPoint_.TS;
+}
+
+// Throws ComputeFault when a bound cannot be computed.
+ChartPainter::WetBulbBounds ChartPainter::WetBulbFamilyBounds()
+{
+    const uint32_t patm = settings_.Patm;
+    const int32_t tsMini = settings_.TS.Mini, tsMaxi = settings_.TS.Maxi;
+    const long double rMini = settings_.R.Mini / 1000.0L;
+    const int32_t tsSplit = std::min(tsMaxi, kHighestDryBulbC);
+    WetBulbBounds bounds;
+    bounds.pvBottomPa = PvFromHumidityRatio(rMini, patm);
+    bounds.pvTopPa = PvFromHumidityRatio(settings_.R.Maxi / 1000.0L, patm);
+    // The lowest line passes through the bottom-left corner.
+    const int64_t lo = TruncBound(WetBulbAt(tsMini, bounds.pvBottomPa));
+    // The last line from the bottom edge: the wet bulb at tsSplit on the bottom
+    // edge, one less when that line's bottom point lies right of tsSplit.
+    const long double rSplit = settings_.R.Mini == 0 ? kDryBottomHumidityRatioKgKg : rMini;
+    int64_t hi = TruncBound(WetBulbAt(tsSplit, PvFromHumidityRatio(rSplit, patm)));
+    if (DryBulbAt(static_cast<long double>(hi), bounds.pvBottomPa) > tsSplit)
+        --hi;
+    // The highest line passes through the top-right corner.
+    const int64_t top = TruncBound(WetBulbAt(tsMaxi, bounds.pvTopPa));
+    bounds.lastFromBottom = hi;
+    bounds.values.runs = {{{hi, lo - 1, -1}, {hi + 1, top, 1}}};
+    return bounds;
+}
+
+// From the bottom edge to the saturation point, or to the left edge when that
+// point lies left of TS.Mini (the end is not clipped at the top); the label
+// first, at the start.
+void ChartPainter::DrawWetBulbFromBottom(int64_t thC, long double pvBottomPa)
+{
+    const FamilySettings &family = settings_.TH;
+    const uint32_t patm = settings_.Patm;
+    const int32_t tsMini = settings_.TS.Mini, bottom = geometry_.Bottom();
+    long double tsStartC, tsEndC, rEndKgKg;
+    try {
+        const long double tsBottomC = DryBulbAt(static_cast<long double>(thC), pvBottomPa);
+        tsStartC = thC == kFixedStartWetBulbC ? kFixedStartDryBulbC : tsBottomC;
+        if (thC >= tsMini) {
+            tsEndC = static_cast<long double>(thC);
+            rEndKgKg = SaturationHumidityRatio(tsEndC, patm);
+        } else {
+            tsEndC = tsMini;
+            rEndKgKg = HumidityRatioOnWetBulbLine(tsMini, thC, patm);
+        }
+    } catch (const ComputeFault &) {
+        return;
+    }
+    const auto x0 = TryX(geometry_, tsStartC);
+    if (!x0)
+        return;
+    if (Multiple(thC, family.Montrer_texte))
+        Label(canvas_, settings_, family, *x0, bottom, Text(thC, "°C"));
+    const auto xEnd = TryX(geometry_, tsEndC);
+    const auto yEnd = TryY(geometry_, rEndKgKg);
+    if (xEnd && yEnd)
+        Line(canvas_, *x0, bottom, *xEnd, *yEnd);
+}
+
+// From the right edge to the saturation point (when it lies at or below
+// R.Maxi), to the left edge (when the saturation point lies left of TS.Mini)
+// or to the top edge (when the end so far lies at or above R.Maxi): a
+// saturation point exactly at R.Maxi gets both the first and the last. The
+// label first, left of the start.
+void ChartPainter::DrawWetBulbFromRight(int64_t thC, long double pvTopPa)
+{
+    const FamilySettings &family = settings_.TH;
+    const uint32_t patm = settings_.Patm;
+    const int32_t tsMini = settings_.TS.Mini, right = geometry_.Right(), bottom = geometry_.Bottom();
+    const long double th = static_cast<long double>(thC); // °C
+    long double rStartKgKg, rSatKgKg, rLeftKgKg = 0, tsTopC = 0;
+    bool toSaturation, toLeft = false, toTop;
+    try {
+        rStartKgKg = HumidityRatioOnWetBulbLine(settings_.TS.Maxi, th, patm);
+        long double rEndKgKg = rSatKgKg = SaturationHumidityRatio(th, patm);
+        toSaturation = thC >= tsMini && rEndKgKg * 1000.0L <= settings_.R.Maxi;
+        if (thC < tsMini) {
+            rEndKgKg = rLeftKgKg = HumidityRatioOnWetBulbLine(tsMini, th, patm);
+            toLeft = rEndKgKg * 1000.0L < settings_.R.Maxi;
+        }
+        toTop = rEndKgKg * 1000.0L >= settings_.R.Maxi;
+        if (toTop)
+            tsTopC = DryBulbAt(th, pvTopPa);
+    } catch (const ComputeFault &) {
+        return;
+    }
+    const auto y0 = TryY(geometry_, rStartKgKg);
+    if (!y0)
+        return;
+    if (Multiple(thC, family.Montrer_texte))
+        Label(canvas_, settings_, family, geometry_.PlotWidth, *y0 - geometry_.Px(15), Text(thC, "°C"));
+    canvas_.MoveTo(right, *y0);
+    if (toSaturation) {
+        const auto x = TryX(geometry_, th);
+        const auto y = TryY(geometry_, rSatKgKg);
+        if (x && y && *x <= right)
+            canvas_.LineTo(*x, *y);
+    }
+    if (toLeft) {
+        const auto y = TryY(geometry_, rLeftKgKg);
+        if (y && *y <= bottom)
+            canvas_.LineTo(geometry_.PixelX(tsMini), *y);
+    }
+    if (toTop) {
+        if (const auto x = TryX(geometry_, tsTopC))
+            canvas_.LineTo(*x, geometry_.Margin);
+    }
+}
+
+// The lines from the bottom edge, from the last one down, then those from the
+// right edge, upwards.
 void ChartPainter::DrawWetBulbLines()
 {
-    const FamilySettings &f = s_.TH;
-    const uint32_t patm = s_.Patm;
-    const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
-    const long double rMini = s_.R.Mini / 1000.0L, rMaxi = s_.R.Maxi / 1000.0L;
-    const int32_t bottom = g_.Bottom(), right = g_.Right();
-    int64_t hi = 0;
-    long double pvMini = 0, pvMaxi = 0;
-
-    // Lines from the bottom edge, from hi down, then lines from the right-hand
-    // edge, from hi + 1 up.
-    const auto values = [&] {
-        const int32_t tsx = std::min(tsMaxi, 50);
-        pvMini = PvFromHumidityRatio(rMini, patm);
-        pvMaxi = PvFromHumidityRatio(rMaxi, patm);
-        m_.TS = tsMini;
-        m_.Pv = pvMini;
-        WetBulbFromPv(m_, patm, PvPrecision::Single);
-        const int64_t lo = TruncBound(m_.TH);
-        m_.TS = tsx;
-        m_.Pv = PvFromHumidityRatio(s_.R.Mini == 0 ? 0.0006L : rMini, patm);
-        WetBulbFromPv(m_, patm, PvPrecision::Single);
-        hi = TruncBound(m_.TH);
-        m_.TH = static_cast<long double>(hi);
-        m_.Pv = pvMini;
-        DryBulbFromWetBulb(m_, patm);
-        if (m_.TS > tsx)
-            --hi;
-        m_.TS = tsMaxi;
-        m_.Pv = pvMaxi;
-        WetBulbFromPv(m_, patm, PvPrecision::Single);
-        const int64_t top = TruncBound(m_.TH);
-        FamilyValues family;
-        family.runs = {{{hi, lo - 1, -1}, {hi + 1, top, 1}}};
-        return family;
+    WetBulbBounds bounds;
+    const auto computeValues = [&] {
+        bounds = WetBulbFamilyBounds();
+        return bounds.values;
     };
-
-    const auto fromBottom = [&](int64_t v) {
-        long double t0, tEnd, rEnd;
-        try {
-            m_.TH = static_cast<long double>(v);
-            m_.Pv = pvMini;
-            DryBulbFromWetBulb(m_, patm);
-            t0 = v == -5 ? 1.82L : m_.TS;
-            if (v >= tsMini) {
-                tEnd = static_cast<long double>(v);
-                rEnd = SaturationHumidityRatio(tEnd, patm);
-            } else {
-                tEnd = tsMini;
-                rEnd = HumidityRatioFromPv(PsychrometricPv(tsMini, v, patm, PvPrecision::Single), patm);
-            }
-        } catch (const ComputeFault &) {
-            return;
-        }
-        const auto x0 = TryX(g_, t0);
-        if (!x0)
-            return;
-        if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, *x0, bottom, Text(v, "°C"));
-        const auto xe = TryX(g_, tEnd);
-        const auto ye = TryY(g_, rEnd);
-        if (xe && ye)
-            Line(c_, *x0, bottom, *xe, *ye);
-    };
-
-    const auto fromRight = [&](int64_t v) {
-        const long double t = static_cast<long double>(v);
-        long double r0, rSat, rLeft = 0, tTop = 0;
-        bool toSaturation, toLeft = false, toTop;
-        try {
-            r0 = HumidityRatioFromPv(PsychrometricPv(tsMaxi, t, patm, PvPrecision::Single), patm);
-            long double r1 = rSat = SaturationHumidityRatio(t, patm);
-            toSaturation = v >= tsMini && r1 * 1000.0L <= s_.R.Maxi;
-            if (v < tsMini) {
-                r1 = rLeft = HumidityRatioFromPv(PsychrometricPv(tsMini, t, patm, PvPrecision::Single), patm);
-                toLeft = r1 * 1000.0L < s_.R.Maxi;
-            }
-            toTop = r1 * 1000.0L >= s_.R.Maxi;
-            if (toTop) {
-                m_.TH = t;
-                m_.Pv = pvMaxi;
-                DryBulbFromWetBulb(m_, patm);
-                tTop = m_.TS;
-            }
-        } catch (const ComputeFault &) {
-            return;
-        }
-        const auto y0 = TryY(g_, r0);
-        if (!y0)
-            return;
-        if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, g_.PlotWidth, *y0 - g_.Px(15), Text(v, "°C"));
-        c_.MoveTo(right, *y0);
-        if (toSaturation) {
-            const auto x = TryX(g_, t);
-            const auto y = TryY(g_, rSat);
-            if (x && y && *x <= right)
-                c_.LineTo(*x, *y);
-        }
-        if (toLeft) {
-            const auto y = TryY(g_, rLeft);
-            if (y && *y <= bottom)
-                c_.LineTo(g_.PixelX(tsMini), *y);
-        }
-        if (toTop) {
-            if (const auto x = TryX(g_, tTop))
-                c_.LineTo(*x, g_.Margin);
-        }
-    };
-
-    DrawFamily(c_, g_, f, values, [&](int64_t v) { v <= hi ? fromBottom(v) : fromRight(v); });
+    DrawFamily(canvas_, geometry_, settings_.TH, computeValues, [&](int64_t thC) {
+        if (thC <= bounds.lastFromBottom)
+            DrawWetBulbFromBottom(thC, bounds.pvBottomPa);
+        else
+            DrawWetBulbFromRight(thC, bounds.pvTopPa);
+    });
 }
 
 void ChartPainter::DrawDewPointLines()
 {
-    const FamilySettings &f = s_.TR;
-    const int32_t right = g_.Right();
-    const auto values = [&] {
-        const long double rLo = std::max(s_.R.Mini / 1000.0L, 0.0006L);
-        const long double rHi = std::max(s_.R.Maxi / 1000.0L, 0.0006L);
-        return Upward(TruncBound(DewPointOf(PvFromHumidityRatio(rLo, s_.Patm))),
-                      TruncBound(DewPointOf(PvFromHumidityRatio(rHi, s_.Patm))));
+    const FamilySettings &family = settings_.TR;
+    const int32_t right = geometry_.Right();
+    const auto computeValues = [&] {
+        const long double rLo = std::max(settings_.R.Mini / 1000.0L, kDryBottomHumidityRatioKgKg);
+        const long double rHi = std::max(settings_.R.Maxi / 1000.0L, kDryBottomHumidityRatioKgKg);
+        return Upward(TruncBound(DewPointOf(PvFromHumidityRatio(rLo, settings_.Patm))),
+                      TruncBound(DewPointOf(PvFromHumidityRatio(rHi, settings_.Patm))));
     };
-    DrawFamily(c_, g_, f, values, [&](int64_t v) {
-        long double r;
+    DrawFamily(canvas_, geometry_, family, computeValues, [&](int64_t v) {
+        long double rKgKg;
         try {
-            r = SaturationHumidityRatio(v, s_.Patm);
+            rKgKg = SaturationHumidityRatio(v, settings_.Patm);
         } catch (const ComputeFault &) {
             return Next::Value;
         }
-        if (r * 1000.0L > s_.R.Maxi)
+        if (rKgKg * 1000.0L > settings_.R.Maxi)
             return Next::Stop; // the lines above would all be off the chart
-        if (r * 1000.0L < s_.R.Mini)
+        if (rKgKg * 1000.0L < settings_.R.Mini)
             return Next::Value;
-        const auto y = TryY(g_, r);
+        const auto y = TryY(geometry_, rKgKg);
         if (!y)
             return Next::Value;
-        Line(c_, ClampedX(g_, v), *y, right, *y);
-        if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, g_.PlotWidth + g_.Px(5), *y - g_.Px(15), Text(v, "°C"));
+        Line(canvas_, ClampedX(geometry_, v), *y, right, *y);
+        if (Multiple(v, family.Montrer_texte))
+            Label(canvas_, settings_, family, geometry_.PlotWidth + geometry_.Px(5), *y - geometry_.Px(15),
+                  Text(v, "°C"));
         return Next::Value;
     });
 }
 
 void ChartPainter::DrawRelativeHumidityCurves()
 {
-    const FamilySettings &f = s_.HR;
-    const bool labels = f.Montrer_texte != 0;
-    const int32_t left = g_.Margin, right = g_.Right(), bottom = g_.Bottom();
-    const int32_t offset = g_.Px(15);
-    ColumnPressures pvs(g_);
+    const FamilySettings &family = settings_.HR;
+    const bool labels = family.Montrer_texte != 0;
+    const int32_t left = geometry_.Margin, right = geometry_.Right(), bottom = geometry_.Bottom();
+    const int32_t offset = geometry_.Px(15);
+    ColumnPressures saturationPressures(geometry_);
     struct Point {
         int32_t x, y;
     };
     std::vector<Point> points;
-    const auto values = [&] {
-        FamilyValues family;
-        family.runs[0] = {10, f.Montrer == 2 ? 10 : 1, -1}; // code 2: the saturation curve only
-        family.styleKept = true;
-        return family;
+    const auto computeValues = [&] {
+        FamilyValues values;
+        values.runs[0] = {10, family.Montrer == 2 ? 10 : 1, -1}; // code 2: the saturation curve only
+        values.styleKept = true;
+        return values;
     };
-    DrawFamily(c_, g_, f, values, [&](int64_t n) {
+    DrawFamily(canvas_, geometry_, family, computeValues, [&](int64_t tenths) { // of saturation
         // Trace the whole curve first: a fault anywhere leaves it out.
         points.clear();
         std::optional<Point> label;
         for (int32_t x = left; x <= right; ++x) {
-            long double r;
+            long double rKgKg;
             try {
-                const long double pv = n * pvs.At(x) / 10;
-                r = HumidityRatioFromPv(pv, s_.Patm);
+                const long double pvPa = tenths * saturationPressures.At(x) / 10;
+                rKgKg = HumidityRatioFromPv(pvPa, settings_.Patm);
             } catch (const ComputeFault &) {
                 return;
             }
-            const auto y = TryY(g_, r);
-            if (y && s_.R.Mini < r * 1000.0L && r * 1000.0L < s_.R.Maxi)
+            const auto y = TryY(geometry_, rKgKg);
+            if (y && settings_.R.Mini < rKgKg * 1000.0L && rKgKg * 1000.0L < settings_.R.Maxi)
                 points.push_back({x, *y});
-            if (labels && (y ? *y < g_.Margin : BeyondTop(g_, r))) {
+            if (labels && (y ? *y < geometry_.Margin : BeyondTop(geometry_, rKgKg))) {
                 if (y)
                     label = Point{x - offset, *y - offset};
                 break;
@@ -450,80 +509,84 @@ void ChartPainter::DrawRelativeHumidityCurves()
                 break;
             }
         }
-        c_.MoveTo(left, bottom);
-        for (const Point &p : points)
-            c_.LineTo(p.x, p.y);
+        canvas_.MoveTo(left, bottom);
+        for (const Point &point : points)
+            canvas_.LineTo(point.x, point.y);
         if (label)
-            Label(c_, s_, f, label->x, label->y, Text(n * 10, "%"));
+            Label(canvas_, settings_, family, label->x, label->y, Text(tenths * 10, "%"));
     });
 }
 
 void ChartPainter::DrawDryBulbLines()
 {
-    const FamilySettings &f = s_.TS;
-    const int32_t bottom = g_.Bottom();
-    const auto values = [&] { return Upward(s_.TS.Mini, s_.TS.Maxi); };
-    DrawFamily(c_, g_, f, values, [&](int64_t v) {
+    const FamilySettings &family = settings_.TS;
+    const int32_t bottom = geometry_.Bottom();
+    const auto computeValues = [&] { return Upward(settings_.TS.Mini, settings_.TS.Maxi); };
+    DrawFamily(canvas_, geometry_, family, computeValues, [&](int64_t v) {
         long double rSat;
         try {
-            rSat = SaturationHumidityRatio(v, s_.Patm);
+            rSat = SaturationHumidityRatio(v, settings_.Patm);
         } catch (const ComputeFault &) {
             return;
         }
-        const auto x = TryX(g_, v);
+        const auto x = TryX(geometry_, v);
         if (!x)
             return;
-        if (const auto y = TopClippedY(g_, rSat))
-            Line(c_, *x, *y, *x, bottom);
-        if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, *x - g_.Px(5), bottom + g_.Px(5), Text(v, "°C"));
+        if (const auto y = TopClippedY(geometry_, rSat))
+            Line(canvas_, *x, *y, *x, bottom);
+        if (Multiple(v, family.Montrer_texte))
+            Label(canvas_, settings_, family, *x - geometry_.Px(5), bottom + geometry_.Px(5), Text(v, "°C"));
     });
 }
 
 void ChartPainter::DrawEnthalpyLines()
 {
-    const FamilySettings &f = s_.H;
-    const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
-    const auto values = [&] {
-        return Upward(TruncBound(Enthalpy(tsMini, s_.R.Mini / 1000.0L)),
-                      TruncBound(Enthalpy(tsMaxi, s_.R.Maxi / 1000.0L)));
+    const FamilySettings &family = settings_.H;
+    const int32_t tsMini = settings_.TS.Mini, tsMaxi = settings_.TS.Maxi;
+    const auto computeValues = [&] {
+        return Upward(TruncBound(Enthalpy(tsMini, settings_.R.Mini / 1000.0L)),
+                      TruncBound(Enthalpy(tsMaxi, settings_.R.Maxi / 1000.0L)));
     };
-    SaturationRows rows(g_, s_.Patm, rowSearch_);
-    DrawFamily(c_, g_, f, values, [&](int64_t v) {
-        const auto line = BottomToSaturation(rows, g_, s_, EnthalpyLine{static_cast<long double>(v)});
+    SaturationRows rows(geometry_, settings_.Patm, rowSearch_);
+    DrawFamily(canvas_, geometry_, family, computeValues, [&](int64_t v) {
+        const auto line = BottomToSaturation(rows, geometry_, settings_, EnthalpyLine{static_cast<long double>(v)});
         if (!line)
             return;
-        DrawEdgeLine(c_, *line);
-        if (Multiple(v, f.Montrer_texte)) {
-            const int32_t offset = g_.Px(15);
-            if (line->y1 > g_.Margin)
-                Label(c_, s_, f, line->x1 - offset, line->y1 - offset, Text(v, " kJ/kgas"));
+        DrawEdgeLine(canvas_, *line);
+        if (Multiple(v, family.Montrer_texte)) {
+            const int32_t offset = geometry_.Px(15);
+            if (line->y1 > geometry_.Margin)
+                Label(canvas_, settings_, family, line->x1 - offset, line->y1 - offset, Text(v, " kJ/kgas"));
             else
-                Label(c_, s_, f, line->x1, line->y1 + offset, Text(v, " kJ/kgas"));
+                Label(canvas_, settings_, family, line->x1, line->y1 + offset, Text(v, " kJ/kgas"));
         }
     });
 }
 
 void ChartPainter::DrawVolumeLines()
 {
-    const FamilySettings &f = s_.V;
-    const uint32_t patm = s_.Patm;
-    const int32_t tsMini = s_.TS.Mini, tsMaxi = s_.TS.Maxi;
-    const auto values = [&] {
-        // Hundredths of m3/kgas at the bottom-left and top-right corners.
-        return Upward(TruncBound(checked::div(kVolumeHundredthsConstant * (s_.R.Mini / 1000.0L + kMolarMassRatio) * (tsMini + kCelsiusOffsetK), patm,
-                                              "volume bound")) + 1,
-                      TruncBound(checked::div(kVolumeHundredthsConstant * (s_.R.Maxi / 1000.0L + kMolarMassRatio) * (tsMaxi + kCelsiusOffsetK), patm,
-                                              "volume bound")));
+    const FamilySettings &family = settings_.V;
+    const uint32_t patm = settings_.Patm;
+    const int32_t tsMini = settings_.TS.Mini, tsMaxi = settings_.TS.Maxi;
+    const auto computeValues = [&] {
+        // Hundredths of m3/kgas at the bottom-left and top-right corners, each
+        // product divided by the pressure.
+        const long double rMini = settings_.R.Mini / 1000.0L, rMaxi = settings_.R.Maxi / 1000.0L;
+        const long double bottomLeft =
+            kVolumeHundredthsConstant * (rMini + kMolarMassRatio) * (tsMini + kCelsiusOffsetK);
+        const long double topRight =
+            kVolumeHundredthsConstant * (rMaxi + kMolarMassRatio) * (tsMaxi + kCelsiusOffsetK);
+        return Upward(TruncBound(checked::div(bottomLeft, patm, "volume bound")) + 1,
+                      TruncBound(checked::div(topRight, patm, "volume bound")));
     };
-    SaturationRows rows(g_, patm, rowSearch_);
-    DrawFamily(c_, g_, f, values, [&](int64_t v) {
-        const auto line = BottomToSaturation(rows, g_, s_, VolumeLine{v / 100.0L, patm});
+    SaturationRows rows(geometry_, patm, rowSearch_);
+    DrawFamily(canvas_, geometry_, family, computeValues, [&](int64_t v) {
+        const auto line = BottomToSaturation(rows, geometry_, settings_, VolumeLine{v / 100.0L, patm});
         if (!line)
             return;
-        DrawEdgeLine(c_, *line);
-        if (Multiple(v, f.Montrer_texte))
-            Label(c_, s_, f, line->x1, line->y1, VolumeText(v));
+        DrawEdgeLine(canvas_, *line);
+        if (Multiple(v, family.Montrer_texte))
+            Label(canvas_, settings_, family, line->x1, line->y1, VolumeText(v));
     });
 }
 
@@ -542,14 +605,14 @@ void PaintChartLines(Canvas &canvas, const ChartSettings &settings, const ChartG
     painter.DrawEnthalpyLines();
     painter.DrawVolumeLines();
 
-    const int32_t w = geometry.PlotWidth, hp = geometry.PlotHeight, m = geometry.Margin;
-    if (std::abs(int64_t(w)) <= int64_t(kMaxPixel) && std::abs(int64_t(hp)) <= int64_t(kMaxPixel)) {
+    const int32_t width = geometry.PlotWidth, height = geometry.PlotHeight, margin = geometry.Margin;
+    if (std::abs(int64_t(width)) <= int64_t(kMaxPixel) && std::abs(int64_t(height)) <= int64_t(kMaxPixel)) {
         canvas.SetPenColor(settings.TS.Couleur);
         canvas.SetPenStyle(PenStyle::Solid);
-        Line(canvas, m, hp + m, w + m, hp + m);
+        Line(canvas, margin, height + margin, width + margin, height + margin);
         canvas.SetPenColor(settings.R.Couleur);
         canvas.SetPenStyle(PenStyle::Solid);
-        Line(canvas, w + m, hp + m, w + m, m);
+        Line(canvas, width + margin, height + margin, width + margin, margin);
     }
 }
 

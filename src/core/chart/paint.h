@@ -31,10 +31,22 @@ public:
     void SetRowSearch(RowSearch search) { rowSearch_ = search; }
 
 private:
-    Canvas &c_;
-    const ChartSettings &s_;
-    const ChartGeometry &g_;
-    MoistAirState &m_;
+    // The wet-bulb family's steps: its bounds, then each line from the bottom
+    // edge or from the right edge.
+    struct WetBulbBounds;
+    WetBulbBounds WetBulbFamilyBounds();
+    void DrawWetBulbFromBottom(int64_t thC, long double pvBottomPa);
+    void DrawWetBulbFromRight(int64_t thC, long double pvTopPa);
+
+    // The wet bulb of (tsC, pvPa) and the dry bulb of (thC, pvPa), in °C,
+    // found in the working point, which keeps the inputs and the result.
+    long double WetBulbAt(long double tsC, long double pvPa);
+    long double DryBulbAt(long double thC, long double pvPa);
+
+    Canvas &canvas_;
+    const ChartSettings &settings_;
+    const ChartGeometry &geometry_;
+    MoistAirState &workingPoint_;
     RowSearch rowSearch_ = RowSearch::Bisection;
 };
 
