@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <functional>
 #include <optional>
 
 #include <QDate>
@@ -12,6 +13,7 @@
 #include "chart/overlay.h"
 #include "chart/readout.h"
 #include "document_opening.h"
+#include "cli/cli_options.h"
 #include "note/calculation_note.h"
 #include "presentation/number_format.h"
 #include "program_state.h"
@@ -26,75 +28,6 @@
 namespace brumelle {
 
 namespace {
-
-const char *kUsage =
-    "usage:\n"
-    "  brumelle-cli chart --plot WxH [--preferences FILE.pfs] [--set KEY=VALUE]... [--document FILE.brm]\n"
-    "                     [--device-pixel-ratio R] [--locale NAME] -o FILE.png|FILE.svg|FILE.pdf\n"
-    "  brumelle-cli readout --plot WxH [--preferences FILE.pfs] [--set KEY=VALUE]... [--locale NAME] X Y\n"
-    "  brumelle-cli run FILE.brm [--save OUT.brm] [--locale NAME]\n"
-    "  brumelle-cli note FILE.brm -o NOTE.pdf [--preferences FILE.pfs] [--set KEY=VALUE]... [--locale NAME]\n"
-    "KEY is a chart setting: TS.Maxi, R.Mini, HR.Montrer, TH.Couleur, Fenetre.Couleur, Patm, ...;\n"
-    "--set applies after --preferences, which reads a preference file as the program does.\n"
-    "run opens a document, runs its calculations and the AHU sizing and prints the result\n"
-    "grids, boxes and the two AHU modes; --save then writes the document as \"Enregistrer sous...\"\n"
-    "does, over any file;\n"
-    "chart --document draws, over the chart, every evolution the document ticks for drawing\n"
-    "at the document's pressure; --device-pixel-ratio R (1 to 4, decimals allowed) draws the\n"
-    "same chart R times finer, as on a screen scaled to R x 100 %: an image of\n"
-    "round((W + 70) x R) by round((H + 40) x R) pixels, halves rounded to even;\n"
-    "note writes the document's calculation note, the chart and\n"
-    "every result on A4 pages, as \"Note de calcul...\" does, over any file.\n"
-    "The messages the program would show go to the error output.\n";
-
-// Largest plot side accepted, so a typo cannot ask for gigabytes; the image
-// of `chart`, in its own pixels at any ratio, is at most that of the largest
-// plot at ratio 1.
-constexpr long long kMaxPlotSide = 20000;
-constexpr int kMaxImageWidth = kMaxPlotSide + 70, kMaxImageHeight = kMaxPlotSide + 40;
-// Device pixel ratios the chart command draws at.
-constexpr double kMinRatio = 1, kMaxRatio = 4;
-
-struct Options {
-    std::string command;
-    std::optional<std::pair<int, int>> plot;
-    std::vector<std::pair<std::string, std::string>> sets; // --set, applied after --preferences
-    std::optional<std::string> preferences;
-    std::optional<std::string> save;
-    std::optional<std::string> locale;
-    std::optional<std::string> output;
-    std::optional<std::string> document;
-    std::optional<double> ratio;
-    std::vector<std::string> positional;
-};
-
-int usage(std::string &err, const std::string &why)
-{
-    err += "brumelle-cli: " + why + "\n" + kUsage;
-    return 2;
-}
-
-std::optional<std::pair<int, int>> parsePlot(const std::string &text)
-{
-    const auto x = text.find_first_of("xX");
-    if (x == std::string::npos)
-        return std::nullopt;
-    const auto w = ReadInteger(text.substr(0, x));
-    const auto h = ReadInteger(text.substr(x + 1));
-    if (!w || !h || *w > kMaxPlotSide || *h > kMaxPlotSide || *w < -kMaxPlotSide || *h < -kMaxPlotSide)
-        return std::nullopt;
-    return std::make_pair(static_cast<int>(*w), static_cast<int>(*h));
-}
-
-// A ratio from 1 to 4 written with a full stop: "2", "1.5", "1.25".
-std::optional<double> parseRatio(const std::string &text)
-{
-    bool ok = false;
-    const double r = QString::fromStdString(text).toDouble(&ok);
-    if (!ok || !(r >= kMinRatio && r <= kMaxRatio))
-        return std::nullopt;
-    return r;
-}
 
 NumberSeparators separators(const Options &o)
 {
@@ -155,7 +88,7 @@ std::optional<int> openDocument(const Options &o, const std::string &path, Progr
 {
     IniFile file;
     if (!file.LoadFromFile(path))
-        return usage(err, "cannot read '" + path + "'");
+        return Usage(err, "cannot read '" + path + "'");
     LineMessages messages(err);
     Calculations calculations(state, messages, [] {}, separators(o));
     if (OpenDocument(file, state, calculations, messages, [] {}) == DocumentOpening::NotRecognised)
@@ -167,10 +100,12 @@ std::optional<int> openDocument(const Options &o, const std::string &path, Progr
     return std::nullopt;
 }
 
+// A document opened as the program opens it, saved with --save, then its
+// result grids, boxes and AHU modes printed.
 int runDocument(const Options &o, std::string &out, std::string &err)
 {
     if (o.plot || !o.sets.empty() || o.preferences || o.output || o.document || o.positional.size() != 1)
-        return usage(err, "run needs the document FILE and takes no option but --save and --locale");
+        return Usage(err, "run needs the document FILE and takes no option but --save and --locale");
     ProgramState state;
     if (const auto status = openDocument(o, o.positional[0], state, err))
         return *status;
@@ -220,10 +155,10 @@ int runDocument(const Options &o, std::string &out, std::string &err)
 
 // The calculation note of a document opened as run does, at the chart
 // settings of the preference file and --set, written over the output file.
-int writeNote(const Options &o, std::string &err)
+int writeNote(const Options &o, std::string &, std::string &err)
 {
     if (o.plot || o.save || o.document || !o.output || o.positional.size() != 1)
-        return usage(err, "note needs the document FILE and -o NOTE.pdf");
+        return Usage(err, "note needs the document FILE and -o NOTE.pdf");
     const std::optional<ChartSettings> settings = settingsOf(o, err);
     if (!settings)
         return 1;
@@ -239,116 +174,67 @@ int writeNote(const Options &o, std::string &err)
     return SaveFileWhole(*o.output, pdf.toStdString(), messages) ? 0 : 1;
 }
 
-} // namespace
-
-int RunCli(const std::vector<std::string> &args, std::string &out, std::string &err)
+// What chart and readout need before their own arguments: a plot, and no
+// --save. Returns the exit status when one is wrong.
+std::optional<int> checkPlotted(const Options &o, std::string &err)
 {
-    if (args.empty())
-        return usage(err, "no command");
-    Options o;
-    o.command = args[0];
-    if (o.command != "chart" && o.command != "readout" && o.command != "run" && o.command != "note")
-        return usage(err, "unknown command '" + o.command + "'");
-    for (size_t i = 1; i < args.size(); ++i) {
-        const std::string &a = args[i];
-        auto value = [&](std::string &v) {
-            if (i + 1 >= args.size())
-                return false;
-            v = args[++i];
-            return true;
-        };
-        std::string v;
-        if (a == "--plot") {
-            if (!value(v) || !(o.plot = parsePlot(v)))
-                return usage(err, "--plot needs WIDTHxHEIGHT in pixels");
-        } else if (a == "--set") {
-            const auto eq = value(v) ? v.find('=') : std::string::npos;
-            ChartSettings check;
-            if (eq == std::string::npos || !SetChartSetting(check, v.substr(0, eq), v.substr(eq + 1)))
-                return usage(err, "--set needs KEY=VALUE with a known chart setting and a whole number");
-            o.sets.emplace_back(v.substr(0, eq), v.substr(eq + 1));
-        } else if (a == "--preferences") {
-            if (!value(v))
-                return usage(err, "--preferences needs a file name");
-            o.preferences = v;
-        } else if (a == "--save") {
-            if (!value(v) || v.empty())
-                return usage(err, "--save needs a file name");
-            o.save = v;
-        } else if (a == "--locale") {
-            if (!value(v))
-                return usage(err, "--locale needs a name such as fr_FR");
-            o.locale = v;
-        } else if (a == "--document") {
-            if (!value(v))
-                return usage(err, "--document needs a file name");
-            o.document = v;
-        } else if (a == "--device-pixel-ratio") {
-            if (!value(v) || !(o.ratio = parseRatio(v)))
-                return usage(err, "--device-pixel-ratio needs a number from 1 to 4, such as 2 or 1.5");
-        } else if (a == "-o") {
-            if (!value(v) || v.empty())
-                return usage(err, "-o needs a file name");
-            o.output = v;
-        } else if (a.size() > 1 && a[0] == '-' && !(a[1] >= '0' && a[1] <= '9')) {
-            return usage(err, "unknown option '" + a + "'");
-        } else {
-            o.positional.push_back(a);
-        }
-    }
-    if (o.ratio && o.command != "chart")
-        return usage(err, "--device-pixel-ratio goes with chart");
-    if (o.command == "run")
-        return runDocument(o, out, err);
-    if (o.command == "note")
-        return writeNote(o, err);
     if (!o.plot)
-        return usage(err, "--plot is required");
+        return Usage(err, "--plot is required");
     if (o.save)
-        return usage(err, "--save goes with run");
+        return Usage(err, "--save goes with run");
+    return std::nullopt;
+}
 
-    if (o.command == "chart") {
-        if (!o.output || !o.positional.empty())
-            return usage(err, "chart needs -o FILE and no other argument");
-        const auto [w, h] = *o.plot;
-        if (w + 70 <= 0 || h + 40 <= 0)
-            return usage(err, "the image would be empty");
-        const double ratio = o.ratio.value_or(1);
-        if (ScaledLength(w + 70, ratio) > kMaxImageWidth || ScaledLength(h + 40, ratio) > kMaxImageHeight)
-            return usage(err, "the image would be larger than " + std::to_string(kMaxImageWidth) + " x " +
-                                  std::to_string(kMaxImageHeight) + " pixels");
-        const QString path = QString::fromStdString(*o.output);
-        if (!(path.endsWith(".png", Qt::CaseInsensitive) || path.endsWith(".svg", Qt::CaseInsensitive) ||
-              path.endsWith(".pdf", Qt::CaseInsensitive)))
-            return usage(err, "the output file must end in .png, .svg or .pdf");
-        const std::optional<ChartSettings> settings = settingsOf(o, err);
-        if (!settings)
-            return 1;
-        ProgramState state;
-        state.settings = *settings;
-        std::function<void(Canvas &)> overlay;
-        if (o.document) {
-            if (const auto status = openDocument(o, *o.document, state, err))
-                return *status;
-            const OverlayInput drawn = OverlayOf(state, separators(o));
-            overlay = [&state, drawn, w = w, h = h](Canvas &c) {
-                DrawEvolutionOverlay(c, ChartGeometry::ForPlot(w, h, state.settings), drawn,
-                                     state.settings.Fenetre.Couleur);
-            };
-        }
-        // The document's pressure draws the chart as well.
-        LineMessages messages(err);
-        const QByteArray bytes = ChartFileBytes(*o.output, state.settings, w, h, overlay, ratio);
-        return SaveFileWhole(*o.output, bytes.toStdString(), messages) ? 0 : 1;
+// The chart at the settings, with the evolutions of --document over it,
+// written as the output file's extension says.
+int writeChart(const Options &o, std::string &, std::string &err)
+{
+    if (const auto status = checkPlotted(o, err))
+        return *status;
+    if (!o.output || !o.positional.empty())
+        return Usage(err, "chart needs -o FILE and no other argument");
+    const auto [w, h] = *o.plot;
+    if (w + 70 <= 0 || h + 40 <= 0)
+        return Usage(err, "the image would be empty");
+    const double ratio = o.ratio.value_or(1);
+    if (ScaledLength(w + 70, ratio) > kMaxImageWidth || ScaledLength(h + 40, ratio) > kMaxImageHeight)
+        return Usage(err, "the image would be larger than " + std::to_string(kMaxImageWidth) + " x " +
+                              std::to_string(kMaxImageHeight) + " pixels");
+    const QString path = QString::fromStdString(*o.output);
+    if (!(path.endsWith(".png", Qt::CaseInsensitive) || path.endsWith(".svg", Qt::CaseInsensitive) ||
+          path.endsWith(".pdf", Qt::CaseInsensitive)))
+        return Usage(err, "the output file must end in .png, .svg or .pdf");
+    const std::optional<ChartSettings> settings = settingsOf(o, err);
+    if (!settings)
+        return 1;
+    ProgramState state;
+    state.settings = *settings;
+    std::function<void(Canvas &)> overlay;
+    if (o.document) {
+        if (const auto status = openDocument(o, *o.document, state, err))
+            return *status;
+        const OverlayInput drawn = OverlayOf(state, separators(o));
+        overlay = [&state, drawn, w = w, h = h](Canvas &c) {
+            DrawEvolutionOverlay(c, ChartGeometry::ForPlot(w, h, state.settings), drawn, state.settings.Fenetre.Couleur);
+        };
     }
+    // The document's pressure draws the chart as well.
+    LineMessages messages(err);
+    const QByteArray bytes = ChartFileBytes(*o.output, state.settings, w, h, overlay, ratio);
+    return SaveFileWhole(*o.output, bytes.toStdString(), messages) ? 0 : 1;
+}
 
-    // readout
+// What the cursor readout shows at the pixel X Y of the plot.
+int printReadout(const Options &o, std::string &out, std::string &err)
+{
+    if (const auto status = checkPlotted(o, err))
+        return *status;
     if (o.output || o.document || o.positional.size() != 2)
-        return usage(err, "readout needs the pixel X Y");
+        return Usage(err, "readout needs the pixel X Y");
     const auto x = ReadInteger(o.positional[0]);
     const auto y = ReadInteger(o.positional[1]);
     if (!x || !y)
-        return usage(err, "X and Y must be whole numbers");
+        return Usage(err, "X and Y must be whole numbers");
     const std::optional<ChartSettings> settings = settingsOf(o, err);
     if (!settings)
         return 1;
@@ -357,6 +243,38 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
     out += CursorReadout(*settings, g, static_cast<int32_t>(*x), static_cast<int32_t>(*y), scratch, separators(o)) +
            "\n";
     return 0;
+}
+
+// A command checks the options it takes, runs and returns the exit status;
+// what it prints goes to out, the program's messages to err.
+struct Command {
+    const char *name;
+    int (*run)(const Options &, std::string &out, std::string &err);
+};
+
+const Command kCommands[] = {
+    {"chart", writeChart},
+    {"readout", printReadout},
+    {"run", runDocument},
+    {"note", writeNote},
+};
+
+} // namespace
+
+int RunCli(const std::vector<std::string> &args, std::string &out, std::string &err)
+{
+    if (args.empty())
+        return Usage(err, "no command");
+    const Command *command = nullptr;
+    for (const Command &c : kCommands)
+        if (args[0] == c.name)
+            command = &c;
+    if (!command)
+        return Usage(err, "unknown command '" + args[0] + "'");
+    const std::optional<Options> o = ParseOptions(args, err);
+    if (!o)
+        return kUsageStatus;
+    return command->run(*o, out, err);
 }
 
 } // namespace brumelle
