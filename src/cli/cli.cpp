@@ -12,8 +12,8 @@
 #include "chart/geometry.h"
 #include "chart/overlay.h"
 #include "chart/readout.h"
-#include "document_opening.h"
 #include "cli/cli_options.h"
+#include "document_opening.h"
 #include "note/calculation_note.h"
 #include "presentation/number_format.h"
 #include "program_state.h"
@@ -215,7 +215,8 @@ int writeChart(const Options &o, std::string &, std::string &err)
             return *status;
         const OverlayInput drawn = OverlayOf(state, separators(o));
         overlay = [&state, drawn, w = w, h = h](Canvas &c) {
-            DrawEvolutionOverlay(c, ChartGeometry::ForPlot(w, h, state.settings), drawn, state.settings.Fenetre.Couleur);
+            DrawEvolutionOverlay(c, ChartGeometry::ForPlot(w, h, state.settings), drawn,
+                                 state.settings.Fenetre.Couleur);
         };
     }
     // The document's pressure draws the chart as well.

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "program_state.h"
 #include "presentation/point_rows.h"
+#include "program_state.h"
 
 namespace brumelle {
 
@@ -74,12 +74,14 @@ OverlayInput OverlayOf(const ProgramState &s, const NumberSeparators &sep)
     };
     const Evolution evolutions[] = {
         {f.Check_dessin_1point, e.grille_un_point, Columns(e.result_un_point, &PointResult::point), 1, {}},
-        {f.Check_dessin_BC, e.grille_BC, Columns(e.result_BC, &HeatingResult::inlet, &HeatingResult::outlet), 2, {1, 2}},
+        {f.Check_dessin_BC, e.grille_BC, Columns(e.result_BC, &HeatingResult::inlet, &HeatingResult::outlet), 2,
+         {1, 2}},
         {f.Check_dessin_BFC, e.grille_bfc,
          Columns(e.result_bfc, &CoolingResult::inlet, &CoolingResult::outlet, &CoolingResult::surface), 3, {1, 3}},
         {f.Check_dessin_Lav, e.grille_lav,
          Columns(e.result_lav, &WasherResult::inlet, &WasherResult::outlet, &WasherResult::saturated), 3, {1, 3}},
-        {f.Check_dessin_vap, e.grille_vap, Columns(e.result_vap, &SteamResult::inlet, &SteamResult::outlet), 2, {1, 2}},
+        {f.Check_dessin_vap, e.grille_vap, Columns(e.result_vap, &SteamResult::inlet, &SteamResult::outlet), 2,
+         {1, 2}},
         {f.Check_dessin_melange, e.grille_melange,
          Columns(e.result_melange, &MixingResult::air1, &MixingResult::air2, &MixingResult::mixture), 3, {1, 2}},
     };

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "calculations.h"
+#include "presentation/point_rows.h"
 #include "program_state.h"
 #include "sizing/ahu_sizing.h"
 #include "sizing/sizing_messages.h"
@@ -16,10 +17,7 @@ using brumelle::test::RecordingMessages;
 namespace {
 
 const std::string kNbsp = "\xE2\x80\xAF";
-const std::vector<std::string> kRowHeadings = {"Points",          "T° Sèche °C",    "Hygrométrie en %",
-                                               "Humidité g/kgas", "Enthalpie kJ/kgas", "Volume m3/kgas",
-                                               "T° Humide °C",    "T° de rosée °C", "Pression Atm Pa",
-                                               "Texte"};
+const std::vector<std::string> kRowHeadings(kSizingRowHeadings.begin(), kSizingRowHeadings.end());
 
 class AhuSizingTest : public ::testing::Test {
 protected:

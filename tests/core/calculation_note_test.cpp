@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "calculations.h"
+#include "calculators/treatment_messages.h"
 #include "note/calculation_note.h"
 #include "program_state.h"
 #include "sizing/sizing_messages.h"
@@ -141,7 +142,7 @@ TEST_F(NoteStudy, PrintsTheInputsEachResultCameFromAndWhatStopped)
     const NoteSection &heating = n.sections[0];
     EXPECT_EQ(heating.inputs[1], (NoteField{"Hygrométrie entrée", "120"}));
     EXPECT_EQ(heating.messages,
-              std::vector<std::string>{"L'hygrométrie est en dehors des plages du diagramme, le calcul est arrêté"});
+              std::vector<std::string>{kInletHumidity});
     EXPECT_TRUE(heating.rows.empty() && heating.results.empty());
     EXPECT_TRUE(heating.inputsChanged);
     const NoteSection &mixing = n.sections[1];

@@ -5,6 +5,7 @@
 
 #include "calculations.h"
 #include "calculators/evolutions.h"
+#include "calculators/treatment_messages.h"
 #include "model/fault.h"
 #include "program_state.h"
 #include "support/recording_messages.h"
@@ -15,10 +16,10 @@ using Entry = test::RecordingMessages::Entry;
 namespace {
 
 const std::string kNbsp = "\xE2\x80\xAF"; // French group separator
-const std::string kCannot = "Le programme ne peut pas calculer avec ces valeurs";
-const std::string kUnreadable = "Une des valeurs entrées n'est pas reconnue par le programme";
-const std::string kTs = "La température sèche est en dehors des plages du diagramme, le calcul est arrêté";
-const std::string kHr = "L'hygrométrie est en dehors des plages du diagramme, le calcul est arrêté";
+const std::string kCannot = kCannotCompute;
+const std::string kUnreadable = kUnreadableNumber;
+const std::string kTs = kInletTemperature;
+const std::string kHr = kInletHumidity;
 const std::string kCoilOutlet =
     "La température de sortie de la batterie froide n'est pas cohérente, le calcul est arrêté ";
 const std::string kCoilWarning =
@@ -330,7 +331,7 @@ TEST_F(Calculators, FailuresShowTheirMessageInOrderAndEmptyTheTab)
 {
     using D = EvolutionData;
     const std::string kDeltaT = "L'écart de température n'est pas cohérent, le calcul est arrêté";
-    const std::string kFlow = "Le débit d'air est inférieur à 0, le calcul est arrêté";
+    const std::string kFlow = kNegativeAirflow;
     const std::string kBelow =
         "Le poids d'eau en sortie d'humidificateur en inférieur au poids d'entrée, le calcul est arrêté";
     const std::string kSteamHr =

@@ -48,7 +48,7 @@ TEST_F(Document, NotADocumentChangesNothing)
         messages.entries.clear();
         EXPECT_EQ(open(bytes), DocumentOpening::NotRecognised) << bytes;
         EXPECT_EQ(messages.entries, (std::vector<RecordingMessages::Entry>{
-                                        {"message", "Le fichier n'est pas reconnu par le Brumelle"}}));
+                                        {"message", kNotADocument}}));
         EXPECT_EQ(state.pressure.text, "101325");
         EXPECT_EQ(state.evolutions.E_TS2_mel, "10");
         EXPECT_TRUE(state.evolutions.grille_un_point.Cell(1, 1).empty());

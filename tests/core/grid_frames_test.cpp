@@ -4,6 +4,7 @@
 
 #include <gmock/gmock.h>
 
+#include "presentation/point_rows.h"
 #include "single_point_fixture.h"
 
 namespace brumelle::test {
@@ -11,9 +12,7 @@ namespace {
 
 using ::testing::ElementsAre;
 
-const std::vector<std::string> kRowHeadings = {"Points",         "T° Seche °C",  "Hygrometrie en %",
-                                               "Humidite g/kgas", "Enthalpie kJ/kgas", "Volume m3/kgas",
-                                               "T° Humide °C",    "T° de rosée °C", "Pression Atm Pa"};
+const std::vector<std::string> kRowHeadings(kEvolutionRowHeadings.begin(), kEvolutionRowHeadings.end());
 
 std::vector<std::string> RowHeadings(const ResultGrid &g)
 {

@@ -14,7 +14,6 @@ using ::testing::ElementsAre;
 
 const char *kPairRefused = "Le programme ne peut pas calculer toutes les caractéristiques de l'air avec les points "
                            "que vous avez donnés, le calcul est arrêté";
-const char *kCannotCompute = "Le programme ne peut pas calculer avec ces valeurs";
 
 TEST_F(SinglePointTest, DryBulbAndHumidityCompleteThePointAndLockTheGrid)
 {

@@ -164,7 +164,9 @@ TEST(ZoomRelease, ExtremeZoomStillPaintsWithinPixelRange)
         MoistAirState scratch;
         NumberSeparators sep;
         PaintChart(c, state.settings, g, scratch, ZoomState{},
-                   [&](Canvas &canvas) { DrawEvolutionOverlay(canvas, g, OverlayOf(state, sep), state.settings.Fenetre.Couleur); });
+                   [&](Canvas &canvas) {
+                       DrawEvolutionOverlay(canvas, g, OverlayOf(state, sep), state.settings.Fenetre.Couleur);
+                   });
         ASSERT_FALSE(c.ops.empty());
         for (const auto &o : c.ops)
             for (int32_t v : {o.x1, o.y1, o.x2, o.y2})

@@ -20,9 +20,9 @@
 #include <gtest/gtest.h>
 
 #include "calculations.h"
-#include "program_state.h"
 #include "chart/line_styles.h"
 #include "presentation/pressure_box.h"
+#include "program_state.h"
 #include "render/locale_separators.h"
 #include "support/fake_ui_ports.h"
 #include "support/recording_messages.h"

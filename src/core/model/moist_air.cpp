@@ -144,17 +144,20 @@ long double Enthalpy(long double tsC, long double rKgKg)
 
 long double HumidityRatioFromEnthalpy(long double hKJ, long double tsC)
 {
-    return checked::div(hKJ - kDryAirHeatKJKgK * tsC, kLatentHeatKJKg + kVapourHeatKJKgK * tsC, "HumidityRatioFromEnthalpy");
+    return checked::div(hKJ - kDryAirHeatKJKgK * tsC, kLatentHeatKJKg + kVapourHeatKJKgK * tsC,
+                        "HumidityRatioFromEnthalpy");
 }
 
 long double DryBulbFromEnthalpy(long double hKJ, long double rKgKg)
 {
-    return checked::div(hKJ - kLatentHeatKJKg * rKgKg, kDryAirHeatKJKgK + kVapourHeatKJKgK * rKgKg, "DryBulbFromEnthalpy");
+    return checked::div(hKJ - kLatentHeatKJKg * rKgKg, kDryAirHeatKJKgK + kVapourHeatKJKgK * rKgKg,
+                        "DryBulbFromEnthalpy");
 }
 
 long double SpecificVolume(long double tsC, long double rKgKg, uint32_t patmPa)
 {
-    const long double v = checked::div(kVapourGasConstantJKgK * (kMolarMassRatio + rKgKg) * (tsC + kCelsiusOffsetK), patm(patmPa), "SpecificVolume");
+    const long double v = checked::div(kVapourGasConstantJKgK * (kMolarMassRatio + rKgKg) * (tsC + kCelsiusOffsetK),
+                                       patm(patmPa), "SpecificVolume");
     // At or below absolute zero, or with a humidity ratio below −kMolarMassRatio, air has no volume.
     if (!(v > 0.0L))
         throw ComputeFault("SpecificVolume: not positive");
@@ -174,12 +177,16 @@ void CheckPhysical(const MoistAirState &p)
 
 long double HumidityRatioFromVolume(long double vM3, long double tsC, uint32_t patmPa)
 {
-    return checked::div(patm(patmPa) * vM3, kVapourGasConstantJKgK * (tsC + kCelsiusOffsetK), "HumidityRatioFromVolume") - kMolarMassRatio;
+    return checked::div(patm(patmPa) * vM3, kVapourGasConstantJKgK * (tsC + kCelsiusOffsetK),
+                        "HumidityRatioFromVolume") -
+           kMolarMassRatio;
 }
 
 long double DryBulbFromVolume(long double vM3, long double rKgKg, uint32_t patmPa)
 {
-    return checked::div(patm(patmPa) * vM3, kVapourGasConstantJKgK * (rKgKg + kMolarMassRatio), "DryBulbFromVolume") - kCelsiusOffsetK;
+    return checked::div(patm(patmPa) * vM3, kVapourGasConstantJKgK * (rKgKg + kMolarMassRatio),
+                        "DryBulbFromVolume") -
+           kCelsiusOffsetK;
 }
 
 } // namespace brumelle
