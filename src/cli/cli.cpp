@@ -50,7 +50,7 @@ const char *kUsage =
 // of `chart`, in its own pixels at any ratio, is at most that of the largest
 // plot at ratio 1.
 constexpr long long kMaxPlotSide = 20000;
-constexpr int kMaxImageWidth = kMaxPlotSide + 70, kMaxImageHeight = kMaxPlotSide + 40;
+constexpr int kMaxImageWidth = kMaxPlotSide + kClientMarginWidth, kMaxImageHeight = kMaxPlotSide + kClientMarginHeight;
 // Device pixel ratios the chart command draws at.
 constexpr double kMinRatio = 1, kMaxRatio = 4;
 
@@ -309,10 +309,11 @@ int RunCli(const std::vector<std::string> &args, std::string &out, std::string &
         if (!o.output || !o.positional.empty())
             return usage(err, "chart needs -o FILE and no other argument");
         const auto [w, h] = *o.plot;
-        if (w + 70 <= 0 || h + 40 <= 0)
+        if (w + kClientMarginWidth <= 0 || h + kClientMarginHeight <= 0)
             return usage(err, "the image would be empty");
         const double ratio = o.ratio.value_or(1);
-        if (ScaledLength(w + 70, ratio) > kMaxImageWidth || ScaledLength(h + 40, ratio) > kMaxImageHeight)
+        if (ScaledLength(w + kClientMarginWidth, ratio) > kMaxImageWidth ||
+            ScaledLength(h + kClientMarginHeight, ratio) > kMaxImageHeight)
             return usage(err, "the image would be larger than " + std::to_string(kMaxImageWidth) + " x " +
                                   std::to_string(kMaxImageHeight) + " pixels");
         const QString path = QString::fromStdString(*o.output);
