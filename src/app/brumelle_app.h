@@ -9,6 +9,7 @@
 
 namespace brumelle {
 
+class BrumelleIni;
 class ChartPrinter;
 class Clipboard;
 class ColourChooser;
@@ -73,7 +74,6 @@ private:
     void RepaintChart();
 
     ProgramState state_;
-    QString settingsFile_;
     // The real dialogs, clipboard and printer, and the ports in use.
     std::unique_ptr<QtMessages> qtMessages_;
     std::unique_ptr<SystemClipboard> systemClipboard_;
@@ -81,6 +81,8 @@ private:
     std::unique_ptr<DialogFileChooser> dialogFiles_;
     std::unique_ptr<DialogColourChooser> dialogColours_;
     Ports ports_;
+    // Brumelle.ini, read and written by the main window, the colours and styles by the options dialog.
+    std::unique_ptr<BrumelleIni> settingsFile_;
     std::unique_ptr<Calculations> calculations_;
     std::unique_ptr<TForm1> form_;
     std::unique_ptr<TPrecision> options_;
