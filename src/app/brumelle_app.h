@@ -42,8 +42,9 @@ struct AppPorts {
 };
 
 // The program: its state, the ports through which it talks to the user, its
-// calculations and its windows, created in the program's order (main window,
-// options dialog, line-style picker, evolutions window, sizing wizard).
+// settings file, its calculations and its windows, created in this order: main
+// window, line-style picker (which the options dialog uses), options dialog,
+// evolutions window, sizing wizard; the help window at its first use.
 class BrumelleApp : public ProgramWindows {
 public:
     using Ports = AppPorts;
@@ -51,7 +52,7 @@ public:
     ~BrumelleApp() override;
 
     ProgramState &State() { return state_; }
-    Calculations &Calc() { return *calculations_; }
+    Calculations &AllCalculations() { return *calculations_; }
     TForm1 &MainWindow() { return *form_; }
     TPrecision &Options() { return *options_; }
     TF_lignes &LineStyles() { return *lines_; }
