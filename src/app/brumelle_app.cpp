@@ -10,7 +10,7 @@
 
 #include "app/help_window.h"
 #include "render/locale_separators.h"
-#include "storage/preferences.h"
+#include "ui/brumelle_ini.h"
 #include "ui/chart_printer.h"
 #include "ui/clipboard.h"
 #include "ui/colour_chooser.h"
@@ -35,8 +35,7 @@ QString SettingsFilePath()
 }
 
 BrumelleApp::BrumelleApp(Ports ports, QString settingsFile)
-    : settingsFile_(std::move(settingsFile)), qtMessages_(std::make_unique<QtMessages>()),
-      systemClipboard_(std::make_unique<SystemClipboard>()),
+    : qtMessages_(std::make_unique<QtMessages>()), systemClipboard_(std::make_unique<SystemClipboard>()),
       dialogPrinter_(std::make_unique<DialogChartPrinter>(nullptr)),
       dialogFiles_(std::make_unique<DialogFileChooser>()), dialogColours_(std::make_unique<DialogColourChooser>())
 {
@@ -46,12 +45,13 @@ BrumelleApp::BrumelleApp(Ports ports, QString settingsFile)
     ports_.files = ports.files ? ports.files : dialogFiles_.get();
     ports_.colours = ports.colours ? ports.colours : dialogColours_.get();
 
+    settingsFile_ = std::make_unique<BrumelleIni>(std::move(settingsFile), *ports_.messages);
     const auto repaint = [this] { RepaintChart(); };
     calculations_ = std::make_unique<Calculations>(state_, *ports_.messages, repaint, SeparatorsOf(QLocale()));
 
     form_ = std::make_unique<TForm1>(
         state_, *calculations_, TForm1::Ports{*ports_.messages, *ports_.clipboard, *ports_.printer, *ports_.files},
-        settingsFile_);
+        *settingsFile_);
     // The boxes and dialogs open over the main window.
     qtMessages_->setParent(form_.get());
     *dialogPrinter_ = DialogChartPrinter(form_.get());
@@ -61,11 +61,7 @@ BrumelleApp::BrumelleApp(Ports ports, QString settingsFile)
     lines_ = std::make_unique<TF_lignes>(form_.get());
     options_ = std::make_unique<TPrecision>(
         state_.settings, state_.pressure, *calculations_, *ports_.messages, *ports_.colours, *lines_,
-        [this] {
-            return !form_->SettingsRead() ||
-                   UpdateIniFile(settingsFile_.toStdString(),
-                                 [this](IniFile &f) { WriteColoursAndStyles(f, state_.settings); }, *ports_.messages);
-        },
+        [this] { return settingsFile_->SaveColoursAndStyles(state_.settings); },
         form_.get());
     const DrawingBoxes drawing{state_.flags, state_.RepaintOnFlagChange};
     evolutions_ = std::make_unique<TF_calcul_un_point>(state_.evolutions, drawing, calculations_->evolutions(),

@@ -9,6 +9,7 @@
 
 namespace brumelle {
 
+class BrumelleIni;
 class ChartPrinter;
 class Clipboard;
 class ColourChooser;
@@ -41,8 +42,9 @@ struct AppPorts {
 };
 
 // The program: its state, the ports through which it talks to the user, its
-// calculations and its windows, created in the program's order (main window,
-// options dialog, line-style picker, evolutions window, sizing wizard).
+// settings file, its calculations and its windows, created in this order: main
+// window, line-style picker (which the options dialog uses), options dialog,
+// evolutions window, sizing wizard; the help window at its first use.
 class BrumelleApp : public ProgramWindows {
 public:
     using Ports = AppPorts;
@@ -50,7 +52,7 @@ public:
     ~BrumelleApp() override;
 
     ProgramState &State() { return state_; }
-    Calculations &Calc() { return *calculations_; }
+    Calculations &AllCalculations() { return *calculations_; }
     TForm1 &MainWindow() { return *form_; }
     TPrecision &Options() { return *options_; }
     TF_lignes &LineStyles() { return *lines_; }
@@ -73,7 +75,6 @@ private:
     void RepaintChart();
 
     ProgramState state_;
-    QString settingsFile_;
     // The real dialogs, clipboard and printer, and the ports in use.
     std::unique_ptr<QtMessages> qtMessages_;
     std::unique_ptr<SystemClipboard> systemClipboard_;
@@ -81,6 +82,8 @@ private:
     std::unique_ptr<DialogFileChooser> dialogFiles_;
     std::unique_ptr<DialogColourChooser> dialogColours_;
     Ports ports_;
+    // Brumelle.ini, read and written by the main window, the colours and styles by the options dialog.
+    std::unique_ptr<BrumelleIni> settingsFile_;
     std::unique_ptr<Calculations> calculations_;
     std::unique_ptr<TForm1> form_;
     std::unique_ptr<TPrecision> options_;

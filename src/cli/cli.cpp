@@ -194,10 +194,11 @@ int writeChart(const Options &o, std::string &, std::string &err)
     if (!o.output || !o.positional.empty())
         return Usage(err, "chart needs -o FILE and no other argument");
     const auto [w, h] = *o.plot;
-    if (w + 70 <= 0 || h + 40 <= 0)
+    if (w + kClientMarginWidth <= 0 || h + kClientMarginHeight <= 0)
         return Usage(err, "the image would be empty");
     const double ratio = o.ratio.value_or(1);
-    if (ScaledLength(w + 70, ratio) > kMaxImageWidth || ScaledLength(h + 40, ratio) > kMaxImageHeight)
+    if (ScaledLength(w + kClientMarginWidth, ratio) > kMaxImageWidth ||
+        ScaledLength(h + kClientMarginHeight, ratio) > kMaxImageHeight)
         return Usage(err, "the image would be larger than " + std::to_string(kMaxImageWidth) + " x " +
                               std::to_string(kMaxImageHeight) + " pixels");
     const QString path = QString::fromStdString(*o.output);

@@ -4,6 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "chart/geometry.h"
+
 namespace brumelle {
 
 // Exit status of a command line that is wrong, its reason and the usage text in err.
@@ -13,7 +15,8 @@ constexpr int kUsageStatus = 2;
 // of `chart`, in its own pixels at any ratio, is at most that of the largest
 // plot at ratio 1.
 constexpr long long kMaxPlotSide = 20000;
-constexpr int kMaxImageWidth = kMaxPlotSide + 70, kMaxImageHeight = kMaxPlotSide + 40;
+constexpr int kMaxImageWidth = kMaxPlotSide + kClientMarginWidth;
+constexpr int kMaxImageHeight = kMaxPlotSide + kClientMarginHeight;
 
 // The command line, each value already checked for itself; whether a command
 // takes it is the command's business.

@@ -71,7 +71,7 @@ QRectF MapClientOnto(QPainter &painter, QSize client, const QRectF &target)
 QImage RenderChartImage(const ChartSettings &settings, int plotWidth, int plotHeight,
                         const std::function<void(Canvas &)> &overlay, qreal ratio)
 {
-    QImage image = NewChartImage(plotWidth + 70, plotHeight + 40, ratio);
+    QImage image = NewChartImage(plotWidth + kClientMarginWidth, plotHeight + kClientMarginHeight, ratio);
     if (image.isNull())
         return image; // the memory refused
     QPainter painter(&image);
@@ -82,7 +82,8 @@ QImage RenderChartImage(const ChartSettings &settings, int plotWidth, int plotHe
 QByteArray ChartFileBytes(const std::string &path, const ChartSettings &settings, int plotWidth, int plotHeight,
                           const std::function<void(Canvas &)> &overlay, qreal ratio)
 {
-    const int w = ScaledLength(plotWidth + 70, ratio), h = ScaledLength(plotHeight + 40, ratio);
+    const int w = ScaledLength(plotWidth + kClientMarginWidth, ratio),
+              h = ScaledLength(plotHeight + kClientMarginHeight, ratio);
     const QString lower = QString::fromStdString(path).toLower();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);

@@ -45,8 +45,8 @@ void PaintChartAt(QPainter &painter, qreal ratio, qreal fontDpi, const ChartSett
 QRectF MapClientOnto(QPainter &painter, QSize client, const QRectF &target);
 
 // The paint cycle for a plot of plotWidth × plotHeight pixels, drawn into an
-// image of (plotWidth + 70) × (plotHeight + 40) client pixels at 96 dpi, of
-// `ratio` image pixels each.
+// image of (plotWidth + kClientMarginWidth) × (plotHeight + kClientMarginHeight)
+// client pixels at 96 dpi, of `ratio` image pixels each.
 QImage RenderChartImage(const ChartSettings &settings, int plotWidth, int plotHeight,
                         const std::function<void(Canvas &)> &overlay = {}, qreal ratio = 1);
 

@@ -258,7 +258,8 @@ Block HeadingBlock(const CalculationNote &note, qreal width, QPaintDevice *devic
 
 Block ChartBlock(const ChartSettings &settings, const OverlayInput &overlay, qreal width)
 {
-    const int w = kNotePlotWidth + 70, h = kNotePlotHeight + 40; // as the program's chart image
+    const int w = kNotePlotWidth + kClientMarginWidth,
+              h = kNotePlotHeight + kClientMarginHeight; // as the program's chart image
     Block b;
     b.height = width * h / w;
     b.draw = [=, &settings](QPainter &p, QPointF at) {

@@ -1,25 +1,18 @@
 #include "ui/main_window.h"
 
-#include <filesystem>
-#include <optional>
-#include <system_error>
-
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QDate>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStatusBar>
 #include <QTimer>
-#include <QUrl>
 
 #include "calculations.h"
 #include "chart/overlay.h"
@@ -28,6 +21,7 @@
 #include "chart/zoom.h"
 #include "document_opening.h"
 #include "note/calculation_note.h"
+#include "program_state.h"
 #include "render/chart_image.h"
 #include "render/locale_separators.h"
 #include "render/note_pdf.h"
@@ -35,9 +29,11 @@
 #include "storage/file_replace.h"
 #include "storage/preferences.h"
 #include "study_overlay.h"
+#include "ui/brumelle_ini.h"
 #include "ui/chart_printer.h"
 #include "ui/clipboard.h"
 #include "ui/file_chooser.h"
+#include "ui/file_drop.h"
 #include "ui/program_windows.h"
 
 namespace brumelle {
@@ -75,9 +71,10 @@ void ChartArea::mouseReleaseEvent(QMouseEvent *e)
 
 void ChartArea::resizeEvent(QResizeEvent *) { form_.FormResize(); }
 
-TForm1::TForm1(ProgramState &state, Calculations &calculations, Ports ports, QString settingsFile, QWidget *parent)
+TForm1::TForm1(ProgramState &state, Calculations &calculations, Ports ports, BrumelleIni &settingsFile,
+               QWidget *parent)
     : QMainWindow(parent), state_(state), calculations_(calculations), messages_(ports.messages),
-      clipboard_(ports.clipboard), printer_(ports.printer), files_(ports.files), settingsFile_(std::move(settingsFile)),
+      clipboard_(ports.clipboard), printer_(ports.printer), files_(ports.files), settingsFile_(settingsFile),
       separators_(SeparatorsOf(QLocale()))
 {
     setObjectName(QStringLiteral("Form1"));
@@ -92,7 +89,8 @@ TForm1::TForm1(ProgramState &state, Calculations &calculations, Ports ports, QSt
     statusBar_->addWidget(status_, 1);
     statusBar_->setSizeGripEnabled(false);
     buildMenus();
-    buildRecentItems();
+    recent_.emplace(*fichier_, Quitter1, *this, [this](size_t i) { M_recentClick(i); });
+    M_recents = recent_->Actions();
     setAcceptDrops(true);
     resize(800, 600);
 }
@@ -164,6 +162,8 @@ void TForm1::buildMenus()
     connect(Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
 }
 
+const QString &TForm1::SettingsFile() const { return settingsFile_.Path(); }
+
 void TForm1::showEvent(QShowEvent *e)
 {
     // Every other window is modal, so the main window's activation happens
@@ -179,24 +179,10 @@ void TForm1::showEvent(QShowEvent *e)
 void TForm1::FormActivate()
 {
     UpdateCaption();
-    // A missing file, or a missing key, gives the defaults; so does a file
-    // too large to be read, said once (over the window, once it is shown)
-    // and left as it is.
-    IniFile file;
-    const std::string settings = settingsFile_.toStdString();
-    const bool tooLarge = file.LoadFile(settings) == FileReadStatus::TooLarge;
-    if (tooLarge)
-        QTimer::singleShot(0, this, [this, settings] {
-            messages_.message("Le fichier " + settings + " est trop volumineux pour être lu : il est laissé tel quel "
-                              "et les réglages par défaut sont utilisés.");
-        });
-    ReadSettings(file, state_.settings);
+    settingsFile_.Read(state_.settings, *recent_, *this);
     // The pressure box is what every calculation reads: it shows the chart's
     // pressure from the start, so both work at one pressure.
     state_.pressure.Show(state_.settings.Patm);
-    recent_.Read(file);
-    ShowRecentDocuments();
-    settingsRead_ = !tooLarge;
     state_.zoom.ZoomFloorTS = state_.settings.TS.Mini;
     state_.flags = DrawingFlags{};
     state_.RepaintOnFlagChange = true;
@@ -446,7 +432,7 @@ void TForm1::OpenDocumentFile(const std::string &path)
     if (OpenDocument(file, state_, calculations_, messages_, [this] { RepaintChart(); }) ==
         DocumentOpening::Opened) {
         ShowDocumentName(QFile::decodeName(QByteArray::fromStdString(path)));
-        RememberDocument(path);
+        recent_->Remember(path);
     }
 }
 
@@ -477,7 +463,7 @@ bool TForm1::SaveStudy()
     if (SaveDocument(path, state_, messages_, Overwrite::OwnFile) != DocumentSaving::Saved)
         return false;
     ShowDocumentName(documentPath_);
-    RememberDocument(path);
+    recent_->Remember(path);
     return true;
 }
 
@@ -487,7 +473,7 @@ bool TForm1::SaveStudyAs()
     if (!path || SaveDocument(path->toStdString(), state_, messages_) != DocumentSaving::Saved)
         return false;
     ShowDocumentName(*path);
-    RememberDocument(QFile::encodeName(*path).toStdString());
+    recent_->Remember(QFile::encodeName(*path).toStdString());
     return true;
 }
 
@@ -533,103 +519,19 @@ void TForm1::M_note_calculClick()
         status_->setText(QStringLiteral("Note de calcul écrite : ") + *path);
 }
 
-void TForm1::buildRecentItems()
-{
-    for (size_t i = 0; i < M_recents.size(); ++i) {
-        QAction *a = new QAction(this);
-        a->setObjectName(QStringLiteral("M_recent%1").arg(i + 1));
-        a->setVisible(false);
-        fichier_->insertAction(Quitter1, a);
-        connect(a, &QAction::triggered, this, [this, i] { M_recentClick(i); });
-        M_recents[i] = a;
-    }
-    recentsEnd_ = fichier_->insertSeparator(Quitter1);
-    recentsEnd_->setVisible(false);
-}
-
-void TForm1::ShowRecentDocuments()
-{
-    const std::vector<std::string> &paths = recent_.Paths();
-    for (size_t i = 0; i < M_recents.size(); ++i) {
-        QAction *a = M_recents[i];
-        a->setVisible(i < paths.size());
-        if (i >= paths.size())
-            continue;
-        const QString full = QFile::decodeName(QByteArray::fromStdString(paths[i]));
-        QString name = QFileInfo(full).fileName();
-        a->setText(QStringLiteral("&%1 %2").arg(QString::number(i + 1), name.replace(u'&', QStringLiteral("&&"))));
-        a->setStatusTip(full);
-    }
-    recentsEnd_->setVisible(!paths.empty());
-}
-
-void TForm1::RememberDocument(const std::string &path)
-{
-    recent_.Add(path);
-    ShowRecentDocuments();
-}
-
 void TForm1::M_recentClick(size_t index)
 {
-    if (index >= recent_.Paths().size())
-        return;
-    const std::string path = recent_.Paths()[index];
-    // Only a document that is gone leaves the list; one that cannot be read
-    // gets the opening's own message.
-    std::error_code ec;
-    if (std::filesystem::status(path, ec).type() == std::filesystem::file_type::not_found) {
-        recent_.Remove(path);
-        ShowRecentDocuments();
-        messages_.message(RecentDocumentMissing(QFile::decodeName(QByteArray::fromStdString(path)).toStdString()));
-        return;
-    }
-    OpenDocumentAsked(path);
+    if (const std::optional<std::string> path = recent_->DocumentToOpen(index, messages_))
+        OpenDocumentAsked(*path);
 }
 
-namespace {
-
-// The first dropped local file the program opens, as the system's bytes, and
-// whether it is a document; nothing when there is none.
-struct DroppedFile {
-    QByteArray path;
-    bool document = false;
-};
-
-std::optional<DroppedFile> FirstDroppedFile(const QMimeData *data)
-{
-    if (!data)
-        return std::nullopt;
-    for (const QUrl &url : data->urls()) {
-        if (!url.isLocalFile())
-            continue;
-        // The encoded path keeps every byte of a name that is not UTF-8.
-        const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
-        const QByteArray lower = path.toLower();
-        if (lower.endsWith(".brm") || lower.endsWith(".pfs"))
-            return DroppedFile{path, lower.endsWith(".brm")};
-    }
-    return std::nullopt;
-}
-
-} // namespace
-
-void TForm1::dragEnterEvent(QDragEnterEvent *e)
-{
-    // While a modal window is up, the chart is not where the user works.
-    if (!QApplication::activeModalWidget() && FirstDroppedFile(e->mimeData()))
-        e->acceptProposedAction();
-    else
-        e->ignore();
-}
+void TForm1::dragEnterEvent(QDragEnterEvent *e) { AnswerDrop(*e); }
 
 void TForm1::dropEvent(QDropEvent *e)
 {
-    const std::optional<DroppedFile> dropped = FirstDroppedFile(e->mimeData());
-    if (!dropped || QApplication::activeModalWidget()) {
-        e->ignore();
+    const std::optional<DroppedFile> dropped = AnswerDrop(*e);
+    if (!dropped)
         return;
-    }
-    e->acceptProposedAction();
     // Once the drop is over: the opening's message boxes must not keep the
     // application the file came from waiting for the drop to end.
     QTimer::singleShot(0, this, [this, file = *dropped] {
@@ -670,18 +572,9 @@ void TForm1::closeEvent(QCloseEvent *e)
         e->ignore();
         return;
     }
-    // Settings never loaded in this run are not written over the file's.
-    // A file that cannot be written is reported, and the program still ends.
-    if (settingsRead_ && !settingsWritten_) {
-        settingsWritten_ = true;
-        UpdateIniFile(
-            settingsFile_.toStdString(),
-            [this](IniFile &f) {
-                WriteSettings(f, state_.settings);
-                recent_.Write(f);
-            },
-            messages_);
-    }
+    // Settings never loaded in this run are not written over the file's; a
+    // file that cannot be written is reported, and the program still ends.
+    settingsFile_.SaveAtClose(state_.settings, *recent_);
     e->accept();
 }
 

@@ -1,15 +1,15 @@
 #pragma once
-#include <array>
-#include <functional>
+#include <cstdint>
+#include <optional>
 #include <string>
 
 #include <QMainWindow>
 
+#include "chart/geometry.h"
 #include "presentation/number_format.h"
-#include "program_state.h"
-#include "storage/recent_documents.h"
 #include "ui/chart_printer.h"
 #include "ui/file_chooser.h"
+#include "ui/recent_documents_menu.h"
 
 class QAction;
 class QLabel;
@@ -18,6 +18,8 @@ class QStatusBar;
 
 namespace brumelle {
 
+struct ProgramState;
+class BrumelleIni;
 class Calculations;
 class Clipboard;
 class FileChooser;
@@ -47,15 +49,15 @@ private:
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    // What the main window talks to: the user's boxes and dialogs, and the
-    // automatic settings file it reads at its first activation and writes at close.
+    // What the main window talks to: the user's boxes and dialogs.
     struct Ports {
         Messages &messages;
         Clipboard &clipboard;
         ChartPrinter &printer;
         FileChooser &files;
     };
-    TForm1(ProgramState &state, Calculations &calculations, Ports ports, QString settingsFile,
+    // `settingsFile` is read at the window's first activation and written at its close.
+    TForm1(ProgramState &state, Calculations &calculations, Ports ports, BrumelleIni &settingsFile,
            QWidget *parent = nullptr);
 
     // Geometry of the plot for the current client area.
@@ -73,9 +75,7 @@ public:
     ChartArea *Chart() const { return chart_; }
     // The windows the menus show, created after this one.
     void SetWindows(ProgramWindows *windows) { windows_ = windows; }
-    const QString &SettingsFile() const { return settingsFile_; }
-    // False until Brumelle.ini is read, and all the run when it is too large to be: it is not written then.
-    bool SettingsRead() const { return settingsRead_; }
+    const QString &SettingsFile() const;
 
     // Menu items, named as the program names them.
     QAction *M_ouvrir = nullptr;
@@ -97,7 +97,7 @@ public:
     QAction *M_aide = nullptr;
     QAction *M_apropos = nullptr;
     // The last documents, above "&Quitter"; hidden while the list is shorter.
-    std::array<QAction *, RecentDocuments::kMax> M_recents{};
+    RecentDocumentsMenu::Items M_recents{};
 
     // Event handlers.
     void FormActivate();
@@ -144,7 +144,7 @@ public:
     bool Modified() const { return modified_; }
     // The desktop ends the session: closed without a question, settings written.
     void EndSession();
-    const RecentDocuments &Recent() const { return recent_; }
+    const RecentDocuments &Recent() const { return recent_->List(); }
     // Another start of the program asked for this window: shown normally
     // (restored when minimised), raised and activated, with the modal window
     // in use on top of it.
@@ -155,7 +155,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
     // A dropped "*.brm" opens as "Ouvrir..." opens one, a "*.pfs" as
     // "Ouvrir préférences..." does; of several files, the first of either
-    // kind. A drop with neither is refused (the drag shows it).
+    // kind (AnswerDrop). A drop with neither is refused (the drag shows it).
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
@@ -186,10 +186,6 @@ private:
     void PreferencesOpened(uint32_t patmBeforePa);
     // The open and save dialogs, the save dialogs starting beside the study's file.
     FileRequest Request(FileRequest::Mode mode, FileRequest::Type type) const;
-    void buildRecentItems();
-    // A document opened or saved goes to the top of the list.
-    void RememberDocument(const std::string &path);
-    void ShowRecentDocuments();
 
     ProgramState &state_;
     Calculations &calculations_;
@@ -197,12 +193,10 @@ private:
     Clipboard &clipboard_;
     ChartPrinter &printer_;
     FileChooser &files_;
-    QString settingsFile_;
+    BrumelleIni &settingsFile_;
     QString documentPath_; // the document last read or written, which the calculation note names
     bool modified_ = false;
     bool endingSession_ = false;
-    bool settingsRead_ = false;    // Brumelle.ini is written back only once read
-    bool settingsWritten_ = false; // and only once, however the window closes
     NumberSeparators separators_;
     ChartArea *chart_ = nullptr;
     QLabel *status_ = nullptr;
@@ -210,9 +204,8 @@ private:
     bool activated_ = false;
     ProgramWindows *windows_ = nullptr;
     QMenu *fichier_ = nullptr;
-    QAction *recentsEnd_ = nullptr; // the separator under the list
-    // Read with the settings, written with them at close.
-    RecentDocuments recent_;
+    // Read with the settings, written with them at close; built with the menus.
+    std::optional<RecentDocumentsMenu> recent_;
 };
 
 } // namespace brumelle

@@ -16,7 +16,7 @@ ChartGeometry ChartGeometry::ForPlot(int32_t plotWidth, int32_t plotHeight, cons
 ChartGeometry ChartGeometry::ForClient(int32_t clientWidth, int32_t clientHeight, int32_t statusBarHeight,
                                        const ChartSettings &s)
 {
-    return ForPlot(clientWidth - 70, clientHeight - statusBarHeight - 40, s);
+    return ForPlot(clientWidth - kClientMarginWidth, clientHeight - statusBarHeight - kClientMarginHeight, s);
 }
 
 ChartGeometry ChartGeometry::AtRatio(long double ratio) const

@@ -15,6 +15,13 @@ public:
 
 constexpr long double kMaxPixel = 16777216.0L; // 2^24
 
+// The client area is the plot and these pixels around it: the margin of 20
+// left of and above the plot, and room for the axes' labels right of it (50)
+// and below it (20). Every image of the chart, on screen or in a file, has
+// this size.
+constexpr int32_t kClientMarginWidth = 70;
+constexpr int32_t kClientMarginHeight = 40;
+
 // Plot area and the property-to-pixel mapping. The plot's left edge is at
 // x = 20, its top at y = 20; the humidity-ratio axis at x = PlotWidth + 20
 // and the dry-bulb axis at y = PlotHeight + 20.
