@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "model/fault.h"
 
 namespace brumelle {
 
@@ -14,21 +13,12 @@ CalculationBase::CalculationBase(CalculationContext context, Messages &messages,
         repaint_ = [] {};
 }
 
-bool CalculationBase::Guarded(const std::function<void()> &body, const std::function<void()> &emptyResults)
+void CalculationBase::ShowStop(const StopRun &stop)
 {
-    try {
-        body();
-        return true;
-    } catch (const StopRun &stop) {
-        if (stop.plainBox)
-            messages_.message(stop.message);
-        else
-            messages_.information(stop.message);
-    } catch (const ComputeFault &) {
-        messages_.information(kCannotCompute);
-    }
-    emptyResults();
-    return false;
+    if (stop.plainBox)
+        messages_.message(stop.message);
+    else
+        messages_.information(stop.message);
 }
 
 } // namespace brumelle

@@ -8,6 +8,7 @@
 
 #include "calculators/calculation_context.h"
 #include "calculators/calculation_steps.h"
+#include "model/fault.h"
 #include "presentation/messages.h"
 #include "presentation/number_format.h"
 
@@ -30,7 +31,21 @@ protected:
     // Runs a calculation's body. A failed check (StopRun) shows its message
     // (in a plain box when it says so), a fault shows kCannotCompute, and
     // `emptyResults` then empties what the run had written; false then.
-    bool Guarded(const std::function<void()> &body, const std::function<void()> &emptyResults);
+    // A template: a stopped run unwinds through no more frames than its body's.
+    template <class Body, class EmptyResults> bool Guarded(Body &&body, EmptyResults &&emptyResults)
+    {
+        try {
+            body();
+            return true;
+        } catch (const StopRun &stop) {
+            ShowStop(stop);
+        } catch (const ComputeFault &) {
+            messages_.information(kCannotCompute);
+        }
+        emptyResults();
+        return false;
+    }
+    void ShowStop(const StopRun &stop);
 
     CalculationContext ctx_;
     KeptMessages messages_;

@@ -112,17 +112,17 @@ public:
     void ConvertAirflow();
 
 private:
-    // One treatment (treatment_run.cpp): the pressure read, then `body`
-    // computes its result in the working point at that pressure; the result
+    // One treatment (treatment_run.h): the pressure read, then `body`
+    // (MoistAirState &p, uint32_t patmPa, Result &r) computes its result in
+    // the working point at that pressure; the result
     // is kept and shown (`show`) when it completes. A check that fails
     // (StopRun) or a fault shows its message, forgets the result and empties
     // the grid and the result boxes; otherwise a ticked "dessiner" box asks
     // for a repaint.
-    template <class Result>
+    template <class Result, class Body, class ShowResult>
     void Treat(RecordedRun &run, std::optional<Result> &kept, ResultGrid &grid,
-               std::initializer_list<std::string *> resultBoxes, bool DrawingFlags::*drawn,
-               const std::function<void(MoistAirState &p, uint32_t patmPa, Result &r)> &body,
-               const std::function<void(const Result &r)> &show);
+               std::initializer_list<std::string *> resultBoxes, bool DrawingFlags::*drawn, Body &&body,
+               ShowResult &&show);
     // A point typed as its dry bulb and relative humidity: checked against
     // the chart's ranges, computed in p, and returned as it is shown.
     MoistAirState TypedPoint(MoistAirState &p, uint32_t patmPa, const std::string &tsText, const std::string &hrText,

@@ -7,11 +7,10 @@
 
 namespace brumelle {
 
-template <class Result>
+template <class Result, class Body, class ShowResult>
 void Evolutions::Treat(RecordedRun &run, std::optional<Result> &kept, ResultGrid &grid,
-                       std::initializer_list<std::string *> resultBoxes, bool DrawingFlags::*drawn,
-                       const std::function<void(MoistAirState &p, uint32_t patmPa, Result &r)> &body,
-                       const std::function<void(const Result &r)> &show)
+                       std::initializer_list<std::string *> resultBoxes, bool DrawingFlags::*drawn, Body &&body,
+                       ShowResult &&show)
 {
     if (!ReadPressure()) {
         run.Abandoned(); // the grid and the kept result stay as they were

@@ -26,7 +26,9 @@ public:
     CellKind Kind(int col, int row) const { return cells_[index(col, row)].kind; }
     void SetCell(int col, int row, const std::string &text, CellKind kind = CellKind::Text)
     {
-        cells_[index(col, row)] = {text, kind};
+        Entry &cell = cells_[index(col, row)];
+        cell.text = text; // into the cell's own storage: grids are rewritten at every run
+        cell.kind = kind;
     }
 
     // Changes the number of columns: the cells of the columns kept stay as

@@ -18,14 +18,24 @@ const char *Checked(const AhuData &a, const char *group)
 
 std::vector<CaptionedText> CurrentInputs(const AhuData &a)
 {
+    // The captions on one line, made once: every run of the sizing keeps its inputs.
+    static const std::vector<std::string> captions = [] {
+        std::vector<std::string> c;
+        for (const AhuTextBox &box : AhuTextBoxes())
+            c.push_back(OneLine(box.label));
+        return c;
+    }();
     std::vector<CaptionedText> inputs;
+    inputs.reserve(AhuTextBoxes().size() + 2);
+    size_t i = 0;
     for (const AhuTextBox &box : AhuTextBoxes()) {
+        const std::string &caption = captions[i++];
         // The minimum fresh air and the exchanger's efficiency only where the
         // fresh-air choice makes the sizing read them.
         if ((box.field == &AhuData::E_QM_AN && !a.R_melange) ||
             (box.field == &AhuData::E_eff_echangeur && !a.R_Echange_plaques))
             continue;
-        inputs.push_back({OneLine(box.label), a.*box.field});
+        inputs.push_back({caption, a.*box.field});
     }
     for (const char *group : {"Humidificateur", "Air neuf"})
         if (const char *checked = Checked(a, group))

@@ -66,6 +66,7 @@ void AhuSizing::SizeAhu()
         return;
     }
     d_.points.clear();
+    d_.points.reserve(8); // the most a run writes
     d_.equipment.clear();
     const bool completed = Guarded([this] { Run(); },
                                    [this] {
