@@ -88,10 +88,14 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b)
 }
 
 // A header line's fields, in UTF-8, trimmed and unquoted. A comma between
-// double quotes belongs to its field.
+// double quotes belongs to its field. Control characters (a lone CR, NUL)
+// become blanks: a text shown on one line must stay on one line.
 std::vector<std::string> HeaderFields(std::string_view line)
 {
-    const std::string raw(line);
+    std::string raw(line);
+    for (char &c : raw)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = ' ';
     const std::string text = IsValidUtf8(raw) ? raw : Cp1252ToUtf8(raw);
     std::vector<std::string> fields;
     size_t start = 0;
