@@ -10,12 +10,18 @@ namespace {
 
 bool InSpan(int v, int from, int to) { return from <= to ? v >= from && v <= to : v >= from || v <= to; }
 
+// floor(v) within ±kCellBound. The x87 floor changes the rounding mode twice
+// per call, which made it most of the counting's time; truncating the
+// nearest double, then stepping down when that lands above v, is exact.
 std::optional<int32_t> CellBound(long double v)
 {
     if (!std::isfinite(v))
         return std::nullopt;
-    return static_cast<int32_t>(std::clamp(std::floor(v), -static_cast<long double>(kCellBound),
-                                           static_cast<long double>(kCellBound)));
+    v = std::clamp(v, -static_cast<long double>(kCellBound), static_cast<long double>(kCellBound));
+    auto i = static_cast<int64_t>(static_cast<double>(v));
+    if (static_cast<long double>(i) > v)
+        --i;
+    return static_cast<int32_t>(i);
 }
 
 // A cell's two lower bounds in one key that sorts by TS, then R.
