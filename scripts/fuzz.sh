@@ -24,6 +24,7 @@ fuzz_ini 4096 10 ini
 fuzz_document 4096 30 document
 fuzz_preferences 4096 20 preferences
 fuzz_readout 64 10 -
+fuzz_weather 4096 10 weather
 "
 
 failed=""

@@ -1,0 +1,18 @@
+#pragma once
+// The colours of the hour cells: viridis, a perceptually uniform sequential
+// scale (van der Walt and Smith, 2015), dark for the fewest hours, bright
+// for the most.
+#include <cstdint>
+
+namespace brumelle {
+
+// The scale at t from 0 (dark end) to 1 (bright end), interpolated linearly
+// between its 256 published anchors; t is clamped, NaN gives the dark end. An
+// RGB integer with red in the low byte, the program's colours.
+int32_t ViridisColour(long double t);
+
+// The colour of a cell of `hours` on a chart whose cells hold from
+// fewestHours to mostHours: the dark end when they are all alike.
+int32_t HourCellColour(int32_t hours, int32_t fewestHours, int32_t mostHours);
+
+} // namespace brumelle
