@@ -36,6 +36,8 @@ void Calculations::RerunAfterOpening()
 
 void Calculations::RerunAfterPressureChange()
 {
+    // The climate's hours without a station pressure are at the chart's.
+    state_.climate.UseChartPressure(state_.settings.Patm);
     const EvolutionData &d = state_.evolutions;
     if (HasResult(d.grille_BC))
         evolutions_.Heating();

@@ -33,9 +33,10 @@ public:
     // dry bulb is given, then mixing, heating coil, cooling coil, washer,
     // steam humidifier and the AHU sizing.
     void RerunAfterOpening();
-    // After the pressure changed: each calculation whose grid holds a result
-    // (cell (1, 1) not empty), heating coil, cooling coil, washer, steam
-    // humidifier, single point, mixing, then the AHU sizing.
+    // After the pressure changed: the climate's hours without a station
+    // pressure, then each calculation whose grid holds a result (cell (1, 1)
+    // not empty), heating coil, cooling coil, washer, steam humidifier,
+    // single point, mixing, then the AHU sizing.
     void RerunAfterPressureChange();
     // The options dialog's "Ok" with the pressure typed in its box: read by
     // the box's rule for typed text; when it differs from the pressure in use

@@ -6,6 +6,7 @@
 #include "presentation/drawing_flags.h"
 #include "presentation/pressure_box.h"
 #include "sizing/ahu_sizing.h"
+#include "weather/climate.h"
 
 namespace brumelle {
 
@@ -28,6 +29,8 @@ struct ProgramState {
     EvolutionData evolutions;
     // Boxes, radio buttons, result grid and modes of the sizing wizard.
     AhuData ahu;
+    // The site's climate: its weather file, the hours shown and their cells.
+    Climate climate;
 };
 
 // Switches RepaintOnFlagChange off for a scope and back on at its end, even

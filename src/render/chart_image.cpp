@@ -18,11 +18,11 @@ namespace {
 constexpr int kDotsPerMeter96 = 3780; // 96 dpi
 
 void paintInto(QPainter &painter, qreal ratio, const ChartSettings &settings, int plotWidth, int plotHeight,
-               const std::function<void(Canvas &)> &overlay)
+               const std::function<void(Canvas &)> &overlay, const ClimateLayer &climate)
 {
     MoistAirState scratch;
     PaintChartAt(painter, ratio, kChartDpi, settings, ChartGeometry::ForPlot(plotWidth, plotHeight, settings),
-                 scratch, ZoomState{}, overlay);
+                 scratch, ZoomState{}, overlay, climate);
 }
 
 } // namespace
@@ -45,15 +45,15 @@ qreal SurfaceRatio(const QPainter &painter)
 
 void PaintChartAt(QPainter &painter, qreal ratio, qreal fontDpi, const ChartSettings &settings,
                   const ChartGeometry &client, MoistAirState &scratch, const ZoomState &zoom,
-                  const std::function<void(Canvas &)> &overlay)
+                  const std::function<void(Canvas &)> &overlay, const ClimateLayer &climate)
 {
     QPainterCanvas canvas(painter);
     if (ratio == 1) {
-        PaintChart(canvas, settings, client, scratch, zoom, overlay);
+        PaintChart(canvas, settings, client, scratch, zoom, overlay, climate);
         return;
     }
     canvas.SetSurfaceRatio(ratio, fontDpi);
-    PaintChartLines(canvas, settings, client.AtRatio(ratio), scratch);
+    PaintChartLines(canvas, settings, client.AtRatio(ratio), scratch, climate);
     canvas.SetSurfaceRatio(1, fontDpi);
     PaintChartOverlays(canvas, zoom, overlay);
 }
@@ -69,18 +69,18 @@ QRectF MapClientOnto(QPainter &painter, QSize client, const QRectF &target)
 }
 
 QImage RenderChartImage(const ChartSettings &settings, int plotWidth, int plotHeight,
-                        const std::function<void(Canvas &)> &overlay, qreal ratio)
+                        const std::function<void(Canvas &)> &overlay, qreal ratio, const ClimateLayer &climate)
 {
     QImage image = NewChartImage(plotWidth + kClientMarginWidth, plotHeight + kClientMarginHeight, ratio);
     if (image.isNull())
         return image; // the memory refused
     QPainter painter(&image);
-    paintInto(painter, ratio, settings, plotWidth, plotHeight, overlay);
+    paintInto(painter, ratio, settings, plotWidth, plotHeight, overlay, climate);
     return image;
 }
 
 QByteArray ChartFileBytes(const std::string &path, const ChartSettings &settings, int plotWidth, int plotHeight,
-                          const std::function<void(Canvas &)> &overlay, qreal ratio)
+                          const std::function<void(Canvas &)> &overlay, qreal ratio, const ClimateLayer &climate)
 {
     const int w = ScaledLength(plotWidth + kClientMarginWidth, ratio),
               h = ScaledLength(plotHeight + kClientMarginHeight, ratio);
@@ -88,7 +88,7 @@ QByteArray ChartFileBytes(const std::string &path, const ChartSettings &settings
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     if (lower.endsWith(QLatin1String(".png"))) {
-        QImage image = RenderChartImage(settings, plotWidth, plotHeight, overlay, ratio);
+        QImage image = RenderChartImage(settings, plotWidth, plotHeight, overlay, ratio, climate);
         // As many pixels to the inch as the image is finer: the same size on paper.
         image.setDotsPerMeterX(qRound(kDotsPerMeter96 * ratio));
         image.setDotsPerMeterY(qRound(kDotsPerMeter96 * ratio));
@@ -102,7 +102,7 @@ QByteArray ChartFileBytes(const std::string &path, const ChartSettings &settings
             return false;
         if (ratio != 1)
             painter.scale(ratio, ratio);
-        paintInto(painter, ratio, settings, plotWidth, plotHeight, overlay);
+        paintInto(painter, ratio, settings, plotWidth, plotHeight, overlay, climate);
         return painter.end();
     };
     if (lower.endsWith(QLatin1String(".svg"))) {

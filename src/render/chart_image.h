@@ -37,7 +37,7 @@ qreal SurfaceRatio(const QPainter &painter);
 // resolution at which client pixels measure the label font.
 void PaintChartAt(QPainter &painter, qreal ratio, qreal fontDpi, const ChartSettings &settings,
                   const ChartGeometry &client, MoistAirState &scratch, const ZoomState &zoom,
-                  const std::function<void(Canvas &)> &overlay = {});
+                  const std::function<void(Canvas &)> &overlay = {}, const ClimateLayer &climate = {});
 
 // Maps `client` pixels onto the largest rectangle of `target` (in the
 // painter's device coordinates) with their proportions, at its top-left
@@ -48,12 +48,14 @@ QRectF MapClientOnto(QPainter &painter, QSize client, const QRectF &target);
 // image of (plotWidth + kClientMarginWidth) × (plotHeight + kClientMarginHeight)
 // client pixels at 96 dpi, of `ratio` image pixels each.
 QImage RenderChartImage(const ChartSettings &settings, int plotWidth, int plotHeight,
-                        const std::function<void(Canvas &)> &overlay = {}, qreal ratio = 1);
+                        const std::function<void(Canvas &)> &overlay = {}, qreal ratio = 1,
+                        const ClimateLayer &climate = {});
 
 // The same drawing as the bytes of a file whose name ends in .png, .svg or
 // .pdf, `ratio` times as many pixels (or units) across and down. Empty when
 // it cannot be drawn (the memory refused, another ending).
 QByteArray ChartFileBytes(const std::string &path, const ChartSettings &settings, int plotWidth, int plotHeight,
-                          const std::function<void(Canvas &)> &overlay = {}, qreal ratio = 1);
+                          const std::function<void(Canvas &)> &overlay = {}, qreal ratio = 1,
+                        const ClimateLayer &climate = {});
 
 } // namespace brumelle

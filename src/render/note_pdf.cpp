@@ -256,7 +256,8 @@ Block HeadingBlock(const CalculationNote &note, qreal width, QPaintDevice *devic
     return b;
 }
 
-Block ChartBlock(const ChartSettings &settings, const OverlayInput &overlay, qreal width)
+Block ChartBlock(const ChartSettings &settings, const OverlayInput &overlay, const ClimateLayer &climate,
+                 qreal width)
 {
     const int w = kNotePlotWidth + kClientMarginWidth,
               h = kNotePlotHeight + kClientMarginHeight; // as the program's chart image
@@ -272,7 +273,7 @@ Block ChartBlock(const ChartSettings &settings, const OverlayInput &overlay, qre
         const ChartGeometry g = ChartGeometry::ForPlot(kNotePlotWidth, kNotePlotHeight, settings);
         // In client pixels, as the note has always drawn it: the page keeps them as vectors.
         PaintChartAt(p, 1, kDpi, settings, g, scratch, ZoomState{},
-                     [&](Canvas &c) { DrawEvolutionOverlay(c, g, overlay, settings.Fenetre.Couleur); });
+                     [&](Canvas &c) { DrawEvolutionOverlay(c, g, overlay, settings.Fenetre.Couleur); }, climate);
         p.restore();
     };
     return b;
@@ -340,7 +341,7 @@ Block SectionBlock(const NoteSection &s, qreal width, QPaintDevice *device)
 } // namespace
 
 QByteArray CalculationNotePdf(const CalculationNote &note, const ChartSettings &settings,
-                              const OverlayInput &overlay)
+                              const OverlayInput &overlay, const ClimateLayer &climate)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -357,7 +358,7 @@ QByteArray CalculationNotePdf(const CalculationNote &note, const ChartSettings &
 
         std::vector<Block> blocks;
         blocks.push_back(HeadingBlock(note, width, &pdf));
-        blocks.push_back(ChartBlock(settings, overlay, width));
+        blocks.push_back(ChartBlock(settings, overlay, climate, width));
         for (const NoteSection &s : note.sections)
             blocks.push_back(SectionBlock(s, width, &pdf));
 

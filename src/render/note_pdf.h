@@ -4,6 +4,7 @@
 #include <QByteArray>
 
 #include "chart/chart_settings.h"
+#include "chart/climate_layer.h"
 #include "chart/overlay.h"
 #include "note/calculation_note.h"
 
@@ -21,6 +22,6 @@ constexpr int kNotePlotWidth = 900, kNotePlotHeight = 668;
 // real text in embedded fonts, pages numbered. Empty when it cannot be drawn.
 // Its callers write it as every other file is written.
 QByteArray CalculationNotePdf(const CalculationNote &note, const ChartSettings &settings,
-                              const OverlayInput &overlay);
+                              const OverlayInput &overlay, const ClimateLayer &climate = {});
 
 } // namespace brumelle

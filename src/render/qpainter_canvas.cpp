@@ -178,4 +178,10 @@ void QPainterCanvas::Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
     p_.setBrush(Qt::NoBrush);
 }
 
+void QPainterCanvas::FillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t color)
+{
+    Flush();
+    p_.fillRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)), ToQColor(color));
+}
+
 } // namespace brumelle

@@ -56,6 +56,7 @@ public:
     void TextOut(int32_t x, int32_t y, const std::string &text) override;
     void Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
     void Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
+    void FillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t color) override;
 
 private:
     void applyPen();

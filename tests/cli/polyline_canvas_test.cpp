@@ -48,6 +48,10 @@ public:
     void TextOut(int32_t x, int32_t y, const std::string &t) override { inner_.TextOut(x, y, t); }
     void Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override { inner_.Ellipse(x1, y1, x2, y2); }
     void Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override { inner_.Rectangle(x1, y1, x2, y2); }
+    void FillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t c) override
+    {
+        inner_.FillRect(x1, y1, x2, y2, c);
+    }
 
 private:
     QPainter &p_;

@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "model/moist_air.h"
-#include "model/pressure.h"
+#include "model/standard_atmosphere.h"
 #include "weather/epw.h"
 #include "weather/hour_cells.h"
 #include "weather/hour_colours.h"

@@ -9,7 +9,7 @@ namespace brumelle::test {
 // Records every canvas call, with the pen and brush in force, for assertions
 // on coordinates and label texts.
 struct CanvasOp {
-    enum Kind { Move, Line, Text, Ellipse, Rect, Fill } kind;
+    enum Kind { Move, Line, Text, Ellipse, Rect, Fill, FilledRect } kind;
     int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0; // Line: from (x1,y1) to (x2,y2)
     std::string text;
     int32_t penColor = 0, brushColor = 0, fontColor = 0;
@@ -53,6 +53,12 @@ public:
     void TextOut(int32_t x, int32_t y, const std::string &t) override { push(make(CanvasOp::Text, x, y, x, y, t)); }
     void Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override { push(make(CanvasOp::Ellipse, x1, y1, x2, y2)); }
     void Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override { push(make(CanvasOp::Rect, x1, y1, x2, y2)); }
+    void FillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t c) override
+    {
+        CanvasOp op = make(CanvasOp::FilledRect, x1, y1, x2, y2);
+        push(op);
+        ops.back().brushColor = c; // the fill's own colour
+    }
 
     std::vector<CanvasOp> of(CanvasOp::Kind k) const
     {
@@ -112,6 +118,7 @@ public:
     void TextOut(int32_t, int32_t, const std::string &) override {}
     void Ellipse(int32_t, int32_t, int32_t, int32_t) override {}
     void Rectangle(int32_t, int32_t, int32_t, int32_t) override {}
+    void FillRect(int32_t, int32_t, int32_t, int32_t, int32_t) override {}
 };
 
 } // namespace brumelle::test

@@ -27,6 +27,9 @@ public:
     // Outline with the pen, filled with the brush (unless clear).
     virtual void Ellipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2) = 0;
     virtual void Rectangle(int32_t x1, int32_t y1, int32_t x2, int32_t y2) = 0;
+    // The pixels from (x1, y1) up to, not including, (x2, y2) filled with a
+    // colour, without an outline; pen and brush stay as they are.
+    virtual void FillRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t color) = 0;
 };
 
 } // namespace brumelle

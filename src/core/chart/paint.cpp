@@ -591,10 +591,12 @@ void ChartPainter::DrawVolumeLines()
 }
 
 void PaintChartLines(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
-                     MoistAirState &scratch)
+                     MoistAirState &scratch, const ClimateLayer &climate)
 {
     canvas.SetPenStyle(PenStyle::Solid);
     canvas.FillBackground(settings.Fenetre.Couleur);
+    if (climate.hours)
+        DrawHourCells(canvas, geometry, *climate.hours);
 
     ChartPainter painter(canvas, settings, geometry, scratch);
     painter.DrawHumidityRatioLines();
@@ -614,6 +616,8 @@ void PaintChartLines(Canvas &canvas, const ChartSettings &settings, const ChartG
         canvas.SetPenStyle(PenStyle::Solid);
         Line(canvas, width + margin, height + margin, width + margin, margin);
     }
+    if (climate.hours)
+        DrawHourLegend(canvas, geometry, *climate.hours);
 }
 
 void PaintChartOverlays(Canvas &canvas, const ZoomState &zoom, const std::function<void(Canvas &)> &overlay)
@@ -631,9 +635,10 @@ void PaintChartOverlays(Canvas &canvas, const ZoomState &zoom, const std::functi
 }
 
 void PaintChart(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
-                MoistAirState &scratch, const ZoomState &zoom, const std::function<void(Canvas &)> &overlay)
+                MoistAirState &scratch, const ZoomState &zoom, const std::function<void(Canvas &)> &overlay,
+                const ClimateLayer &climate)
 {
-    PaintChartLines(canvas, settings, geometry, scratch);
+    PaintChartLines(canvas, settings, geometry, scratch, climate);
     PaintChartOverlays(canvas, zoom, overlay);
 }
 

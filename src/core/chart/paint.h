@@ -4,6 +4,7 @@
 
 #include "chart/canvas.h"
 #include "chart/chart_settings.h"
+#include "chart/climate_layer.h"
 #include "chart/geometry.h"
 #include "chart/saturation_rows.h"
 #include "chart/zoom.h"
@@ -53,12 +54,13 @@ private:
 // Families stepping through more values than this draw nothing in that paint.
 constexpr int64_t kMaxFamilyValues = 10000;
 
-// The chart itself: the background, the families in the order R, TH, TR, HR,
-// TS, H, V, then the two axes, in the pixels of `geometry`: the client's, or
-// a finer surface's (ChartGeometry::AtRatio). A plot that cannot be drawn
-// gets the background and nothing else from the families.
+// The chart itself: the background, a climate's hours, the families in the
+// order R, TH, TR, HR, TS, H, V, then the two axes and the hours' legend, in
+// the pixels of `geometry`: the client's, or a finer surface's
+// (ChartGeometry::AtRatio). A plot that cannot be drawn gets the background
+// and nothing else from the families.
 void PaintChartLines(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
-                     MoistAirState &scratch);
+                     MoistAirState &scratch, const ClimateLayer &climate = {});
 
 // What is drawn over the chart in client pixels: the zoom rectangle while one
 // is dragged, then the overlay.
@@ -66,7 +68,7 @@ void PaintChartOverlays(Canvas &canvas, const ZoomState &zoom, const std::functi
 
 // The whole paint in client pixels: the chart, then what is drawn over it.
 void PaintChart(Canvas &canvas, const ChartSettings &settings, const ChartGeometry &geometry,
-                MoistAirState &scratch, const ZoomState &zoom,
-                const std::function<void(Canvas &)> &overlay = {});
+                MoistAirState &scratch, const ZoomState &zoom, const std::function<void(Canvas &)> &overlay = {},
+                const ClimateLayer &climate = {});
 
 } // namespace brumelle

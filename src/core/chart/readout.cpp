@@ -5,7 +5,7 @@
 namespace brumelle {
 
 std::string CursorReadout(const ChartSettings &settings, const ChartGeometry &geometry, int32_t x, int32_t y,
-                          MoistAirState &scratch, const NumberSeparators &sep)
+                          MoistAirState &scratch, const NumberSeparators &sep, const HourCells *hours)
 {
     if (!geometry.Drawable())
         return {};
@@ -49,6 +49,8 @@ std::string CursorReadout(const ChartSettings &settings, const ChartGeometry &ge
         AppendFixed(text, f.value, f.decimals, sep);
         text += f.unit;
     }
+    if (const int32_t count = hours ? hours->HoursAt(m.TS, m.R) : 0; count > 0)
+        text += "     Météo : " + std::to_string(count) + " h";
     return text;
 }
 

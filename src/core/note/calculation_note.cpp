@@ -90,4 +90,36 @@ CalculationNote BuildCalculationNote(const EvolutionData &evolutions, const AhuD
     return note;
 }
 
+std::string PlaceName(const EpwLocation &l)
+{
+    std::string name;
+    for (const std::string *part : {&l.city, &l.state, &l.country}) {
+        if (part->empty())
+            continue;
+        if (!name.empty())
+            name += ", ";
+        name += *part;
+    }
+    return name;
+}
+
+void AddClimateSection(CalculationNote &note, const Climate &climate, const DisplayedRanges &ranges)
+{
+    if (!climate.Loaded())
+        return;
+    NoteSection s;
+    s.title = "Climat";
+    s.inputs = {
+        {"Lieu", PlaceName(climate.year->location)},
+        {"Fichier météo", std::filesystem::path(climate.path).filename().string()},
+        {"Mois", SpanText(climate.filter.monthFrom, climate.filter.monthTo)},
+        {"Heures", SpanText(climate.filter.hourFrom, climate.filter.hourTo)},
+    };
+    s.results = {
+        {"Heures retenues", std::to_string(climate.cells.retained)},
+        {"Heures hors diagramme", std::to_string(climate.Outside(ranges))},
+    };
+    note.sections.insert(note.sections.begin(), std::move(s));
+}
+
 } // namespace brumelle

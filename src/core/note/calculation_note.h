@@ -9,6 +9,7 @@
 #include "calculators/evolutions.h"
 #include "calculators/last_run.h"
 #include "sizing/ahu_sizing.h"
+#include "weather/climate.h"
 
 namespace brumelle {
 
@@ -56,5 +57,13 @@ std::string FrenchDate(int year, int month, int day);
 // aside by "Nouveau") is left out.
 CalculationNote BuildCalculationNote(const EvolutionData &evolutions, const AhuData &ahu, uint32_t patmPa,
                                      const NoteStamp &stamp);
+
+// The section "Climat", first after the chart, when the study has a weather
+// file: where, which months and hours are retained, how many hours and how
+// many of them lie outside the chart's displayed ranges.
+void AddClimateSection(CalculationNote &note, const Climate &climate, const DisplayedRanges &ranges);
+
+// A location as its parts joined by ", " (city, state, country), empty parts left out.
+std::string PlaceName(const EpwLocation &location);
 
 } // namespace brumelle

@@ -3,6 +3,8 @@
 #include "calculators/evolution_boxes.h"
 #include "presentation/point_rows.h"
 #include "sizing/ahu_boxes.h"
+#include "storage/ini_integer.h"
+#include "storage/recent_documents.h"
 
 namespace brumelle {
 
@@ -11,6 +13,35 @@ namespace {
 constexpr const char *kGeneral = "General";
 constexpr const char *kPointSection = "Un point";
 constexpr const char *kDrawn = "dessin";
+constexpr const char *kClimateSection = "Meteo";
+
+// The section "Meteo": the file percent-encoded, as the recent documents are,
+// so that every byte of its name comes back.
+struct ClimateKey {
+    const char *key;
+    int HourFilter::*field;
+    int lowest, highest;
+};
+const ClimateKey kClimateKeys[] = {
+    {"Mois_debut", &HourFilter::monthFrom, 1, 12},
+    {"Mois_fin", &HourFilter::monthTo, 1, 12},
+    {"Heure_debut", &HourFilter::hourFrom, 1, 24},
+    {"Heure_fin", &HourFilter::hourTo, 1, 24},
+};
+
+void WriteClimate(IniFile &f, const Climate &c)
+{
+    if (!c.Loaded()) {
+        // A study without a weather file must not reopen with the one the file last named.
+        if (f.ValueExists(kClimateSection, "Fichier"))
+            f.WriteString(kClimateSection, "Fichier", "");
+        return;
+    }
+    f.WriteString(kClimateSection, "Fichier", PercentEncode(c.path));
+    for (const ClimateKey &k : kClimateKeys)
+        f.WriteString(kClimateSection, k.key, std::to_string(c.filter.*k.field));
+    f.WriteBool(kClimateSection, "Montrer", c.shown);
+}
 
 void ReadAhuInputs(const IniFile &f, AhuData &d, DrawingFlags &flags)
 {
@@ -64,7 +95,25 @@ void ReadDocumentInputs(const IniFile &f, EvolutionData &d, AhuData &ahu, Drawin
     ReadAhuInputs(f, ahu, flags);
 }
 
-void WriteDocument(IniFile &f, uint32_t patmPa, const EvolutionData &d, const AhuData &ahu, const DrawingFlags &flags)
+std::optional<DocumentClimate> ReadDocumentClimate(const IniFile &f)
+{
+    DocumentClimate c;
+    c.path = PercentDecode(f.ReadString(kClimateSection, "Fichier", ""));
+    if (c.path.empty())
+        return std::nullopt;
+    // A value that is not one of the span's gives the span's end.
+    for (const ClimateKey &k : kClimateKeys) {
+        long long v = 0;
+        const bool read = ParseIniInteger(f.ReadString(kClimateSection, k.key, ""), v);
+        const bool from = k.field == &HourFilter::monthFrom || k.field == &HourFilter::hourFrom;
+        c.filter.*k.field = read && v >= k.lowest && v <= k.highest ? static_cast<int>(v) : from ? k.lowest : k.highest;
+    }
+    c.shown = f.ReadBool(kClimateSection, "Montrer", true);
+    return c;
+}
+
+void WriteDocument(IniFile &f, uint32_t patmPa, const EvolutionData &d, const AhuData &ahu, const DrawingFlags &flags,
+                   const Climate &climate)
 {
     f.WriteBool(kGeneral, "bon_fichier", true);
     f.WriteString(kGeneral, "P", std::to_string(patmPa));
@@ -80,6 +129,7 @@ void WriteDocument(IniFile &f, uint32_t patmPa, const EvolutionData &d, const Ah
         f.WriteBool(calculation.section, kDrawn, flags.*calculation.drawn);
     }
     WriteAhuInputs(f, ahu, flags);
+    WriteClimate(f, climate);
 }
 
 } // namespace brumelle

@@ -4,11 +4,13 @@
 // Opening one (re-running every calculation) and asking before one is
 // written over are the program's (document_opening.h).
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "presentation/drawing_flags.h"
 #include "storage/file_messages.h"
 #include "storage/ini_file.h"
+#include "weather/climate.h"
 
 namespace brumelle {
 
@@ -29,8 +31,20 @@ std::string DocumentPressureText(const IniFile &file);
 void ReadDocumentInputs(const IniFile &file, EvolutionData &evolutions, AhuData &ahu, DrawingFlags &flags);
 
 // Writes "General" ("bon_fichier" = 1, "P" = the pressure in use), then every
-// input of the evolutions window and of the sizing wizard, texts as shown.
+// input of the evolutions window and of the sizing wizard, texts as shown,
+// then the climate's section "Meteo" when the study has a weather file (or
+// empties its file key where the document had one).
 void WriteDocument(IniFile &file, uint32_t patmPa, const EvolutionData &evolutions, const AhuData &ahu,
-                   const DrawingFlags &flags);
+                   const DrawingFlags &flags, const Climate &climate);
+
+// The climate a document names in its section "Meteo": its weather file (in
+// the system's bytes), the months and hours retained and whether the hours
+// are shown. Nothing when it names no file.
+struct DocumentClimate {
+    std::string path;
+    HourFilter filter;
+    bool shown = true;
+};
+std::optional<DocumentClimate> ReadDocumentClimate(const IniFile &file);
 
 } // namespace brumelle

@@ -1,5 +1,6 @@
 #pragma once
 // What the file commands tell the user, word for word.
+#include <string>
 
 namespace brumelle {
 
@@ -9,5 +10,11 @@ constexpr const char *kNotADocument = "Le fichier n'est pas reconnu par le Brume
 constexpr const char *kOverwriteQuestion = "Le fichier existe déjà, souhaitez vous l'écraser ?";
 // Asked before the study in the windows is closed or replaced by another.
 constexpr const char *kModifiedQuestion = "Le document a été modifié. Voulez-vous enregistrer les modifications ?";
+
+// A document's weather file that is no longer there; the rest of the document opens.
+inline std::string WeatherFileMissing(const std::string &path)
+{
+    return "Le fichier météo " + path + " est introuvable : le document est ouvert sans son climat.";
+}
 
 } // namespace brumelle

@@ -8,7 +8,7 @@
 
 #include "model/fault.h"
 #include "model/moist_air.h"
-#include "model/pressure.h"
+#include "model/standard_atmosphere.h"
 #include "storage/text_codecs.h"
 
 namespace brumelle {
