@@ -3,6 +3,12 @@
 // client pixels, or a window of 1920 × 1080 on a screen scaled to 200 %, whose
 // chart is computed and drawn at the screen's pixels: the second must cost no
 // more than twice the first.
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <utility>
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -13,6 +19,7 @@
 #include "dense_settings.h"
 #include "render/chart_image.h"
 #include "render/qpainter_canvas.h"
+#include "weather/climate.h"
 
 namespace {
 
@@ -20,15 +27,32 @@ using namespace brumelle;
 
 // A window of width × height client pixels (its status bar 18 high) on a
 // screen of `ratio` pixels per client pixel.
-void PaintWindow(benchmark::State &state, const ChartSettings &s, int width, int height, qreal ratio)
+void PaintWindow(benchmark::State &state, const ChartSettings &s, int width, int height, qreal ratio,
+                 const ClimateLayer &climate = {})
 {
     QImage image = NewChartImage(width, height, ratio);
     const ChartGeometry g = ChartGeometry::ForClient(width, height, 18, s);
     MoistAirState scratch;
     for (auto _ : state) {
         QPainter painter(&image);
-        PaintChartAt(painter, SurfaceRatio(painter), kChartDpi, s, g, scratch, ZoomState{});
+        PaintChartAt(painter, SurfaceRatio(painter), kChartDpi, s, g, scratch, ZoomState{}, {}, climate);
     }
+}
+
+// The example year (BRUMELLE_EPW names another), every hour shown.
+const Climate &ExampleClimate()
+{
+    static const Climate climate = [] {
+        const char *named = std::getenv("BRUMELLE_EPW");
+        const std::string path = named && *named ? named : BRUMELLE_EXAMPLE_EPW;
+        std::ifstream in(path, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        Climate c;
+        if (auto year = ReadEpw(bytes, 101325))
+            c.Take(path, std::move(*year));
+        return c;
+    }();
+    return climate;
 }
 
 void BM_FullPaintDefaults(benchmark::State &state) { PaintWindow(state, ChartSettings{}, 3840, 2160, 1); }
@@ -39,6 +63,18 @@ void BM_FullPaintEveryLineLabelled(benchmark::State &state)
     PaintWindow(state, bench::DenseSettings(), 3840, 2160, 1);
 }
 BENCHMARK(BM_FullPaintEveryLineLabelled)->Unit(benchmark::kMillisecond);
+
+// The year's hours under the lines: within the 16 ms of a full paint.
+void BM_FullPaintWithTheHours(benchmark::State &state)
+{
+    const Climate &climate = ExampleClimate();
+    if (!climate.Drawn()) {
+        state.SkipWithError("no example year");
+        return;
+    }
+    PaintWindow(state, ChartSettings{}, 3840, 2160, 1, ClimateLayer{climate.Drawn()});
+}
+BENCHMARK(BM_FullPaintWithTheHours)->Unit(benchmark::kMillisecond);
 
 void BM_FullPaintDefaultsAtRatio2(benchmark::State &state) { PaintWindow(state, ChartSettings{}, 1920, 1080, 2); }
 BENCHMARK(BM_FullPaintDefaultsAtRatio2)->Unit(benchmark::kMillisecond);

@@ -19,6 +19,7 @@
 #include "ui/line_style_picker.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
+#include "ui/weather_hours_dialog.h"
 #include "ui/qt_messages.h"
 #include "ui/sizing_wizard.h"
 
@@ -68,6 +69,7 @@ BrumelleApp::BrumelleApp(Ports ports, QString settingsFile)
                                                        *ports_.clipboard, repaint, form_.get());
     sizing_ = std::make_unique<TF_dimensionnement>(state_.ahu, drawing, calculations_->sizing(), *ports_.clipboard,
                                                    repaint, form_.get());
+    weatherHours_ = std::make_unique<TF_heures_meteo>(state_.climate, state_.settings, form_.get());
     form_->SetWindows(this);
     const auto edited = [this] { form_->MarkModified(); };
     evolutions_->SetOnEdit(edited);
@@ -80,6 +82,7 @@ BrumelleApp::~BrumelleApp()
     // The dialogs are the main window's children: they go first.
     sizing_.reset();
     evolutions_.reset();
+    weatherHours_.reset();
     options_.reset();
     lines_.reset();
     form_.reset();
@@ -96,6 +99,8 @@ void BrumelleApp::ShowEvolutions() { evolutions_->exec(); }
 void BrumelleApp::ShowSizing() { sizing_->exec(); }
 
 void BrumelleApp::ShowOptions() { options_->exec(); }
+
+void BrumelleApp::ShowWeatherHours() { weatherHours_->exec(); }
 
 void BrumelleApp::ShowHelp()
 {

@@ -23,6 +23,7 @@ class SystemClipboard;
 class HelpWindow;
 class TF_calcul_un_point;
 class TF_dimensionnement;
+class TF_heures_meteo;
 class TF_lignes;
 class TForm1;
 class TPrecision;
@@ -55,6 +56,7 @@ public:
     Calculations &AllCalculations() { return *calculations_; }
     TForm1 &MainWindow() { return *form_; }
     TPrecision &Options() { return *options_; }
+    TF_heures_meteo &WeatherHours() { return *weatherHours_; }
     TF_lignes &LineStyles() { return *lines_; }
     TF_calcul_un_point &Evolutions() { return *evolutions_; }
     TF_dimensionnement &Sizing() { return *sizing_; }
@@ -62,6 +64,7 @@ public:
     void ShowEvolutions() override;
     void ShowSizing() override;
     void ShowOptions() override;
+    void ShowWeatherHours() override;
     void UntickDrawingBoxes() override;
     void ShowHelp() override;
     void ShowAbout() override;
@@ -87,6 +90,7 @@ private:
     std::unique_ptr<Calculations> calculations_;
     std::unique_ptr<TForm1> form_;
     std::unique_ptr<TPrecision> options_;
+    std::unique_ptr<TF_heures_meteo> weatherHours_;
     std::unique_ptr<TF_lignes> lines_;
     std::unique_ptr<TF_calcul_un_point> evolutions_;
     std::unique_ptr<TF_dimensionnement> sizing_;

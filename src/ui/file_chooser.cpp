@@ -14,6 +14,8 @@ QStringList FileTypeFilters()
 
 QString NoteFileFilter() { return QStringLiteral("Note de calcul (*.pdf)"); }
 
+QString WeatherFileFilter() { return QStringLiteral("Fichier météo (*.epw)"); }
+
 QString WritableProgramFolder()
 {
     const QString folder = QCoreApplication::applicationDirPath();
@@ -34,6 +36,8 @@ std::optional<QString> DialogFileChooser::Choose(const FileRequest &request)
     dialog.setOption(QFileDialog::HideNameFilterDetails); // "Brumelle", not "Brumelle (*.brm)"
     if (request.type == FileRequest::Type::Note) {
         dialog.setNameFilter(NoteFileFilter());
+    } else if (request.type == FileRequest::Type::Weather) {
+        dialog.setNameFilter(WeatherFileFilter());
     } else {
         dialog.setNameFilters(FileTypeFilters());
         dialog.selectNameFilter(FileTypeFilters().at(static_cast<int>(request.type)));

@@ -10,8 +10,8 @@ namespace brumelle {
 // What the shared open and save dialogs are asked, prepared anew before each use.
 struct FileRequest {
     enum class Mode { Open, Save };
-    // The file type shown first; a calculation note is offered alone.
-    enum class Type { Document = 0, Preferences = 1, Note = 2 };
+    // The file type shown first; a calculation note and a weather file are offered alone.
+    enum class Type { Document = 0, Preferences = 1, Note = 2, Weather = 3 };
     Mode mode = Mode::Open;
     Type type = Type::Document;
     QString title;         // "Ouvrir un fichier BRM" when opening; none when saving
@@ -33,6 +33,8 @@ public:
 QStringList FileTypeFilters();
 // The one type offered when saving a calculation note.
 QString NoteFileFilter();
+// The one type offered when opening a weather file.
+QString WeatherFileFilter();
 
 // The executable's folder when the user may write it (a portable install,
 // the build folder), else empty: an installed program's folder is the

@@ -1,5 +1,9 @@
 #include "ui/main_window.h"
 
+#include <cmath>
+#include <optional>
+#include <utility>
+
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -15,6 +19,7 @@
 #include <QTimer>
 
 #include "calculations.h"
+#include "chart/climate_layer.h"
 #include "chart/overlay.h"
 #include "chart/paint.h"
 #include "chart/readout.h"
@@ -28,6 +33,7 @@
 #include "render/qpainter_canvas.h"
 #include "storage/file_replace.h"
 #include "storage/preferences.h"
+#include "storage/weather_file.h"
 #include "study_overlay.h"
 #include "ui/brumelle_ini.h"
 #include "ui/chart_printer.h"
@@ -138,6 +144,11 @@ void TForm1::buildMenus()
     M_1point = addItem(calculs, QStringLiteral("Evolutions élémentaires"));
     M_Dim_CTA = addItem(calculs, QStringLiteral("Dimensionnement CTA"));
 
+    QMenu *meteo = menuBar()->addMenu(QStringLiteral("Météo"));
+    M_ouvrir_meteo = addItem(meteo, QStringLiteral("Ouvrir un fichier météo..."));
+    M_heures_meteo = addItem(meteo, QStringLiteral("Heures affichées..."));
+    M_fermer_meteo = addItem(meteo, QStringLiteral("Fermer le fichier météo"));
+
     QMenu *aide = menuBar()->addMenu(QStringLiteral("Aide"));
     M_aide = addItem(aide, QStringLiteral("Aide"), QKeySequence(Qt::Key_F1));
     M_apropos = addItem(aide, QStringLiteral("A propos"));
@@ -157,6 +168,10 @@ void TForm1::buildMenus()
     connect(Precisiondutrace, &QAction::triggered, this, &TForm1::PrecisiondutraceClick);
     connect(M_1point, &QAction::triggered, this, &TForm1::M_1pointClick);
     connect(M_Dim_CTA, &QAction::triggered, this, &TForm1::M_Dim_CTAClick);
+    connect(M_ouvrir_meteo, &QAction::triggered, this, &TForm1::M_ouvrir_meteoClick);
+    connect(M_heures_meteo, &QAction::triggered, this, &TForm1::M_heures_meteoClick);
+    connect(M_fermer_meteo, &QAction::triggered, this, &TForm1::M_fermer_meteoClick);
+    ShowClimateCommands();
     connect(M_aide, &QAction::triggered, this, &TForm1::M_AideClick);
     connect(M_apropos, &QAction::triggered, this, &TForm1::M_AproposClick);
     connect(Quitter1, &QAction::triggered, this, &TForm1::Quitter1Click);
@@ -208,10 +223,10 @@ void TForm1::FormPaint(QPainter &painter) { PaintClient(painter, painter.device(
 void TForm1::PaintClient(QPainter &painter, qreal fontDpi)
 {
     const ChartGeometry g = Geometry();
-    PaintChartAt(painter, SurfaceRatio(painter), fontDpi, state_.settings, g, state_.chartPoint, state_.zoom,
-                 [&](Canvas &c) {
-                     DrawEvolutionOverlay(c, g, OverlayOf(state_, separators_), state_.settings.Fenetre.Couleur);
-                 });
+    PaintChartAt(
+        painter, SurfaceRatio(painter), fontDpi, state_.settings, g, state_.chartPoint, state_.zoom,
+        [&](Canvas &c) { DrawEvolutionOverlay(c, g, OverlayOf(state_, separators_), state_.settings.Fenetre.Couleur); },
+        ClimateLayer{state_.climate.Drawn()});
 }
 
 QImage TForm1::ChartImage(qreal ratio)
@@ -262,7 +277,8 @@ void TForm1::FormMouseMove(int x, int y)
     if (!M_valeur_barre_etat->isChecked())
         return;
     const ChartGeometry g = Geometry();
-    status_->setText(QString::fromStdString(CursorReadout(state_.settings, g, x, y, state_.chartPoint, separators_)));
+    status_->setText(QString::fromStdString(
+        CursorReadout(state_.settings, g, x, y, state_.chartPoint, separators_, state_.climate.Drawn())));
 }
 
 void TForm1::FormMouseDown(int x, int y)
@@ -354,6 +370,55 @@ void TForm1::M_Dim_CTAClick()
         windows_->ShowSizing();
 }
 
+void TForm1::M_ouvrir_meteoClick()
+{
+    const auto chosen = files_.Choose(Request(FileRequest::Mode::Open, FileRequest::Type::Weather));
+    if (!chosen)
+        return;
+    const std::string path = QFile::encodeName(*chosen).toStdString();
+    std::optional<WeatherYear> year = LoadWeatherYear(path, state_.settings.Patm, messages_);
+    if (!year)
+        return;
+    // Another site: all its hours shown first.
+    const long double stationPa = year->stationPressurePa;
+    state_.climate.Close();
+    state_.climate.Take(path, std::move(*year));
+    MarkModified();
+    ShowClimateCommands();
+    // The station's pressure for the chart, as if typed, when the user says so.
+    const uint32_t station = static_cast<uint32_t>(std::llround(stationPa));
+    if (station != state_.settings.Patm && messages_.confirm(StationPressureQuestion(station, separators_)))
+        calculations_.PressureTyped(std::to_string(station));
+    RepaintChart();
+}
+
+void TForm1::M_heures_meteoClick()
+{
+    const HourFilter before = state_.climate.filter;
+    const bool shownBefore = state_.climate.shown;
+    if (windows_)
+        windows_->ShowWeatherHours();
+    const HourFilter &after = state_.climate.filter;
+    if (after.monthFrom != before.monthFrom || after.monthTo != before.monthTo || after.hourFrom != before.hourFrom ||
+        after.hourTo != before.hourTo || state_.climate.shown != shownBefore)
+        MarkModified(); // the document keeps them
+    RepaintChart();
+}
+
+void TForm1::M_fermer_meteoClick()
+{
+    state_.climate.Close();
+    MarkModified();
+    ShowClimateCommands();
+    RepaintChart();
+}
+
+void TForm1::ShowClimateCommands()
+{
+    M_heures_meteo->setEnabled(state_.climate.Loaded());
+    M_fermer_meteo->setEnabled(state_.climate.Loaded());
+}
+
 // The shared open and save dialogs, prepared anew for each use. A save
 // dialog starts beside the study's file, with its name (".pdf" for a note).
 FileRequest TForm1::Request(FileRequest::Mode mode, FileRequest::Type type) const
@@ -362,13 +427,18 @@ FileRequest TForm1::Request(FileRequest::Mode mode, FileRequest::Type type) cons
     r.mode = mode;
     r.type = type;
     if (mode == FileRequest::Mode::Open)
-        r.title = QStringLiteral("Ouvrir un fichier BRM");
+        r.title = type == FileRequest::Type::Weather ? QStringLiteral("Ouvrir un fichier météo")
+                                                     : QStringLiteral("Ouvrir un fichier BRM");
     const QString suffix = type == FileRequest::Type::Document      ? QStringLiteral("brm")
                            : type == FileRequest::Type::Preferences ? QStringLiteral("pfs")
+                           : type == FileRequest::Type::Weather     ? QStringLiteral("epw")
                                                                     : QStringLiteral("pdf");
     r.defaultSuffix = suffix;
     r.initialName = QStringLiteral("*.") + suffix;
     r.folder = DialogStartFolder();
+    // The next weather file is most often beside the last one.
+    if (type == FileRequest::Type::Weather && state_.climate.Loaded())
+        r.folder = QFileInfo(QFile::decodeName(QByteArray::fromStdString(state_.climate.path))).absolutePath();
     if (mode == FileRequest::Mode::Save && type != FileRequest::Type::Preferences && !documentPath_.isEmpty()) {
         const QFileInfo study(documentPath_);
         r.folder = study.absolutePath();
@@ -434,6 +504,7 @@ void TForm1::OpenDocumentFile(const std::string &path)
         ShowDocumentName(QFile::decodeName(QByteArray::fromStdString(path)));
         recent_->Remember(path);
     }
+    ShowClimateCommands(); // the document's climate replaced the study's
 }
 
 void TForm1::BringToFront()
@@ -511,10 +582,11 @@ void TForm1::M_note_calculClick()
     // headings and pressure row each time it is shown, even if it never was.
     calculations_.evolutions().WriteGridFrames();
     const QDate today = QDate::currentDate();
-    const CalculationNote note =
-        BuildCalculationNote(state_.evolutions, state_.ahu, state_.settings.Patm,
-                             {documentPath_.toStdString(), today.year(), today.month(), today.day()});
-    const QByteArray pdf = CalculationNotePdf(note, state_.settings, OverlayOf(state_, separators_));
+    CalculationNote note = BuildCalculationNote(state_.evolutions, state_.ahu, state_.settings.Patm,
+                                                {documentPath_.toStdString(), today.year(), today.month(), today.day()});
+    AddClimateSection(note, state_.climate, DisplayedRangesOf(state_.settings));
+    const QByteArray pdf = CalculationNotePdf(note, state_.settings, OverlayOf(state_, separators_),
+                                              ClimateLayer{state_.climate.Drawn()});
     if (SaveFileWhole(path->toStdString(), pdf.toStdString(), messages_))
         status_->setText(QStringLiteral("Note de calcul écrite : ") + *path);
 }

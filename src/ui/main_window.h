@@ -94,6 +94,9 @@ public:
     QAction *M_valeur_barre_etat = nullptr;
     QAction *M_1point = nullptr;
     QAction *M_Dim_CTA = nullptr;
+    QAction *M_ouvrir_meteo = nullptr;
+    QAction *M_heures_meteo = nullptr;
+    QAction *M_fermer_meteo = nullptr;
     QAction *M_aide = nullptr;
     QAction *M_apropos = nullptr;
     // The last documents, above "&Quitter"; hidden while the list is shorter.
@@ -123,6 +126,9 @@ public slots:
     void PrecisiondutraceClick();
     void M_1pointClick();
     void M_Dim_CTAClick();
+    void M_ouvrir_meteoClick();
+    void M_heures_meteoClick();
+    void M_fermer_meteoClick();
     void M_AideClick();
     void M_AproposClick();
     void Quitter1Click();
@@ -184,6 +190,8 @@ private:
     bool MaySetStudyAside();
     // Preferences read from a file: the pressure box and results follow a new pressure.
     void PreferencesOpened(uint32_t patmBeforePa);
+    // The "Météo" items that need a weather file are enabled with one.
+    void ShowClimateCommands();
     // The open and save dialogs, the save dialogs starting beside the study's file.
     FileRequest Request(FileRequest::Mode mode, FileRequest::Type type) const;
 

@@ -1,3 +1,6 @@
+#include <cstdio>
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 #include "calculations.h"
@@ -5,6 +8,7 @@
 #include "program_state.h"
 #include "sizing/sizing_messages.h"
 #include "support/recording_messages.h"
+#include "support/small_epw.h"
 
 using namespace brumelle;
 using brumelle::test::RecordingMessages;
@@ -204,4 +208,32 @@ TEST_F(Document, CtaSectionRestoresTheWizardAndSizesTheUnit)
         EXPECT_TRUE(messages.entries.empty()) << messages.entries.front().text;
         EXPECT_EQ(a.grille_resultats.Cell(1, 0), "Intérieur") << "the sizing ran";
     }
+}
+
+// A document keeps its weather file and filters; reopening brings the climate
+// back, and a file that is gone is said while the rest opens.
+TEST_F(Document, KeepsItsClimateInItsSectionMeteo)
+{
+    const std::string epw = ::testing::TempDir() + "brumelle_document_climate.epw";
+    test::WriteSmallEpw(epw);
+    IniFile saved;
+    WriteDocument(saved, state);
+    EXPECT_EQ(saved.ToBytes().find("[Meteo]"), std::string::npos) << "no climate, no section";
+    state.climate.filter = {6, 8, 9, 18};
+    state.climate.shown = false;
+    state.climate.Take(epw, *ReadEpw(test::SmallEpw(), 101325));
+    WriteDocument(saved, state);
+
+    state = ProgramState{};
+    ASSERT_EQ(open(saved.ToBytes()), DocumentOpening::Opened);
+    EXPECT_EQ(state.climate.path, epw);
+    EXPECT_EQ(std::tie(state.climate.filter.monthFrom, state.climate.filter.hourTo, state.climate.shown),
+              std::make_tuple(6, 18, false));
+    EXPECT_EQ(state.climate.cells.retained, 3u); // the three July afternoon hours
+
+    std::remove(epw.c_str());
+    messages.entries.clear();
+    ASSERT_EQ(open(saved.ToBytes()), DocumentOpening::Opened);
+    EXPECT_FALSE(state.climate.Loaded());
+    EXPECT_EQ(messages.entries.front(), (RecordingMessages::Entry{"message", WeatherFileMissing(epw)}));
 }

@@ -55,11 +55,12 @@ TEST(MainWindow, MenusItemsSeparatorsAndShortcuts)
 {
     Fixture f;
     const QList<QAction *> menus = f.form.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 4);
+    ASSERT_EQ(menus.size(), 5);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("&Fichier"));
     EXPECT_EQ(menus[1]->text(), QStringLiteral("&Affichage"));
     EXPECT_EQ(menus[2]->text(), QStringLiteral("Calculs"));
-    EXPECT_EQ(menus[3]->text(), QStringLiteral("Aide"));
+    EXPECT_EQ(menus[3]->text(), QStringLiteral("Météo"));
+    EXPECT_EQ(menus[4]->text(), QStringLiteral("Aide"));
 
     const std::vector<std::vector<Item>> expected = {
         {{"Ouvrir...", QKeySequence("Ctrl+O")},
@@ -83,9 +84,10 @@ TEST(MainWindow, MenusItemsSeparatorsAndShortcuts)
          {"-", {}},
          {"Valeurs dans la barre d'état", QKeySequence("Ctrl+V")}},
         {{"Evolutions élémentaires", {}}, {"Dimensionnement CTA", {}}},
+        {{"Ouvrir un fichier météo...", {}}, {"Heures affichées...", {}}, {"Fermer le fichier météo", {}}},
         {{"Aide", QKeySequence("F1")}, {"A propos", {}}},
     };
-    for (int m = 0; m < 4; ++m) {
+    for (int m = 0; m < 5; ++m) {
         const auto items = itemsOf(menus[m]->menu());
         ASSERT_EQ(items.size(), expected[m].size()) << "menu " << m;
         for (size_t i = 0; i < items.size(); ++i) {

@@ -67,11 +67,12 @@ void AddSizing(const AhuData &a, std::vector<NoteSection> &out)
 
 } // namespace
 
+const std::array<const char *, 12> kFrenchMonths = {"janvier", "février", "mars",      "avril",   "mai",      "juin",
+                                                    "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
+
 std::string FrenchDate(int year, int month, int day)
 {
-    static const char *const kMonths[12] = {"janvier", "février", "mars",      "avril",   "mai",      "juin",
-                                            "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
-    const char *name = month >= 1 && month <= 12 ? kMonths[month - 1] : "";
+    const char *name = month >= 1 && month <= 12 ? kFrenchMonths[static_cast<size_t>(month - 1)] : "";
     return std::to_string(day) + " " + name + " " + std::to_string(year);
 }
 

@@ -2,6 +2,7 @@
 // The calculation note's content: what the evolutions window and the sizing
 // wizard hold now, as the texts they show, for brumelle-cli and the program
 // to lay out on pages.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -48,6 +49,9 @@ struct CalculationNote {
     // In the order of the evolutions window's tabs, then the AHU sizing.
     std::vector<NoteSection> sections;
 };
+
+// The months' names, "janvier" to "décembre".
+extern const std::array<const char *, 12> kFrenchMonths;
 
 // A day written out in French: "1 janvier 2027", "9 décembre 2026".
 std::string FrenchDate(int year, int month, int day);

@@ -3,9 +3,11 @@
 // hours the chart shows, and their cells, counted again when the year, the
 // filter or the chart's pressure changes, never at a paint.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
+#include "presentation/number_format.h"
 #include "weather/epw.h"
 #include "weather/hour_cells.h"
 
@@ -32,6 +34,11 @@ struct Climate {
     // The retained hours outside the chart's displayed ranges.
     size_t Outside(const DisplayedRanges &ranges) const;
 };
+
+// Asked when a weather file's station pressure is not the chart's:
+// "Utiliser la pression moyenne de la station (98 884 Pa) pour le diagramme ?",
+// the pascals in groups of three.
+std::string StationPressureQuestion(uint32_t stationPa, const NumberSeparators &sep);
 
 // "1 à 12": a span of months or of hours of the day, as the dialog and the
 // note say it.
