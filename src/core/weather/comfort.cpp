@@ -12,15 +12,16 @@ namespace {
 
 constexpr long double kWPerM2PerMet = 58.15L;
 constexpr long double kM2KPerWPerClo = 0.155L;
-// The annex stops when two estimates of the clothing temperature differ by
-// less than this, in hundreds of kelvins.
-constexpr long double kClothingTolerance = 0.00015L;
+// The outline's clothing temperature: within 1e-8 K of the fixed point, far
+// above the long double's resolution, some 20 iterations more than the annex.
+constexpr long double kConvergedClothingTolerance = 1e-10L;
 
-// The dry-bulb searches of the outline stop within this; 100 K halves to it
-// in 27 steps, and a bound well above guards against a function that is not
-// monotonic after all.
-constexpr long double kDryBulbToleranceK = 1e-6L;
-constexpr int kBisectionMaxSteps = 200;
+// The dry-bulb searches of the outline stop when the PMV is this near its
+// target (some 3e-9 K) or the bracket this narrow; the bound guards against a
+// function that is not monotonic after all.
+constexpr long double kPmvSearchTolerance = 1e-9L;
+constexpr long double kDryBulbToleranceK = 1e-9L;
+constexpr int kDryBulbSearchMaxSteps = 200;
 
 long double Pow4(long double x)
 {
@@ -28,20 +29,41 @@ long double Pow4(long double x)
     return x2 * x2;
 }
 
-// The dry bulb in [loC, hiC] where the increasing function f crosses 0.
+// The dry bulb in [loC, hiC] where the increasing function f crosses 0, by
+// regula falsi in its Illinois form: the PMV is nearly linear in the dry
+// bulb, so that a handful of steps replaces the thirty of a bisection, and
+// halving the value kept at an end that does not move keeps both ends moving.
 template <typename F>
-long double Bisect(F f, long double loC, long double hiC)
+long double FindDryBulb(F f, long double loC, long double hiC)
 {
-    for (int step = 0; hiC - loC > kDryBulbToleranceK; ++step) {
-        if (step >= kBisectionMaxSteps)
-            throw ComputeFault("ComfortZone: the dry-bulb search does not settle");
-        const long double midC = (loC + hiC) / 2.0L;
-        if (f(midC) < 0.0L)
-            loC = midC;
-        else
-            hiC = midC;
+    long double fLo = f(loC), fHi = f(hiC);
+    if (fLo >= 0.0L)
+        return loC;
+    if (fHi <= 0.0L)
+        return hiC;
+    int lastMoved = 0; // -1: the low end moved last, +1: the high end
+    for (int step = 0; step < kDryBulbSearchMaxSteps; ++step) {
+        long double tC = checked::div(loC * fHi - hiC * fLo, fHi - fLo, "ComfortZone");
+        if (!(tC > loC && tC < hiC))
+            tC = (loC + hiC) / 2.0L;
+        const long double fT = f(tC);
+        if (std::fabs(fT) <= kPmvSearchTolerance || hiC - loC <= kDryBulbToleranceK)
+            return tC;
+        if (fT < 0.0L) {
+            loC = tC;
+            fLo = fT;
+            if (lastMoved == -1)
+                fHi /= 2.0L;
+            lastMoved = -1;
+        } else {
+            hiC = tC;
+            fHi = fT;
+            if (lastMoved == 1)
+                fLo /= 2.0L;
+            lastMoved = 1;
+        }
     }
-    return (loC + hiC) / 2.0L;
+    throw ComputeFault("ComfortZone: the dry-bulb search does not settle");
 }
 
 const ComfortInputs &Checked(const ComfortInputs &inputs)
@@ -53,13 +75,14 @@ const ComfortInputs &Checked(const ComfortInputs &inputs)
 
 } // namespace
 
-PmvModel::PmvModel(long double met, long double clo, long double varMs)
+PmvModel::PmvModel(long double met, long double clo, long double varMs, long double clothingTolerance)
     : m_(checked::finite(met * kWPerM2PerMet, "PmvModel")),
       mw_(m_), // no external work
       icl_(checked::finite(clo * kM2KPerWPerClo, "PmvModel")),
       fcl_(icl_ <= 0.078L ? 1.0L + 1.29L * icl_ : 1.05L + 0.645L * icl_),
       hcForced_(checked::finite(12.1L * std::sqrt(varMs), "PmvModel")),
-      sensitivity_(checked::finite(0.303L * std::exp(-0.036L * m_) + 0.028L, "PmvModel"))
+      sensitivity_(checked::finite(0.303L * std::exp(-0.036L * m_) + 0.028L, "PmvModel")),
+      clothingTolerance_(clothingTolerance)
 {
 }
 
@@ -83,7 +106,7 @@ long double PmvModel::Pmv(long double taC, long double trC, long double paPa) co
         xn = checked::div(p5 + p4 * hc - p2 * Pow4(xf), 100.0L + p3 * hc, "Pmv");
         if (++iterations > kPmvMaxIterations)
             throw ComputeFault("Pmv: the clothing temperature does not settle");
-    } while (std::fabs(xn - xf) > kClothingTolerance);
+    } while (std::fabs(xn - xf) > clothingTolerance_);
     const long double tclC = 100.0L * xn - 273.0L;
 
     // The thermal load: heat produced less each loss.
@@ -122,7 +145,8 @@ ComfortField InvalidComfortField(const ComfortInputs &inputs)
 }
 
 ComfortZone::ComfortZone(const ComfortInputs &inputs)
-    : model_(Checked(inputs).met, inputs.clo, inputs.airSpeedMs)
+    : model_(Checked(inputs).met, inputs.clo, inputs.airSpeedMs),
+      smooth_(inputs.met, inputs.clo, inputs.airSpeedMs, kConvergedClothingTolerance)
 {
 }
 
@@ -140,28 +164,23 @@ HourCount ComfortZone::CountHours(const std::vector<WeatherHour> &hours, const H
 Outline ComfortZone::OutlineAt(uint32_t patmPa) const
 {
     const long double patm = static_cast<long double>(patmPa);
-    const auto saturatedPmv = [this](long double tsC) { return Pmv(tsC, SaturationPressure(tsC)); };
+    const auto smoothPmv = [this](long double tsC, long double pvPa) { return smooth_.Pmv(tsC, tsC, pvPa); };
+    const auto saturatedPmv = [&](long double tsC) { return smoothPmv(tsC, SaturationPressure(tsC)); };
 
     // The PMV grows with the dry bulb and with the vapour pressure, so the
     // zone's coldest point is PMV = -0.5 at saturation and its warmest
     // PMV = +0.5 in dry air: within the chart when those two are.
-    if (saturatedPmv(kComfortOutlineMinC) > -kComfortPmvLimit || Pmv(kComfortOutlineMaxC, 0) < kComfortPmvLimit)
+    if (saturatedPmv(kComfortOutlineMinC) > -kComfortPmvLimit || smoothPmv(kComfortOutlineMaxC, 0) < kComfortPmvLimit)
         return {};
 
     // Where each curve meets saturation: its top.
     struct Curve {
         long double pmv, topC, topRKgKg;
     };
-    Curve curves[2] = {{-kComfortPmvLimit, 0, 0}, {kComfortPmvLimit, 0, 0}};
-    for (Curve &c : curves) {
-        c.topC = Bisect([&](long double t) { return saturatedPmv(t) - c.pmv; }, kComfortOutlineMinC,
-                        kComfortOutlineMaxC);
-        const long double pvs = SaturationPressure(c.topC);
-        if (!(pvs < patm))
-            throw ComputeFault("ComfortZone: saturation above the chart pressure");
-        c.topRKgKg = HumidityRatioFromPv(pvs, patmPa);
-    }
-    const Curve &cold = curves[0], &warm = curves[1];
+    Curve cold{-kComfortPmvLimit, 0, 0}, warm{kComfortPmvLimit, 0, 0};
+    for (Curve *c : {&cold, &warm})
+        c->topC = FindDryBulb([&](long double t) { return saturatedPmv(t) - c->pmv; }, kComfortOutlineMinC,
+                              kComfortOutlineMaxC);
 
     // A point of a curve at a humidity ratio: below its top, its dry bulb
     // lies between the top's and the chart's warmest.
@@ -171,16 +190,25 @@ Outline ComfortZone::OutlineAt(uint32_t patmPa) const
             return OutlinePoint{c.topC, c.topRKgKg};
         const long double r = c.topRKgKg * static_cast<long double>(i) / last;
         const long double pv = PvFromHumidityRatio(r, patmPa);
-        const long double t = Bisect([&](long double tsC) { return Pmv(tsC, pv) - c.pmv; }, c.topC,
-                                     kComfortOutlineMaxC);
+        const long double t = FindDryBulb([&](long double tsC) { return smoothPmv(tsC, pv) - c.pmv; }, c.topC,
+                                          kComfortOutlineMaxC);
         return OutlinePoint{t, r};
     };
+
+    // The warmest point is in dry air: where the saturation pressure is
+    // below the chart's there, it is below it all along the outline.
+    const OutlinePoint warmest = curvePoint(warm, 0);
+    if (!(SaturationPressure(warmest.tsC) < patm))
+        throw ComputeFault("ComfortZone: saturation above the chart pressure");
+    for (Curve *c : {&cold, &warm})
+        c->topRKgKg = SaturationHumidityRatio(c->topC, patmPa);
 
     Outline outline;
     outline.reserve(3 * kComfortCurvePoints);
     const OutlinePoint start = curvePoint(cold, 0);
     outline.push_back(start);
-    for (int i = 0; i <= last; ++i)
+    outline.push_back(warmest);
+    for (int i = 1; i <= last; ++i)
         outline.push_back(curvePoint(warm, i));
     for (int i = 1; i < last; ++i) {
         const long double t = warm.topC + (cold.topC - warm.topC) * static_cast<long double>(i) / last;

@@ -13,6 +13,9 @@ namespace brumelle {
 // Bound of the clothing-temperature iteration (the annex stops at 150 too);
 // past it the computation throws ComputeFault.
 constexpr int kPmvMaxIterations = 150;
+// The annex stops when two estimates of the clothing temperature differ by
+// less than this, in hundreds of kelvins.
+constexpr long double kPmvClothingTolerance = 0.00015L;
 
 // Fanger's model for one activity and one clothing, external work 0: the
 // parts that depend on them alone are computed once, so that a year of hours
@@ -21,7 +24,9 @@ class PmvModel {
 public:
     // met: metabolic rate (1 met = 58.15 W/m²); clo: clothing insulation
     // (1 clo = 0.155 m²·K/W); varMs: relative air speed, m/s.
-    PmvModel(long double met, long double clo, long double varMs);
+    // clothingTolerance: where the clothing-temperature iteration stops.
+    PmvModel(long double met, long double clo, long double varMs,
+             long double clothingTolerance = kPmvClothingTolerance);
 
     // Predicted mean vote at air temperature taC, mean radiant temperature
     // trC and vapour pressure paPa. Throws ComputeFault when the clothing
@@ -30,7 +35,7 @@ public:
     long double Pmv(long double taC, long double trC, long double paPa) const;
 
 private:
-    long double m_, mw_, icl_, fcl_, hcForced_, sensitivity_;
+    long double m_, mw_, icl_, fcl_, hcForced_, sensitivity_, clothingTolerance_;
 };
 
 // The same for a single state.
@@ -64,7 +69,7 @@ public:
     explicit ComfortZone(const ComfortInputs &inputs);
 
     // PMV of air at dry bulb tsC (also the mean radiant temperature) and
-    // vapour pressure pvPa.
+    // vapour pressure pvPa, by the annex's iteration.
     long double Pmv(long double tsC, long double pvPa) const { return model_.Pmv(tsC, tsC, pvPa); }
     bool Inside(long double tsC, long double pvPa) const;
 
@@ -76,11 +81,17 @@ public:
     // along R = 0, up the PMV = +0.5 curve to saturation, back along the
     // saturation curve, down the PMV = -0.5 curve. Empty when the zone does
     // not lie wholly within the chart's dry bulbs (-50 to 50 °C). Throws
-    // ComputeFault when the saturation curve there lies above patmPa.
+    // ComputeFault when the saturation pressure within the zone reaches
+    // patmPa (water would boil there). Its curves are sought on the clothing
+    // temperature iterated further than the annex stops: where the annex
+    // stops moves the PMV by up to a few thousandths from one state to the
+    // next, a jagged line on a zoomed chart; the curves lie within a few
+    // hundredths of a kelvin of where the annex's verdict changes.
     Outline OutlineAt(uint32_t patmPa) const;
 
 private:
-    PmvModel model_;
+    PmvModel model_;   // the annex's iteration: which states are inside
+    PmvModel smooth_;  // iterated to convergence: the outline's curves
 };
 
 // Dry bulbs between which the outline is sought: the chart's.
