@@ -42,7 +42,7 @@ std::vector<WeatherHour> SyntheticYear()
 void BM_ComfortCountOfAYear(benchmark::State &state)
 {
     const std::vector<WeatherHour> year = SyntheticYear();
-    const HourFilter all = [](const WeatherHour &) { return true; };
+    const HourFilter all;
     for (auto _ : state) {
         const ComfortZone zone{ComfortInputs{}};
         benchmark::DoNotOptimize(zone.CountHours(year, all));

@@ -2,9 +2,9 @@
 // What every zone of the chart gives, the user's zones and the comfort zone
 // alike: the outline the chart draws and the count of the hours inside.
 #include <cstddef>
-#include <functional>
 #include <vector>
 
+#include "weather/hour_cells.h"
 #include "weather/weather_types.h"
 
 namespace brumelle {
@@ -19,9 +19,6 @@ struct OutlinePoint {
 // has nothing to draw.
 using Outline = std::vector<OutlinePoint>;
 
-// Says whether an hour is retained (the months and hours of the day the user
-// chose). An empty filter retains every hour.
-using HourFilter = std::function<bool(const WeatherHour &)>;
 
 struct HourCount {
     std::size_t inside = 0;   // retained hours inside the zone
@@ -36,13 +33,14 @@ inline long double SharePercent(const HourCount &count)
     return 100.0L * static_cast<long double>(count.inside) / static_cast<long double>(count.retained);
 }
 
-// Counts the retained hours and those of them for which inside(hour) holds.
+// Counts the retained hours (the months and hours of the day the user chose)
+// and those of them for which inside(hour) holds.
 template <typename Inside>
 HourCount CountRetainedHours(const std::vector<WeatherHour> &hours, const HourFilter &retained, Inside inside)
 {
     HourCount count;
     for (const WeatherHour &h : hours) {
-        if (retained && !retained(h))
+        if (!Retained(h, retained))
             continue;
         ++count.retained;
         if (inside(h))

@@ -5,7 +5,7 @@
 
 #include "model/fault.h"
 #include "model/moist_air.h"
-#include "model/number_format.h"
+#include "presentation/number_format.h"
 
 namespace brumelle {
 

@@ -18,12 +18,13 @@ TEST(Zones, RetainedHoursInsideZonesAndComfort)
         for (long double hr : {30.0L, 50.0L, 70.0L}) {
             WeatherHour h;
             h.month = ts == 28 ? 8 : 1;
+            h.hour = 12;
             h.tsC = ts;
             h.pvPa = hr / 100 * SaturationPressure(ts);
             hours.push_back(h);
         }
     }
-    const HourFilter january = [](const WeatherHour &h) { return h.month == 1; };
+    const HourFilter january{1, 1, 1, 24};
     const UserZone office{"Bureau", 20, 24, 40, 60}; // dry bulbs on the bounds count
     const UserZone warm{"Chaud", 24, 30, 0, 100};
 
@@ -32,7 +33,7 @@ TEST(Zones, RetainedHoursInsideZonesAndComfort)
         {CountHoursInZone(hours, {}, office), 2, 9},
         {CountHoursInZone(hours, january, office), 2, 6},
         {CountHoursInZone(hours, january, warm), 3, 6},
-        {CountHoursInZone(hours, [](const WeatherHour &) { return false; }, warm), 0, 0},
+        {CountHoursInZone(hours, HourFilter{2, 2, 1, 24}, warm), 0, 0}, // no February hour
         // 0.5 clo: only 24 °C at 50 and 70 % lie within PMV ±0.5.
         {ComfortZone(ComfortInputs{}).CountHours(hours, {}), 2, 9},
     };
