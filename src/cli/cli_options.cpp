@@ -29,7 +29,7 @@ const char *kUsage =
     "same chart R times finer, as on a screen scaled to R x 100 %: an image of\n"
     "round((W + 70) x R) by round((H + 40) x R) pixels, halves rounded to even;\n"
     "note writes the document's calculation note, the chart and\n"
-    "every result on A4 pages, as \"Note de calcul...\" does, over any file;\n"
+    "every result on A4 pages, as \"Note de calcul...\" does, over any file.\n"
     "weather prints a weather file's location, its hours (read, missing, unreadable, retained\n"
     "by --months and --hours, outside the chart of the settings), its design conditions and\n"
     "its retained hours counted in cells of 1 C x 1 g/kgas; chart --weather draws those hours\n"
