@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <optional>
+#include <tuple>
+#include <utility>
 
 #include <QDate>
 #include <QLocale>
@@ -9,6 +11,7 @@
 
 #include "calculations.h"
 #include "chart/chart_settings.h"
+#include "chart/climate_layer.h"
 #include "chart/geometry.h"
 #include "chart/overlay.h"
 #include "chart/readout.h"
@@ -23,7 +26,10 @@
 #include "storage/file_replace.h"
 #include "storage/ini_file.h"
 #include "storage/preferences.h"
+#include "storage/weather_file.h"
 #include "study_overlay.h"
+#include "weather/climate.h"
+#include "weather/weather_types.h"
 
 namespace brumelle {
 
@@ -100,6 +106,25 @@ std::optional<int> openDocument(const Options &o, const std::string &path, Progr
     return std::nullopt;
 }
 
+// The weather file at `path` read at the chart's pressure, the hours of
+// --months and --hours retained, into `climate`. False when it is refused
+// (its message printed).
+bool loadWeather(const std::string &path, const Options &o, long double chartPatmPa, Climate &climate,
+                 std::string &err)
+{
+    LineMessages messages(err);
+    std::optional<WeatherYear> year = LoadWeatherYear(path, chartPatmPa, messages);
+    if (!year)
+        return false;
+    climate.Close();
+    if (o.months)
+        std::tie(climate.filter.monthFrom, climate.filter.monthTo) = *o.months;
+    if (o.hours)
+        std::tie(climate.filter.hourFrom, climate.filter.hourTo) = *o.hours;
+    climate.Take(path, std::move(*year));
+    return true;
+}
+
 // A document opened as the program opens it, saved with --save, then its
 // result grids, boxes and AHU modes printed.
 int runDocument(const Options &o, std::string &out, std::string &err)
@@ -167,10 +192,12 @@ int writeNote(const Options &o, std::string &, std::string &err)
     if (const auto status = openDocument(o, o.positional[0], state, err))
         return *status;
     const QDate today = QDate::currentDate();
-    const CalculationNote note = BuildCalculationNote(state.evolutions, state.ahu, state.settings.Patm,
-                                                      {o.positional[0], today.year(), today.month(), today.day()});
+    CalculationNote note = BuildCalculationNote(state.evolutions, state.ahu, state.settings.Patm,
+                                                {o.positional[0], today.year(), today.month(), today.day()});
+    AddClimateSection(note, state.climate, DisplayedRangesOf(state.settings));
     LineMessages messages(err);
-    const QByteArray pdf = CalculationNotePdf(note, state.settings, OverlayOf(state, separators(o)));
+    const QByteArray pdf = CalculationNotePdf(note, state.settings, OverlayOf(state, separators(o)),
+                                              ClimateLayer{state.climate.Drawn()});
     return SaveFileWhole(*o.output, pdf.toStdString(), messages) ? 0 : 1;
 }
 
@@ -220,9 +247,13 @@ int writeChart(const Options &o, std::string &, std::string &err)
                                  state.settings.Fenetre.Couleur);
         };
     }
+    // Read at the document's pressure, in place of the document's own climate.
+    if (o.weather && !loadWeather(*o.weather, o, state.settings.Patm, state.climate, err))
+        return 1;
     // The document's pressure draws the chart as well.
     LineMessages messages(err);
-    const QByteArray bytes = ChartFileBytes(*o.output, state.settings, w, h, overlay, ratio);
+    const QByteArray bytes =
+        ChartFileBytes(*o.output, state.settings, w, h, overlay, ratio, ClimateLayer{state.climate.Drawn()});
     return SaveFileWhole(*o.output, bytes.toStdString(), messages) ? 0 : 1;
 }
 
@@ -247,6 +278,54 @@ int printReadout(const Options &o, std::string &out, std::string &err)
     return 0;
 }
 
+// What a weather file holds and what the chart of the settings would show of
+// it: its location and counts as key=value lines, its design conditions, then
+// its retained hours cell by cell.
+int printWeather(const Options &o, std::string &out, std::string &err)
+{
+    if (o.plot || o.save || o.output || o.document || o.positional.size() != 1)
+        return Usage(err, "weather needs the weather FILE and takes no option but --months, --hours, "
+                          "--preferences, --set and --locale");
+    const std::optional<ChartSettings> settings = settingsOf(o, err);
+    if (!settings)
+        return 1;
+    Climate climate;
+    if (!loadWeather(o.positional[0], o, settings->Patm, climate, err))
+        return 1;
+    const WeatherYear &year = *climate.year;
+    const NumberSeparators sep = separators(o);
+    const auto general = [&sep](const std::optional<long double> &v) {
+        return v ? FormatGeneral(*v, sep) : std::string();
+    };
+    const std::pair<const char *, std::string> lines[] = {
+        {"Lieu", PlaceName(year.location)},
+        {"WMO", year.location.wmo},
+        {"Latitude", general(year.location.latitudeDeg)},
+        {"Longitude", general(year.location.longitudeDeg)},
+        {"Altitude en m", general(year.location.elevationM)},
+        {"Heures", std::to_string(year.hours.size())},
+        {"Heures manquantes", std::to_string(year.missingHours)},
+        {"Lignes illisibles", std::to_string(year.unreadableRows)},
+        {"Heures retenues", std::to_string(climate.cells.retained)},
+        {"Heures hors diagramme", std::to_string(climate.Outside(DisplayedRangesOf(*settings)))},
+        {"Pression de la station en Pa", FormatFixed(year.stationPressurePa, 0, sep)},
+    };
+    for (const auto &[key, value] : lines)
+        out += std::string(key) + "=" + value + "\n";
+    out += "[conditions de base]\n";
+    for (const DesignCondition &c : year.designConditions) {
+        out += std::string(kDesignConditionNames.at(static_cast<size_t>(c.level))) + "\tfichier\t" +
+               FormatFixed(c.dryBulbC, 2, sep);
+        if (c.wetBulbC)
+            out += "\t" + FormatFixed(*c.wetBulbC, 2, sep);
+        out += "\n";
+    }
+    out += "[heures]\n";
+    for (const HourCell &cell : climate.cells.cells)
+        out += std::to_string(cell.tsC) + "\t" + std::to_string(cell.rGKg) + "\t" + std::to_string(cell.hours) + "\n";
+    return 0;
+}
+
 // A command checks the options it takes, runs and returns the exit status;
 // what it prints goes to out, the program's messages to err.
 struct Command {
@@ -259,6 +338,7 @@ const Command kCommands[] = {
     {"readout", printReadout},
     {"run", runDocument},
     {"note", writeNote},
+    {"weather", printWeather},
 };
 
 } // namespace

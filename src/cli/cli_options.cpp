@@ -12,10 +12,13 @@ namespace {
 const char *kUsage =
     "usage:\n"
     "  brumelle-cli chart --plot WxH [--preferences FILE.pfs] [--set KEY=VALUE]... [--document FILE.brm]\n"
+    "                     [--weather FILE.epw [--months A-B] [--hours A-B]]\n"
     "                     [--device-pixel-ratio R] [--locale NAME] -o FILE.png|FILE.svg|FILE.pdf\n"
     "  brumelle-cli readout --plot WxH [--preferences FILE.pfs] [--set KEY=VALUE]... [--locale NAME] X Y\n"
     "  brumelle-cli run FILE.brm [--save OUT.brm] [--locale NAME]\n"
     "  brumelle-cli note FILE.brm -o NOTE.pdf [--preferences FILE.pfs] [--set KEY=VALUE]... [--locale NAME]\n"
+    "  brumelle-cli weather FILE.epw [--months A-B] [--hours A-B] [--preferences FILE.pfs] [--set KEY=VALUE]...\n"
+    "                       [--locale NAME]\n"
     "KEY is a chart setting: TS.Maxi, R.Mini, HR.Montrer, TH.Couleur, Fenetre.Couleur, Patm, ...;\n"
     "--set applies after --preferences, which reads a preference file as the program does.\n"
     "run opens a document, runs its calculations and the AHU sizing and prints the result\n"
@@ -27,6 +30,11 @@ const char *kUsage =
     "round((W + 70) x R) by round((H + 40) x R) pixels, halves rounded to even;\n"
     "note writes the document's calculation note, the chart and\n"
     "every result on A4 pages, as \"Note de calcul...\" does, over any file.\n"
+    "weather prints a weather file's location, its hours (read, missing, unreadable, retained\n"
+    "by --months and --hours, outside the chart of the settings), its design conditions and\n"
+    "its retained hours counted in cells of 1 C x 1 g/kgas; chart --weather draws those hours\n"
+    "on the chart, chart --document and note those of the document's \"Meteo\" section.\n"
+    "A span A-B of months (1 to 12) or hours of the day (1 to 24) may wrap: 11-2.\n"
     "The messages the program would show go to the error output.\n";
 
 // Device pixel ratios the chart command draws at.
@@ -52,6 +60,19 @@ std::optional<double> parseRatio(const std::string &text)
     if (!ok || !(r >= kMinRatio && r <= kMaxRatio))
         return std::nullopt;
     return r;
+}
+
+// A span "A-B" of whole numbers from 1 to `highest`; A after B wraps.
+std::optional<std::pair<int, int>> parseSpan(const std::string &text, int highest)
+{
+    const auto dash = text.find('-');
+    if (dash == std::string::npos)
+        return std::nullopt;
+    const auto from = ReadInteger(text.substr(0, dash));
+    const auto to = ReadInteger(text.substr(dash + 1));
+    if (!from || !to || *from < 1 || *from > highest || *to < 1 || *to > highest)
+        return std::nullopt;
+    return std::make_pair(static_cast<int>(*from), static_cast<int>(*to));
 }
 
 } // namespace
@@ -107,6 +128,16 @@ std::optional<Options> ParseOptions(const std::vector<std::string> &args, std::s
         } else if (a == "--device-pixel-ratio") {
             if (!value(v) || !(o.ratio = parseRatio(v)))
                 return wrong("--device-pixel-ratio needs a number from 1 to 4, such as 2 or 1.5");
+        } else if (a == "--weather") {
+            if (!value(v) || v.empty())
+                return wrong("--weather needs a file name");
+            o.weather = v;
+        } else if (a == "--months") {
+            if (!value(v) || !(o.months = parseSpan(v, 12)))
+                return wrong("--months needs A-B, two months from 1 to 12");
+        } else if (a == "--hours") {
+            if (!value(v) || !(o.hours = parseSpan(v, 24)))
+                return wrong("--hours needs A-B, two hours of the day from 1 to 24");
         } else if (a == "-o") {
             if (!value(v) || v.empty())
                 return wrong("-o needs a file name");
@@ -119,6 +150,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string> &args, std::s
     }
     if (o.ratio && o.command != "chart")
         return wrong("--device-pixel-ratio goes with chart");
+    if (o.weather && o.command != "chart")
+        return wrong("--weather goes with chart");
+    if ((o.months || o.hours) && o.command != "weather" && !(o.command == "chart" && o.weather))
+        return wrong("--months and --hours go with weather or chart --weather");
     return o;
 }
 

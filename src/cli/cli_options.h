@@ -30,6 +30,8 @@ struct Options {
     std::optional<std::string> output;
     std::optional<std::string> document;
     std::optional<double> ratio;
+    std::optional<std::string> weather;
+    std::optional<std::pair<int, int>> months, hours; // --months, --hours: from, to (a span may wrap)
     std::vector<std::string> positional;
 };
 

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -22,6 +23,14 @@ Result run(const std::vector<std::string> &args)
     Result r;
     r.status = RunCli(args, r.out, r.err);
     return r;
+}
+
+std::string write(const QTemporaryDir &dir, const char *name, const std::string &text)
+{
+    QFile f(dir.filePath(QString::fromUtf8(name)));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text.data(), static_cast<qint64>(text.size()));
+    return f.fileName().toStdString();
 }
 
 } // namespace
@@ -151,6 +160,11 @@ TEST(Cli, BadArgumentsGiveUsageAndStatus2)
         {"chart", "--plot", "100x100", "-o", ""},
         {"note", "x.brm", "-o", ""},
         {"run", "x.brm", "--save", ""},
+        {"weather"}, {"weather", "a.epw", "b.epw"}, {"weather", "a.epw", "--months", "0-3"},
+        {"weather", "a.epw", "--months", "6"}, {"weather", "a.epw", "--hours", "1-25"},
+        {"weather", "a.epw", "--hours", "a-b"}, {"weather", "a.epw", "--plot", "100x100"},
+        {"weather", "a.epw", "--weather", "b.epw"}, {"chart", "--plot", "100x100", "--months", "6-8", "-o", "x.png"},
+        {"readout", "--plot", "100x100", "--hours", "9-18", "1", "2"}, {"note", "x.brm", "-o", "n", "--weather", "e"},
     };
     for (const auto &args : bad) {
         const Result r = run(args);
@@ -231,4 +245,54 @@ TEST(Cli, OutputIsWrittenWholeEvenWithANulByteInIt)
     // The pressure row shows the text with its NUL, and everything after it is there.
     EXPECT_NE(out.find(std::string("Pression Atm Pa\t1\0" "2", 18)), std::string::npos);
     EXPECT_NE(out.find("\nTreatmentMode="), std::string::npos);
+}
+
+// A weather file's rows, used fields only. Pvs(t) = 10^(2.7858 + t / (31.559 + 0.1354 t)): Pvs(0) = 610.6 Pa,
+// Pvs(10) = 1229.2 Pa, Pvs(-22) = 103.8 Pa.
+TEST(Cli, WeatherPrintsTheYearAndItsHoursAreDrawnOnTheChartAndInTheNote)
+{
+    QTemporaryDir dir;
+    const std::string epw = write(
+        dir, "lyon.epw",
+        "LOCATION,Lyon,ARA,FRA,Test,074810,45.72,4.94,1.0,240\nDESIGN CONDITIONS,1,2009,,Heating,1,-20,-16.6,Cooling,7,"
+        "10.5,33.3,23.7,31.6,23,30.1,22.1\nTYPICAL/EXTREME PERIODS,0\nGROUND TEMPERATURES,0\nHOLIDAYS/DAYLIGHT SAVINGS,"
+        "No\nCOMMENTS 1,\nCOMMENTS 2,\nDATA PERIODS,1\n"
+        "1999,1,15,9,0,?,5.5,0,70,101325\n"      // 0.622 × 610.6 / (101325 − 610.6) = 3.77 g/kgas
+        "1999,1,15,10,0,?,5.2,0,70,101325\n"     // the same cell
+        "1999,2,1,12,0,?,20.5,10,50,100325\n"    // 0.622 × 1229.2 / (100325 − 1229.2) = 7.72 g/kgas
+        "1999,7,1,14,0,?,30.5,20,50,101325\n"    // July: not retained
+        "1999,12,31,9,0,?,-20.5,-22,80,999999\n" // at the chart's 30000 Pa: 0.622 × 103.8 / (30000 − 103.8) = 2.16
+        "1999,1,16,9,0,?,99.9,0,70,101325\n"     // no dry bulb: missing
+        "1999,1,1,1,0,?,20,10\n");               // unreadable
+    const Result r = run({"weather", epw, "--months", "11-2", "--hours", "8-18", "--set", "Patm=30000", "--locale",
+                          "fr_FR"});
+    EXPECT_EQ(r.out, "Lieu=Lyon, ARA, FRA\nWMO=074810\nLatitude=45,72\nLongitude=4,94\nAltitude en m=240\nHeures=5\n"
+                     "Heures manquantes=1\nLignes illisibles=1\nHeures retenues=4\n"
+                     "Heures hors diagramme=1\n" // -20.5 °C, below the chart's -15 °C
+                     "Pression de la station en Pa=101\xE2\x80\xAF" "125\n" // (4 × 101325 + 100325) / 5
+                     "[conditions de base]\nChauffage 99,6 %\tfichier\t-20,00\nChauffage 99 %\tfichier\t-16,60\n"
+                     "Refroidissement 0,4 %\tfichier\t33,30\t23,70\nRefroidissement 1 %\tfichier\t31,60\t23,00\n"
+                     "Refroidissement 2 %\tfichier\t30,10\t22,10\n[heures]\n-21\t2\t1\n5\t3\t2\n20\t7\t1\n");
+    const Result refused = run({"weather", write(dir, "not.epw", "[General]\n")});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_EQ(refused.err, "message: Le fichier n'est pas un fichier météo EPW reconnu\n");
+
+    const std::string png = dir.filePath("c.png").toStdString();
+    const auto chart = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), {"chart", "--plot", "730x542", "-o", png});
+        EXPECT_EQ(run(args).status, 0);
+        QFile f(QString::fromStdString(png));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const std::string doc = write(dir, "étude.brm", "[General]\nbon_fichier=1\nP=101325\n[Meteo]\nFichier=" + epw);
+    const QByteArray plain = chart({}), hours = chart({"--weather", epw});
+    EXPECT_NE(hours, plain);
+    EXPECT_EQ(chart({"--weather", epw, "--months", "3-6"}), plain); // no hour retained
+    EXPECT_EQ(chart({"--document", doc}), hours);
+    const QString pdf = dir.filePath("note.pdf");
+    ASSERT_EQ(run({"note", doc, "-o", pdf.toStdString()}).status, 0);
+    QProcess text;
+    text.start("pdftotext", {pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(10000));
+    EXPECT_TRUE(text.readAllStandardOutput().contains("Climat\nLieu : Lyon, ARA, FRA\nFichier météo : lyon.epw"));
 }
