@@ -26,16 +26,18 @@ namespace {
 using namespace brumelle;
 
 // A window of width × height client pixels (its status bar 18 high) on a
-// screen of `ratio` pixels per client pixel.
+// screen of `ratio` pixels per client pixel; the climate's layer made at each
+// paint, as the window makes it.
 void PaintWindow(benchmark::State &state, const ChartSettings &s, int width, int height, qreal ratio,
-                 const ClimateLayer &climate = {})
+                 const Climate *climate = nullptr)
 {
     QImage image = NewChartImage(width, height, ratio);
     const ChartGeometry g = ChartGeometry::ForClient(width, height, 18, s);
     MoistAirState scratch;
     for (auto _ : state) {
         QPainter painter(&image);
-        PaintChartAt(painter, SurfaceRatio(painter), kChartDpi, s, g, scratch, ZoomState{}, {}, climate);
+        PaintChartAt(painter, SurfaceRatio(painter), kChartDpi, s, g, scratch, ZoomState{}, {},
+                     climate ? ClimateLayerOf(*climate, s.Patm, NumberSeparators{}) : ClimateLayer{});
     }
 }
 
@@ -72,9 +74,23 @@ void BM_FullPaintWithTheHours(benchmark::State &state)
         state.SkipWithError("no example year");
         return;
     }
-    PaintWindow(state, ChartSettings{}, 3840, 2160, 1, ClimateLayer{climate.Drawn()});
+    PaintWindow(state, ChartSettings{}, 3840, 2160, 1, &climate);
 }
 BENCHMARK(BM_FullPaintWithTheHours)->Unit(benchmark::kMillisecond);
+
+// And two zones, the comfort zone and the design conditions over the lines.
+void BM_FullPaintWithZonesAndComfort(benchmark::State &state)
+{
+    Climate climate = ExampleClimate();
+    if (!climate.Drawn()) {
+        state.SkipWithError("no example year");
+        return;
+    }
+    climate.SetZones({{"Bureaux", 20, 26, 30, 60}, {"Archives", 16, 20, 40, 55}}, {ComfortInputs{}, true}, 101325);
+    climate.conditionsShown = true;
+    PaintWindow(state, ChartSettings{}, 3840, 2160, 1, &climate);
+}
+BENCHMARK(BM_FullPaintWithZonesAndComfort)->Unit(benchmark::kMillisecond);
 
 void BM_FullPaintDefaultsAtRatio2(benchmark::State &state) { PaintWindow(state, ChartSettings{}, 1920, 1080, 2); }
 BENCHMARK(BM_FullPaintDefaultsAtRatio2)->Unit(benchmark::kMillisecond);

@@ -32,11 +32,13 @@ DocumentSaving SaveDocument(const std::string &path, const ProgramState &state, 
 
 namespace {
 
-// The document's climate replaces the study's; a weather file that is gone, or
+// The document's climate and zones replace the study's; a weather file that is gone, or
 // is no longer one, is said and the rest of the document opens.
 void OpenDocumentClimate(const IniFile &file, ProgramState &state, Messages &messages)
 {
     state.climate.Close();
+    DocumentZones zones = ReadDocumentZones(file);
+    state.climate.SetZones(std::move(zones.user), zones.comfort, state.settings.Patm);
     const std::optional<DocumentClimate> named = ReadDocumentClimate(file);
     if (!named)
         return;

@@ -1,4 +1,5 @@
 // The climate's hours on the chart: cells under the lines, their legend, the readout.
+#include <algorithm>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@ namespace {
 
 using test::CanvasOp;
 
-TEST(ClimateLayer, CellsUnderTheLinesLegendOverThemAndHoursInTheReadout)
+TEST(ClimateLayer, CellsUnderTheLinesLegendZonesAndMarkersOverThemAndHoursInTheReadout)
 {
     ChartSettings s;
     const ChartGeometry g = ChartGeometry::ForPlot(730, 542, s);
@@ -24,7 +25,7 @@ TEST(ClimateLayer, CellsUnderTheLinesLegendOverThemAndHoursInTheReadout)
     ASSERT_EQ(climate.cells.cells.size(), 3u); // two July hours share a cell
     MoistAirState scratch;
     test::RecordingCanvas c;
-    PaintChartLines(c, s, g, scratch, ClimateLayer{climate.Drawn()});
+    PaintChartLines(c, s, g, scratch, ClimateLayerOf(climate, s.Patm, NumberSeparators{}));
 
     ASSERT_GE(c.ops.size(), 5u);
     EXPECT_EQ(c.ops[0].kind, CanvasOp::Fill);
@@ -46,6 +47,19 @@ TEST(ClimateLayer, CellsUnderTheLinesLegendOverThemAndHoursInTheReadout)
     EXPECT_EQ(CursorReadout(s, g, x, y, scratch, NumberSeparators{}, climate.Drawn()), plain + "     Météo : 2 h");
     EXPECT_EQ(CursorReadout(s, g, g.PixelX(10), y, scratch, NumberSeparators{}, climate.Drawn()),
               CursorReadout(s, g, g.PixelX(10), y, scratch, NumberSeparators{}));
+
+    // A zone holding the two July hours at 30 °C, of the four retained; the
+    // design conditions with a wet bulb as markers (the file's heating rows have none).
+    climate.SetZones({{"Été", 29, 31, 0, 100}}, {}, s.Patm);
+    climate.conditionsShown = true;
+    test::RecordingCanvas z;
+    PaintChartLines(z, s, g, scratch, ClimateLayerOf(climate, s.Patm, NumberSeparators{}));
+    const auto all = z.texts();
+    const auto has = [&](const std::string &t) { return std::find(all.begin(), all.end(), t) != all.end(); };
+    EXPECT_TRUE(has("Été") && has("Été : 2 h (50,00 %)"));
+    EXPECT_TRUE(has("Refroidissement 0,4 % fichier") && has("Chauffage 99,6 % année"));
+    EXPECT_FALSE(has("Chauffage 99,6 % fichier"));
+
     climate.shown = false;
     EXPECT_EQ(climate.Drawn(), nullptr);
 }

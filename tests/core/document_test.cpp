@@ -237,3 +237,32 @@ TEST_F(Document, KeepsItsClimateInItsSectionMeteo)
     EXPECT_FALSE(state.climate.Loaded());
     EXPECT_EQ(messages.entries.front(), (RecordingMessages::Entry{"message", WeatherFileMissing(epw)}));
 }
+
+
+// The zones stay with the study: reopened as they were, a zone the dialog
+// would refuse left out, and none left behind once the study has none.
+TEST_F(Document, KeepsItsZonesInItsSectionZones)
+{
+    state.climate.SetZones({{"Salle blanche", 18.5L, 27, 30, 60.5L}}, {{1.2L, 0.5L, 0.1L}, true}, 101325);
+    IniFile saved;
+    WriteDocument(saved, state);
+    EXPECT_NE(saved.ToBytes().find("TS_mini_1=18,5"), std::string::npos);
+
+    state = ProgramState{};
+    std::string bytes = saved.ToBytes();
+    bytes.replace(bytes.find("Nombre=1"), 8, "Nombre=2");
+    ASSERT_EQ(open(bytes + "Nom_2=Vide\nTS_mini_2=30\nTS_maxi_2=20\nHR_mini_2=0\nHR_maxi_2=100\n"),
+              DocumentOpening::Opened);
+    ASSERT_EQ(state.climate.userZones.size(), 1u);
+    EXPECT_EQ(state.climate.userZones[0].hrMaxPercent, 60.5L);
+    EXPECT_EQ(state.climate.comfort.inputs.met, 1.2L);
+    ASSERT_EQ(state.climate.zones.size(), 2u) << "the zone and the comfort zone, outlined";
+    EXPECT_FALSE(state.climate.zones[1].outline.empty());
+
+    state.climate.SetZones({}, {}, 101325);
+    WriteDocument(saved, state);
+    ASSERT_EQ(open(saved.ToBytes()), DocumentOpening::Opened);
+    EXPECT_TRUE(state.climate.userZones.empty());
+    EXPECT_FALSE(state.climate.comfort.shown);
+}
+

@@ -616,8 +616,10 @@ void PaintChartLines(Canvas &canvas, const ChartSettings &settings, const ChartG
         canvas.SetPenStyle(PenStyle::Solid);
         Line(canvas, width + margin, height + margin, width + margin, margin);
     }
-    if (climate.hours)
-        DrawHourLegend(canvas, geometry, *climate.hours);
+    if (!climate.Empty()) {
+        DrawZonesAndMarkers(canvas, geometry, climate);
+        DrawClimateLegend(canvas, geometry, climate);
+    }
 }
 
 void PaintChartOverlays(Canvas &canvas, const ZoomState &zoom, const std::function<void(Canvas &)> &overlay)

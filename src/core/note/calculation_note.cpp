@@ -104,7 +104,8 @@ std::string PlaceName(const EpwLocation &l)
     return name;
 }
 
-void AddClimateSection(CalculationNote &note, const Climate &climate, const DisplayedRanges &ranges)
+void AddClimateSection(CalculationNote &note, const Climate &climate, const DisplayedRanges &ranges,
+                       const NumberSeparators &sep)
 {
     if (!climate.Loaded())
         return;
@@ -120,6 +121,17 @@ void AddClimateSection(CalculationNote &note, const Climate &climate, const Disp
         {"Heures retenues", std::to_string(climate.cells.retained)},
         {"Heures hors diagramme", std::to_string(climate.Outside(ranges))},
     };
+    // Each zone's line of the chart's legend, its name as the caption.
+    for (const DrawnZone &z : climate.zones)
+        s.results.push_back({z.name, ZoneCountText(z, sep)});
+    const std::vector<DesignRow> design = DesignRowsOf(climate);
+    if (!design.empty())
+        s.rows.push_back({{"Conditions de base"}, {"Source"}, {"T° Seche °C"}, {"T° Humide °C"}});
+    for (const DesignRow &row : design)
+        s.rows.push_back({{row.Name()},
+                          {row.source},
+                          {FormatFixed(row.condition.dryBulbC, 2, sep), true},
+                          {row.condition.wetBulbC ? FormatFixed(*row.condition.wetBulbC, 2, sep) : "", true}});
     note.sections.insert(note.sections.begin(), std::move(s));
 }
 

@@ -64,8 +64,10 @@ CalculationNote BuildCalculationNote(const EvolutionData &evolutions, const AhuD
 
 // The section "Climat", first after the chart, when the study has a weather
 // file: where, which months and hours are retained, how many hours and how
-// many of them lie outside the chart's displayed ranges.
-void AddClimateSection(CalculationNote &note, const Climate &climate, const DisplayedRanges &ranges);
+// many of them lie outside the chart's displayed ranges, the hours inside
+// each zone, and the design conditions, the file's then the year's.
+void AddClimateSection(CalculationNote &note, const Climate &climate, const DisplayedRanges &ranges,
+                       const NumberSeparators &sep);
 
 // A location as its parts joined by ", " (city, state, country), empty parts left out.
 std::string PlaceName(const EpwLocation &location);

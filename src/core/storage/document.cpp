@@ -1,6 +1,9 @@
 #include "storage/document.h"
 
+#include <algorithm>
+
 #include "calculators/evolution_boxes.h"
+#include "presentation/number_format.h"
 #include "presentation/point_rows.h"
 #include "sizing/ahu_boxes.h"
 #include "storage/ini_integer.h"
@@ -14,6 +17,58 @@ constexpr const char *kGeneral = "General";
 constexpr const char *kPointSection = "Un point";
 constexpr const char *kDrawn = "dessin";
 constexpr const char *kClimateSection = "Meteo";
+constexpr const char *kZonesSection = "Zones";
+// More zones than anyone draws: a document claiming more is not trusted further.
+constexpr long long kMaxDocumentZones = 100;
+
+// A zone's keys, "Nom_1", "TS_mini_1", ..., numbered from 1.
+struct ZoneKey {
+    const char *key;
+    long double UserZone::*field;
+};
+const ZoneKey kZoneKeys[] = {
+    {"TS_mini", &UserZone::tsMinC},
+    {"TS_maxi", &UserZone::tsMaxC},
+    {"HR_mini", &UserZone::hrMinPercent},
+    {"HR_maxi", &UserZone::hrMaxPercent},
+};
+struct ComfortKey {
+    const char *key;
+    long double ComfortInputs::*field;
+};
+const ComfortKey kComfortKeys[] = {
+    {"Metabolisme", &ComfortInputs::met},
+    {"Vetements", &ComfortInputs::clo},
+    {"Vitesse_air", &ComfortInputs::airSpeedMs},
+};
+
+std::string Numbered(const char *key, size_t i) { return std::string(key) + "_" + std::to_string(i + 1); }
+
+// The numbers as the program's boxes show them, with a decimal comma.
+void WriteZones(IniFile &f, const Climate &c)
+{
+    const ComfortInputs defaults;
+    const bool any = !c.userZones.empty() || c.comfort.shown || c.comfort.inputs.met != defaults.met ||
+                     c.comfort.inputs.clo != defaults.clo || c.comfort.inputs.airSpeedMs != defaults.airSpeedMs;
+    if (!any) {
+        // A study without zones must not reopen with those the file last held.
+        if (f.SectionHasKeys(kZonesSection)) {
+            f.WriteString(kZonesSection, "Nombre", "0");
+            f.WriteBool(kZonesSection, "Confort", false);
+        }
+        return;
+    }
+    const NumberSeparators sep;
+    f.WriteString(kZonesSection, "Nombre", std::to_string(c.userZones.size()));
+    for (size_t i = 0; i < c.userZones.size(); ++i) {
+        f.WriteString(kZonesSection, Numbered("Nom", i), c.userZones[i].name);
+        for (const ZoneKey &k : kZoneKeys)
+            f.WriteString(kZonesSection, Numbered(k.key, i), FormatGeneral(c.userZones[i].*k.field, sep));
+    }
+    f.WriteBool(kZonesSection, "Confort", c.comfort.shown);
+    for (const ComfortKey &k : kComfortKeys)
+        f.WriteString(kZonesSection, k.key, FormatGeneral(c.comfort.inputs.*k.field, sep));
+}
 
 // The section "Meteo": the file percent-encoded, as the recent documents are,
 // so that every byte of its name comes back.
@@ -130,6 +185,36 @@ void WriteDocument(IniFile &f, uint32_t patmPa, const EvolutionData &d, const Ah
     }
     WriteAhuInputs(f, ahu, flags);
     WriteClimate(f, climate);
+    WriteZones(f, climate);
+}
+
+DocumentZones ReadDocumentZones(const IniFile &f)
+{
+    DocumentZones z;
+    long long count = 0;
+    if (!ParseIniInteger(f.ReadString(kZonesSection, "Nombre", "0"), count))
+        count = 0;
+    // A zone that cannot be kept as it stands is left out, as the dialog would refuse it.
+    for (size_t i = 0; i < static_cast<size_t>(std::clamp(count, 0LL, kMaxDocumentZones)); ++i) {
+        UserZone zone;
+        zone.name = f.ReadString(kZonesSection, Numbered("Nom", i), "");
+        bool read = true;
+        for (const ZoneKey &k : kZoneKeys) {
+            const std::optional<long double> v = ReadUserNumber(f.ReadString(kZonesSection, Numbered(k.key, i), ""));
+            read = read && v;
+            zone.*k.field = v.value_or(0);
+        }
+        if (read && ZoneError(zone).empty())
+            z.user.push_back(zone);
+    }
+    ComfortInputs inputs;
+    for (const ComfortKey &k : kComfortKeys)
+        if (const auto v = ReadUserNumber(f.ReadString(kZonesSection, k.key, "")))
+            inputs.*k.field = *v;
+    if (InvalidComfortField(inputs) == ComfortField::None)
+        z.comfort.inputs = inputs;
+    z.comfort.shown = f.ReadBool(kZonesSection, "Confort") && InvalidComfortField(inputs) == ComfortField::None;
+    return z;
 }
 
 } // namespace brumelle

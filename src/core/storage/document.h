@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "presentation/drawing_flags.h"
 #include "storage/file_messages.h"
@@ -33,7 +34,8 @@ void ReadDocumentInputs(const IniFile &file, EvolutionData &evolutions, AhuData 
 // Writes "General" ("bon_fichier" = 1, "P" = the pressure in use), then every
 // input of the evolutions window and of the sizing wizard, texts as shown,
 // then the climate's section "Meteo" when the study has a weather file (or
-// empties its file key where the document had one).
+// empties its file key where the document had one), and "Zones" when it has
+// zones or comfort inputs (or says none where the document had some).
 void WriteDocument(IniFile &file, uint32_t patmPa, const EvolutionData &evolutions, const AhuData &ahu,
                    const DrawingFlags &flags, const Climate &climate);
 
@@ -46,5 +48,14 @@ struct DocumentClimate {
     bool shown = true;
 };
 std::optional<DocumentClimate> ReadDocumentClimate(const IniFile &file);
+
+// The zones a document keeps in its section "Zones": the user's (those that
+// cannot be kept as they stand left out) and the comfort zone's inputs and
+// showing (its defaults when they are not valid). None without the section.
+struct DocumentZones {
+    std::vector<UserZone> user;
+    ComfortChoice comfort;
+};
+DocumentZones ReadDocumentZones(const IniFile &file);
 
 } // namespace brumelle

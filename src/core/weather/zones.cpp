@@ -49,6 +49,19 @@ std::string ZoneError(const UserZone &zone)
     return {};
 }
 
+std::string ComfortError(const ComfortInputs &inputs)
+{
+    switch (InvalidComfortField(inputs)) {
+    case ComfortField::Met: return "Le métabolisme doit être positif";
+    case ComfortField::Clo: return "Les vêtements ne peuvent pas être négatifs";
+    case ComfortField::AirSpeed:
+        return "La vitesse d'air doit être comprise entre 0 et 0,2 m/s : au-delà, la norme demande la "
+               "méthode SET, qui n'est pas disponible";
+    case ComfortField::None: break;
+    }
+    return {};
+}
+
 bool InsideZone(const UserZone &zone, long double tsC, long double pvPa)
 {
     if (tsC < zone.tsMinC || tsC > zone.tsMaxC)
@@ -129,21 +142,9 @@ ComfortArgument ParseComfortArgument(const std::string &text)
             return result;
         *values[i] = *v;
     }
-    switch (InvalidComfortField(inputs)) {
-    case ComfortField::Met:
-        result.error = "Le métabolisme doit être positif";
-        break;
-    case ComfortField::Clo:
-        result.error = "Les vêtements ne peuvent pas être négatifs";
-        break;
-    case ComfortField::AirSpeed:
-        result.error = "La vitesse d'air doit être comprise entre 0 et 0,2 m/s : au-delà, la norme demande la "
-                       "méthode SET, qui n'est pas disponible";
-        break;
-    case ComfortField::None:
+    result.error = ComfortError(inputs);
+    if (result.error.empty())
         result.inputs = inputs;
-        break;
-    }
     return result;
 }
 

@@ -25,6 +25,9 @@ struct UserZone {
 // finite bounds, neither span's minimum above its maximum.
 std::string ZoneError(const UserZone &zone);
 
+// What is wrong with the comfort zone's inputs, in French; empty when they are valid.
+std::string ComfortError(const ComfortInputs &inputs);
+
 // An air state is inside when its dry bulb and its relative humidity
 // 100 × Pv / Pvs(TS) lie within the spans.
 bool InsideZone(const UserZone &zone, long double tsC, long double pvPa);
