@@ -194,10 +194,10 @@ int writeNote(const Options &o, std::string &, std::string &err)
     const QDate today = QDate::currentDate();
     CalculationNote note = BuildCalculationNote(state.evolutions, state.ahu, state.settings.Patm,
                                                 {o.positional[0], today.year(), today.month(), today.day()});
-    AddClimateSection(note, state.climate, DisplayedRangesOf(state.settings));
+    AddClimateSection(note, state.climate, DisplayedRangesOf(state.settings), separators(o));
     LineMessages messages(err);
     const QByteArray pdf = CalculationNotePdf(note, state.settings, OverlayOf(state, separators(o)),
-                                              ClimateLayer{state.climate.Drawn()});
+                                              ClimateLayerOf(state.climate, state.settings.Patm, separators(o)));
     return SaveFileWhole(*o.output, pdf.toStdString(), messages) ? 0 : 1;
 }
 
@@ -253,7 +253,7 @@ int writeChart(const Options &o, std::string &, std::string &err)
     // The document's pressure draws the chart as well.
     LineMessages messages(err);
     const QByteArray bytes =
-        ChartFileBytes(*o.output, state.settings, w, h, overlay, ratio, ClimateLayer{state.climate.Drawn()});
+        ChartFileBytes(*o.output, state.settings, w, h, overlay, ratio, ClimateLayerOf(state.climate, state.settings.Patm, separators(o)));
     return SaveFileWhole(*o.output, bytes.toStdString(), messages) ? 0 : 1;
 }
 
@@ -284,8 +284,8 @@ int printReadout(const Options &o, std::string &out, std::string &err)
 int printWeather(const Options &o, std::string &out, std::string &err)
 {
     if (o.plot || o.save || o.output || o.document || o.positional.size() != 1)
-        return Usage(err, "weather needs the weather FILE and takes no option but --months, --hours, "
-                          "--preferences, --set and --locale");
+        return Usage(err, "weather needs the weather FILE and takes no option but --months, --hours, --zone, "
+                          "--comfort, --preferences, --set and --locale");
     const std::optional<ChartSettings> settings = settingsOf(o, err);
     if (!settings)
         return 1;
@@ -313,16 +313,27 @@ int printWeather(const Options &o, std::string &out, std::string &err)
     for (const auto &[key, value] : lines)
         out += std::string(key) + "=" + value + "\n";
     out += "[conditions de base]\n";
-    for (const DesignCondition &c : year.designConditions) {
-        out += std::string(kDesignConditionNames.at(static_cast<size_t>(c.level))) + "\tfichier\t" +
-               FormatFixed(c.dryBulbC, 2, sep);
-        if (c.wetBulbC)
-            out += "\t" + FormatFixed(*c.wetBulbC, 2, sep);
+    for (const DesignRow &row : DesignRowsOf(climate)) {
+        out += row.Name() + "\t" + row.source + "\t" + FormatFixed(row.condition.dryBulbC, 2, sep);
+        if (row.condition.wetBulbC)
+            out += "\t" + FormatFixed(*row.condition.wetBulbC, 2, sep);
         out += "\n";
     }
     out += "[heures]\n";
     for (const HourCell &cell : climate.cells.cells)
         out += std::to_string(cell.tsC) + "\t" + std::to_string(cell.rGKg) + "\t" + std::to_string(cell.hours) + "\n";
+    if (o.zones.empty() && !o.comfort)
+        return 0;
+    climate.SetZones(o.zones, {o.comfort.value_or(ComfortInputs{}), o.comfort.has_value()}, settings->Patm);
+    out += "[zones]\n";
+    for (const DrawnZone &z : climate.zones) {
+        if (!z.count) {
+            LineMessages(err).message(z.name + " : " + ZoneCountText(z, sep));
+            return 1;
+        }
+        out += z.name + "\t" + std::to_string(z.count->inside) + "\t" + FormatFixed(SharePercent(*z.count), 2, sep) +
+               "\n";
+    }
     return 0;
 }
 

@@ -18,7 +18,7 @@ const char *kUsage =
     "  brumelle-cli run FILE.brm [--save OUT.brm] [--locale NAME]\n"
     "  brumelle-cli note FILE.brm -o NOTE.pdf [--preferences FILE.pfs] [--set KEY=VALUE]... [--locale NAME]\n"
     "  brumelle-cli weather FILE.epw [--months A-B] [--hours A-B] [--preferences FILE.pfs] [--set KEY=VALUE]...\n"
-    "                       [--locale NAME]\n"
+    "                       [--zone NAME:TSMIN:TSMAX:HRMIN:HRMAX]... [--comfort MET:CLO:V] [--locale NAME]\n"
     "KEY is a chart setting: TS.Maxi, R.Mini, HR.Montrer, TH.Couleur, Fenetre.Couleur, Patm, ...;\n"
     "--set applies after --preferences, which reads a preference file as the program does.\n"
     "run opens a document, runs its calculations and the AHU sizing and prints the result\n"
@@ -31,10 +31,14 @@ const char *kUsage =
     "note writes the document's calculation note, the chart and\n"
     "every result on A4 pages, as \"Note de calcul...\" does, over any file.\n"
     "weather prints a weather file's location, its hours (read, missing, unreadable, retained\n"
-    "by --months and --hours, outside the chart of the settings), its design conditions and\n"
+    "by --months and --hours, outside the chart of the settings), its design conditions (the\n"
+    "file's, then those computed from the year) and\n"
     "its retained hours counted in cells of 1 C x 1 g/kgas; chart --weather draws those hours\n"
     "on the chart, chart --document and note those of the document's \"Meteo\" section.\n"
     "A span A-B of months (1 to 12) or hours of the day (1 to 24) may wrap: 11-2.\n"
+    "weather then prints, for each --zone and for the ASHRAE 55 comfort zone of --comfort\n"
+    "(air speed V at most 0.2 m/s), the retained hours inside and their share; their\n"
+    "decimals with a full stop.\n"
     "The messages the program would show go to the error output.\n";
 
 // Device pixel ratios the chart command draws at.
@@ -138,6 +142,20 @@ std::optional<Options> ParseOptions(const std::vector<std::string> &args, std::s
         } else if (a == "--hours") {
             if (!value(v) || !(o.hours = parseSpan(v, 24)))
                 return wrong("--hours needs A-B, two hours of the day from 1 to 24");
+        } else if (a == "--zone") {
+            if (!value(v))
+                return wrong("--zone needs NAME:TSMIN:TSMAX:HRMIN:HRMAX");
+            const ZoneArgument zone = ParseZoneArgument(v);
+            if (!zone.zone)
+                return wrong("--zone " + v + ": " + zone.error);
+            o.zones.push_back(*zone.zone);
+        } else if (a == "--comfort") {
+            if (!value(v))
+                return wrong("--comfort needs MET:CLO:V");
+            const ComfortArgument comfort = ParseComfortArgument(v);
+            if (!comfort.inputs)
+                return wrong("--comfort " + v + ": " + comfort.error);
+            o.comfort = *comfort.inputs;
         } else if (a == "-o") {
             if (!value(v) || v.empty())
                 return wrong("-o needs a file name");
@@ -154,6 +172,8 @@ std::optional<Options> ParseOptions(const std::vector<std::string> &args, std::s
         return wrong("--weather goes with chart");
     if ((o.months || o.hours) && o.command != "weather" && !(o.command == "chart" && o.weather))
         return wrong("--months and --hours go with weather or chart --weather");
+    if ((!o.zones.empty() || o.comfort) && o.command != "weather")
+        return wrong("--zone and --comfort go with weather");
     return o;
 }
 

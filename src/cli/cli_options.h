@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "chart/geometry.h"
+#include "weather/comfort.h"
+#include "weather/zones.h"
 
 namespace brumelle {
 
@@ -32,6 +34,8 @@ struct Options {
     std::optional<double> ratio;
     std::optional<std::string> weather;
     std::optional<std::pair<int, int>> months, hours; // --months, --hours: from, to (a span may wrap)
+    std::vector<UserZone> zones;                      // --zone, in the order given
+    std::optional<ComfortInputs> comfort;             // --comfort
     std::vector<std::string> positional;
 };
 

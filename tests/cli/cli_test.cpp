@@ -165,6 +165,8 @@ TEST(Cli, BadArgumentsGiveUsageAndStatus2)
         {"weather", "a.epw", "--hours", "a-b"}, {"weather", "a.epw", "--plot", "100x100"},
         {"weather", "a.epw", "--weather", "b.epw"}, {"chart", "--plot", "100x100", "--months", "6-8", "-o", "x.png"},
         {"readout", "--plot", "100x100", "--hours", "9-18", "1", "2"}, {"note", "x.brm", "-o", "n", "--weather", "e"},
+        {"weather", "a.epw", "--zone", "A:1:2:3"}, {"weather", "a.epw", "--zone", "A:2:1:0:100"},
+        {"weather", "a.epw", "--comfort", "1.1:0.5:0.21"}, {"chart", "--plot", "1x1", "--zone", "A:1:2:3:4", "-o", "x"},
     };
     for (const auto &args : bad) {
         const Result r = run(args);
@@ -264,15 +266,22 @@ TEST(Cli, WeatherPrintsTheYearAndItsHoursAreDrawnOnTheChartAndInTheNote)
         "1999,12,31,9,0,?,-20.5,-22,80,999999\n" // at the chart's 30000 Pa: 0.622 × 103.8 / (30000 − 103.8) = 2.16
         "1999,1,16,9,0,?,99.9,0,70,101325\n"     // no dry bulb: missing
         "1999,1,1,1,0,?,20,10\n");               // unreadable
-    const Result r = run({"weather", epw, "--months", "11-2", "--hours", "8-18", "--set", "Patm=30000", "--locale",
-                          "fr_FR"});
+    const Result r = run({"weather", epw, "--months", "11-2", "--hours", "8-18", "--set", "Patm=30000", "--zone",
+                          "Doux:5:6:0:100", "--comfort", "1.1:0.5:0.1", "--locale", "fr_FR"});
     EXPECT_EQ(r.out, "Lieu=Lyon, ARA, FRA\nWMO=074810\nLatitude=45,72\nLongitude=4,94\nAltitude en m=240\nHeures=5\n"
                      "Heures manquantes=1\nLignes illisibles=1\nHeures retenues=4\n"
                      "Heures hors diagramme=1\n" // -20.5 °C, below the chart's -15 °C
                      "Pression de la station en Pa=101\xE2\x80\xAF" "125\n" // (4 × 101325 + 100325) / 5
                      "[conditions de base]\nChauffage 99,6 %\tfichier\t-20,00\nChauffage 99 %\tfichier\t-16,60\n"
                      "Refroidissement 0,4 %\tfichier\t33,30\t23,70\nRefroidissement 1 %\tfichier\t31,60\t23,00\n"
-                     "Refroidissement 2 %\tfichier\t30,10\t22,10\n[heures]\n-21\t2\t1\n5\t3\t2\n20\t7\t1\n");
+                     "Refroidissement 2 %\tfichier\t30,10\t22,10\n"
+                     // The five dry bulbs sorted, -20.5, 5.2, 5.5, 20.5, 30.5, at q / 100 × 4:
+                     // -20.5 + 0.016 × 25.7, -20.5 + 0.04 × 25.7, 20.5 + 0.984 × 10, ...
+                     "Chauffage 99,6 %\tannée\t-20,09\t-21,04\nChauffage 99 %\tannée\t-19,47\t-21,04\n"
+                     "Refroidissement 0,4 %\tannée\t30,34\t23,12\nRefroidissement 1 %\tannée\t30,10\t23,12\n"
+                     "Refroidissement 2 %\tannée\t29,70\t23,12\n"
+                     "[heures]\n-21\t2\t1\n5\t3\t2\n20\t7\t1\n"
+                     "[zones]\nDoux\t2\t50,00\nConfort ASHRAE 55\t0\t0,00\n"); // the two January hours of four
     const Result refused = run({"weather", write(dir, "not.epw", "[General]\n")});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(refused.err, "message: Le fichier n'est pas un fichier météo EPW reconnu\n");
