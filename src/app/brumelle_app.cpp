@@ -14,14 +14,16 @@
 #include "ui/chart_printer.h"
 #include "ui/clipboard.h"
 #include "ui/colour_chooser.h"
+#include "ui/design_conditions_dialog.h"
 #include "ui/evolutions_window.h"
 #include "ui/file_chooser.h"
 #include "ui/line_style_picker.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
-#include "ui/weather_hours_dialog.h"
 #include "ui/qt_messages.h"
 #include "ui/sizing_wizard.h"
+#include "ui/weather_hours_dialog.h"
+#include "ui/zones_dialog.h"
 
 namespace brumelle {
 
@@ -70,6 +72,9 @@ BrumelleApp::BrumelleApp(Ports ports, QString settingsFile)
     sizing_ = std::make_unique<TF_dimensionnement>(state_.ahu, drawing, calculations_->sizing(), *ports_.clipboard,
                                                    repaint, form_.get());
     weatherHours_ = std::make_unique<TF_heures_meteo>(state_.climate, state_.settings, form_.get());
+    designConditions_ = std::make_unique<TF_conditions_base>(
+        state_.climate, [this](const DesignRow &row) { form_->UseForSizing(row); }, repaint, form_.get());
+    zones_ = std::make_unique<TF_zones>(state_.climate, state_.settings.Patm, *ports_.messages, form_.get());
     form_->SetWindows(this);
     const auto edited = [this] { form_->MarkModified(); };
     evolutions_->SetOnEdit(edited);
@@ -83,6 +88,8 @@ BrumelleApp::~BrumelleApp()
     sizing_.reset();
     evolutions_.reset();
     weatherHours_.reset();
+    designConditions_.reset();
+    zones_.reset();
     options_.reset();
     lines_.reset();
     form_.reset();
@@ -101,6 +108,8 @@ void BrumelleApp::ShowSizing() { sizing_->exec(); }
 void BrumelleApp::ShowOptions() { options_->exec(); }
 
 void BrumelleApp::ShowWeatherHours() { weatherHours_->exec(); }
+void BrumelleApp::ShowDesignConditions() { designConditions_->exec(); }
+void BrumelleApp::ShowZones() { zones_->exec(); }
 
 void BrumelleApp::ShowHelp()
 {

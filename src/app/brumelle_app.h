@@ -23,7 +23,9 @@ class SystemClipboard;
 class HelpWindow;
 class TF_calcul_un_point;
 class TF_dimensionnement;
+class TF_conditions_base;
 class TF_heures_meteo;
+class TF_zones;
 class TF_lignes;
 class TForm1;
 class TPrecision;
@@ -57,6 +59,8 @@ public:
     TForm1 &MainWindow() { return *form_; }
     TPrecision &Options() { return *options_; }
     TF_heures_meteo &WeatherHours() { return *weatherHours_; }
+    TF_conditions_base &DesignConditions() { return *designConditions_; }
+    TF_zones &Zones() { return *zones_; }
     TF_lignes &LineStyles() { return *lines_; }
     TF_calcul_un_point &Evolutions() { return *evolutions_; }
     TF_dimensionnement &Sizing() { return *sizing_; }
@@ -65,6 +69,8 @@ public:
     void ShowSizing() override;
     void ShowOptions() override;
     void ShowWeatherHours() override;
+    void ShowDesignConditions() override;
+    void ShowZones() override;
     void UntickDrawingBoxes() override;
     void ShowHelp() override;
     void ShowAbout() override;
@@ -91,6 +97,8 @@ private:
     std::unique_ptr<TForm1> form_;
     std::unique_ptr<TPrecision> options_;
     std::unique_ptr<TF_heures_meteo> weatherHours_;
+    std::unique_ptr<TF_conditions_base> designConditions_;
+    std::unique_ptr<TF_zones> zones_;
     std::unique_ptr<TF_lignes> lines_;
     std::unique_ptr<TF_calcul_un_point> evolutions_;
     std::unique_ptr<TF_dimensionnement> sizing_;

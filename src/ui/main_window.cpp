@@ -1,7 +1,9 @@
 #include "ui/main_window.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
+#include <tuple>
 #include <utility>
 
 #include <QAction>
@@ -25,6 +27,7 @@
 #include "chart/readout.h"
 #include "chart/zoom.h"
 #include "document_opening.h"
+#include "model/fault.h"
 #include "note/calculation_note.h"
 #include "program_state.h"
 #include "render/chart_image.h"
@@ -147,6 +150,8 @@ void TForm1::buildMenus()
     QMenu *meteo = menuBar()->addMenu(QStringLiteral("Météo"));
     M_ouvrir_meteo = addItem(meteo, QStringLiteral("Ouvrir un fichier météo..."));
     M_heures_meteo = addItem(meteo, QStringLiteral("Heures affichées..."));
+    M_conditions_base = addItem(meteo, QStringLiteral("Conditions de base..."));
+    M_zones = addItem(meteo, QStringLiteral("Zones..."));
     M_fermer_meteo = addItem(meteo, QStringLiteral("Fermer le fichier météo"));
 
     QMenu *aide = menuBar()->addMenu(QStringLiteral("Aide"));
@@ -170,6 +175,8 @@ void TForm1::buildMenus()
     connect(M_Dim_CTA, &QAction::triggered, this, &TForm1::M_Dim_CTAClick);
     connect(M_ouvrir_meteo, &QAction::triggered, this, &TForm1::M_ouvrir_meteoClick);
     connect(M_heures_meteo, &QAction::triggered, this, &TForm1::M_heures_meteoClick);
+    connect(M_conditions_base, &QAction::triggered, this, &TForm1::M_conditions_baseClick);
+    connect(M_zones, &QAction::triggered, this, &TForm1::M_zonesClick);
     connect(M_fermer_meteo, &QAction::triggered, this, &TForm1::M_fermer_meteoClick);
     ShowClimateCommands();
     connect(M_aide, &QAction::triggered, this, &TForm1::M_AideClick);
@@ -226,7 +233,7 @@ void TForm1::PaintClient(QPainter &painter, qreal fontDpi)
     PaintChartAt(
         painter, SurfaceRatio(painter), fontDpi, state_.settings, g, state_.chartPoint, state_.zoom,
         [&](Canvas &c) { DrawEvolutionOverlay(c, g, OverlayOf(state_, separators_), state_.settings.Fenetre.Couleur); },
-        ClimateLayer{state_.climate.Drawn()});
+        ClimateLayerOf(state_.climate, state_.settings.Patm, separators_));
 }
 
 QImage TForm1::ChartImage(qreal ratio)
@@ -405,6 +412,52 @@ void TForm1::M_heures_meteoClick()
     RepaintChart();
 }
 
+void TForm1::M_conditions_baseClick()
+{
+    if (windows_)
+        windows_->ShowDesignConditions();
+    RepaintChart();
+}
+
+void TForm1::M_zonesClick()
+{
+    const auto zoneKey = [](const UserZone &z) {
+        return std::tie(z.name, z.tsMinC, z.tsMaxC, z.hrMinPercent, z.hrMaxPercent);
+    };
+    const auto comfortKey = [](const ComfortChoice &c) {
+        return std::tie(c.inputs.met, c.inputs.clo, c.inputs.airSpeedMs, c.shown);
+    };
+    const std::vector<UserZone> before = state_.climate.userZones;
+    const ComfortChoice comfortBefore = state_.climate.comfort;
+    if (windows_)
+        windows_->ShowZones();
+    const std::vector<UserZone> &after = state_.climate.userZones;
+    const bool same = after.size() == before.size() &&
+                      std::equal(after.begin(), after.end(), before.begin(),
+                                 [&](const UserZone &a, const UserZone &b) { return zoneKey(a) == zoneKey(b); }) &&
+                      comfortKey(state_.climate.comfort) == comfortKey(comfortBefore);
+    if (!same)
+        MarkModified(); // the document keeps them
+    RepaintChart();
+}
+
+void TForm1::UseForSizing(const DesignRow &row)
+{
+    OutdoorTexts texts;
+    try {
+        texts = OutdoorTextsOf(row.condition, state_.settings.Patm, separators_);
+    } catch (const ComputeFault &) {
+        messages_.message(kDesignConditionRefused);
+        return;
+    }
+    AhuData &ahu = state_.ahu;
+    ahu.E_TS_ext = texts.dryBulb;
+    if (!texts.humidity.empty())
+        ahu.E_HR_ext = texts.humidity;
+    MarkModified();
+    status_->setText(QString::fromStdString(SizingStatusText(row, texts)));
+}
+
 void TForm1::M_fermer_meteoClick()
 {
     state_.climate.Close();
@@ -415,8 +468,8 @@ void TForm1::M_fermer_meteoClick()
 
 void TForm1::ShowClimateCommands()
 {
-    M_heures_meteo->setEnabled(state_.climate.Loaded());
-    M_fermer_meteo->setEnabled(state_.climate.Loaded());
+    for (QAction *item : {M_heures_meteo, M_conditions_base, M_fermer_meteo})
+        item->setEnabled(state_.climate.Loaded());
 }
 
 // The shared open and save dialogs, prepared anew for each use. A save
@@ -584,9 +637,9 @@ void TForm1::M_note_calculClick()
     const QDate today = QDate::currentDate();
     CalculationNote note = BuildCalculationNote(state_.evolutions, state_.ahu, state_.settings.Patm,
                                                 {documentPath_.toStdString(), today.year(), today.month(), today.day()});
-    AddClimateSection(note, state_.climate, DisplayedRangesOf(state_.settings));
+    AddClimateSection(note, state_.climate, DisplayedRangesOf(state_.settings), separators_);
     const QByteArray pdf = CalculationNotePdf(note, state_.settings, OverlayOf(state_, separators_),
-                                              ClimateLayer{state_.climate.Drawn()});
+                                              ClimateLayerOf(state_.climate, state_.settings.Patm, separators_));
     if (SaveFileWhole(path->toStdString(), pdf.toStdString(), messages_))
         status_->setText(QStringLiteral("Note de calcul écrite : ") + *path);
 }

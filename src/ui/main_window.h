@@ -18,6 +18,7 @@ class QStatusBar;
 
 namespace brumelle {
 
+struct DesignRow;
 struct ProgramState;
 class BrumelleIni;
 class Calculations;
@@ -96,6 +97,8 @@ public:
     QAction *M_Dim_CTA = nullptr;
     QAction *M_ouvrir_meteo = nullptr;
     QAction *M_heures_meteo = nullptr;
+    QAction *M_conditions_base = nullptr;
+    QAction *M_zones = nullptr;
     QAction *M_fermer_meteo = nullptr;
     QAction *M_aide = nullptr;
     QAction *M_apropos = nullptr;
@@ -128,6 +131,8 @@ public slots:
     void M_Dim_CTAClick();
     void M_ouvrir_meteoClick();
     void M_heures_meteoClick();
+    void M_conditions_baseClick();
+    void M_zonesClick();
     void M_fermer_meteoClick();
     void M_AideClick();
     void M_AproposClick();
@@ -155,6 +160,9 @@ public:
     // (restored when minimised), raised and activated, with the modal window
     // in use on top of it.
     void BringToFront();
+    // "Utiliser pour la CTA": the row's dry bulb and relative humidity into
+    // the sizing's outdoor boxes, as if typed, said in the status bar.
+    void UseForSizing(const DesignRow &row);
 
 protected:
     void showEvent(QShowEvent *event) override;

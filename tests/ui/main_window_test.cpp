@@ -84,7 +84,11 @@ TEST(MainWindow, MenusItemsSeparatorsAndShortcuts)
          {"-", {}},
          {"Valeurs dans la barre d'état", QKeySequence("Ctrl+V")}},
         {{"Evolutions élémentaires", {}}, {"Dimensionnement CTA", {}}},
-        {{"Ouvrir un fichier météo...", {}}, {"Heures affichées...", {}}, {"Fermer le fichier météo", {}}},
+        {{"Ouvrir un fichier météo...", {}},
+         {"Heures affichées...", {}},
+         {"Conditions de base...", {}},
+         {"Zones...", {}},
+         {"Fermer le fichier météo", {}}},
         {{"Aide", QKeySequence("F1")}, {"A propos", {}}},
     };
     for (int m = 0; m < 5; ++m) {
