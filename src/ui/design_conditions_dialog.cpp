@@ -28,14 +28,16 @@ TF_conditions_base::TF_conditions_base(Climate &climate, std::function<void(cons
     Grille_conditions->setHorizontalHeaderLabels({QStringLiteral("Conditions de base"), QStringLiteral("Source"),
                                                   QStringLiteral("T° Seche °C"), QStringLiteral("T° Humide °C")});
     Grille_conditions->verticalHeader()->hide();
+    Grille_conditions->horizontalHeader()->setStretchLastSection(true);
+    Grille_conditions->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     Grille_conditions->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grille_conditions->setSelectionBehavior(QAbstractItemView::SelectRows);
     Grille_conditions->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Broken by hand: a wrapped label would leave the dialog too short for it.
     auto *estimate = new QLabel(QStringLiteral("Les lignes « année » sont calculées sur la seule année du fichier : "
-                                               "une estimation. Les lignes « fichier » sont les valeurs publiées "
-                                               "par l'ASHRAE, établies sur de nombreuses années."),
+                                               "une estimation.\nLes lignes « fichier » sont les valeurs publiées "
+                                               "par l'ASHRAE,\nétablies sur de nombreuses années."),
                                 this);
-    estimate->setWordWrap(true);
     Check_montrer_conditions = new QCheckBox(QStringLiteral("Montrer sur le diagramme"), this);
     auto *buttons = new QDialogButtonBox(this);
     B_utiliser = buttons->addButton(QStringLiteral("Utiliser pour la CTA"), QDialogButtonBox::ActionRole);
@@ -97,6 +99,9 @@ void TF_conditions_base::FormActivate()
     const int height = 2 * Grille_conditions->frameWidth() + h->height() +
                        Grille_conditions->verticalHeader()->length();
     Grille_conditions->setMinimumSize(width, height);
+    // The dialog grows to hold them: its size was set before these rows were.
+    layout()->activate();
+    resize(size().expandedTo(minimumSizeHint()));
 }
 
 void TF_conditions_base::Check_montrer_conditionsClick()

@@ -100,15 +100,16 @@ TF_zones::TF_zones(Climate &climate, const uint32_t &patmPa, Messages &messages,
     form->addRow(QStringLiteral("Métabolisme en met"), E_metabolisme);
     form->addRow(QStringLiteral("Vêtements en clo"), E_vetements);
     form->addRow(QStringLiteral("Vitesse d'air en m/s"), E_vitesse);
+    // Broken by hand: a wrapped label would leave the dialog too short for it.
     auto *why = new QLabel(QStringLiteral("Température radiante moyenne égale à celle de l'air ; un état est dans "
-                                          "la zone quand -0,5 ≤ PMV ≤ +0,5. Vitesse d'air au plus 0,2 m/s : "
-                                          "au-delà, la norme demande la méthode SET, que le programme ne "
+                                          "la zone\nquand -0,5 ≤ PMV ≤ +0,5. Vitesse d'air au plus 0,2 m/s : "
+                                          "au-delà, la norme demande\nla méthode SET, que le programme ne "
                                           "calcule pas."),
                            comfort);
-    why->setWordWrap(true);
     L_confort = new QLabel(comfort);
     L_confort->setObjectName(QStringLiteral("L_confort"));
     L_confort->setWordWrap(true);
+    L_confort->setMinimumHeight(2 * L_confort->fontMetrics().lineSpacing() + 4); // a refusal takes two lines
     auto *comfortLayout = new QVBoxLayout(comfort);
     comfortLayout->addWidget(Check_confort);
     comfortLayout->addLayout(form);

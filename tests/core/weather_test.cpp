@@ -190,8 +190,12 @@ TEST(HourCells, WrappedSpansFloorsOutsideCountsAndColours)
     const auto rgb = [](double r, double g, double b) {
         return static_cast<int32_t>(std::lround(255 * r) | std::lround(255 * g) << 8 | std::lround(255 * b) << 16);
     };
-    EXPECT_EQ(HourCellColour(1, 1, 2), rgb(0.267004, 0.004874, 0.329415));
-    EXPECT_EQ(HourCellColour(2, 1, 2), rgb(0.993248, 0.906157, 0.143936));
+    // The cells lightened: 55 % of the scale, 45 % of white.
+    const auto light = [&](double r, double g, double b) {
+        return rgb(0.55 * r + 0.45, 0.55 * g + 0.45, 0.55 * b + 0.45);
+    };
+    EXPECT_EQ(HourCellColour(1, 1, 2), light(0.267004, 0.004874, 0.329415));
+    EXPECT_EQ(HourCellColour(2, 1, 2), light(0.993248, 0.906157, 0.143936));
     EXPECT_EQ(HourCellColour(5, 5, 5), HourCellColour(1, 1, 2));
     EXPECT_EQ(ViridisColour(0.5L),
               rgb((0.128729 + 0.127568) / 2, (0.563265 + 0.566949) / 2, (0.551229 + 0.550556) / 2));

@@ -62,9 +62,11 @@ void DrawOutline(Canvas &canvas, const ChartGeometry &g, const Outline &outline)
         try {
             const int32_t x1 = g.PixelX(part->first.tsC), y1 = g.PixelY(part->first.rKgKg);
             const int32_t x2 = g.PixelX(part->second.tsC), y2 = g.PixelY(part->second.rKgKg);
+            // The second line beside the first, across the segment's run.
+            const bool flat = std::abs(int64_t(x2) - x1) >= std::abs(int64_t(y2) - y1);
             for (int32_t d : {0, width}) {
-                canvas.MoveTo(x1 + d, y1 + d);
-                canvas.LineTo(x2 + d, y2 + d);
+                canvas.MoveTo(x1 + (flat ? 0 : d), y1 + (flat ? d : 0));
+                canvas.LineTo(x2 + (flat ? 0 : d), y2 + (flat ? d : 0));
             }
         } catch (const PixelOutOfRange &) {
         }
@@ -145,7 +147,8 @@ void DrawZonesAndMarkers(Canvas &canvas, const ChartGeometry &g, const ClimateLa
             corner.rKgKg < g.settings->R.Mini / 1000.0L || corner.rKgKg > g.settings->R.Maxi / 1000.0L)
             continue;
         try {
-            canvas.SetFontColor(z.colour);
+            // Black, as the legend's: a line's colour is too light for a text on the window's.
+            canvas.SetFontColor(kBlack);
             canvas.SetBrushColor(g.settings->Fenetre.Couleur);
             canvas.TextOut(g.PixelX(corner.tsC) + g.Px(4), g.PixelY(corner.rKgKg) - g.Px(kTextHeight + 3), z.name);
         } catch (const PixelOutOfRange &) {
@@ -206,7 +209,7 @@ void DrawClimateLegend(Canvas &canvas, const ChartGeometry &g, const ClimateLaye
         canvas.TextOut(x, y, "Heures");
         for (int i = 0; i < kSteps; ++i)
             canvas.FillRect(barLeft + i * step, barTop, barLeft + (i + 1) * step, barTop + barHeight,
-                            ViridisColour(static_cast<long double>(i) / (kSteps - 1)));
+                            HourScaleColour(static_cast<long double>(i) / (kSteps - 1)));
         canvas.TextOut(x, barTop - g.Px(1), std::to_string(cells->fewestHours));
         canvas.TextOut(barLeft + kSteps * step + g.Px(4), barTop - g.Px(1), std::to_string(cells->mostHours));
         y = barTop + barHeight + g.Px(6);
@@ -222,7 +225,7 @@ void DrawClimateLegend(Canvas &canvas, const ChartGeometry &g, const ClimateLaye
             canvas.MoveTo(x, mid + d);
             canvas.LineTo(x + g.Px(18), mid + d);
         }
-        canvas.SetFontColor(z.colour);
+        canvas.SetFontColor(kBlack);
         canvas.SetBrushColor(g.settings->Fenetre.Couleur);
         canvas.TextOut(x + g.Px(24), y, z.count);
         y += g.Px(kTextHeight + 2);

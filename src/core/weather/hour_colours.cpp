@@ -104,24 +104,29 @@ constexpr int kLastAnchor = 255;
 
 int32_t Channel(long double v) { return static_cast<int32_t>(std::lround(255.0L * v)); }
 
-} // namespace
-
-int32_t ViridisColour(long double t)
+// The scale at t, each channel mixed with white in the share `white`.
+int32_t Scale(long double t, long double white)
 {
     const long double x = (t > 0 ? (t < 1 ? t : 1) : 0) * kLastAnchor; // NaN: 0
     const int i = x >= kLastAnchor ? kLastAnchor - 1 : static_cast<int>(x);
     const long double f = x - i;
     const Rgb &a = kViridis[i], &b = kViridis[i + 1];
-    const auto mix = [f](double u, double v) { return Channel(u + (v - u) * f); };
+    const auto mix = [f, white](double u, double v) { return Channel((u + (v - u) * f) * (1 - white) + white); };
     return mix(a.r, b.r) | mix(a.g, b.g) << 8 | mix(a.b, b.b) << 16;
 }
+
+} // namespace
+
+int32_t ViridisColour(long double t) { return Scale(t, 0); }
+
+int32_t HourScaleColour(long double t) { return Scale(t, kHourCellWhite); }
 
 int32_t HourCellColour(int32_t hours, int32_t fewestHours, int32_t mostHours)
 {
     if (mostHours <= fewestHours)
-        return ViridisColour(0);
-    return ViridisColour(static_cast<long double>(hours - static_cast<long double>(fewestHours)) /
-                         (static_cast<long double>(mostHours) - fewestHours));
+        return HourScaleColour(0);
+    return HourScaleColour(static_cast<long double>(hours - static_cast<long double>(fewestHours)) /
+                           (static_cast<long double>(mostHours) - fewestHours));
 }
 
 } // namespace brumelle

@@ -1,7 +1,7 @@
 #pragma once
 // The colours of the hour cells: viridis, a perceptually uniform sequential
 // scale (van der Walt and Smith, 2015), dark for the fewest hours, bright
-// for the most.
+// for the most, lightened on the chart.
 #include <cstdint>
 
 namespace brumelle {
@@ -11,8 +11,15 @@ namespace brumelle {
 // RGB integer with red in the low byte, the program's colours.
 int32_t ViridisColour(long double t);
 
+// The share of white in the hours' colours: lightened so that the chart's
+// black and coloured lines stay readable over the darkest cells, the scale
+// keeping its order of lightness.
+constexpr long double kHourCellWhite = 0.45L;
+// The hours' scale at t: viridis lightened by kHourCellWhite.
+int32_t HourScaleColour(long double t);
+
 // The colour of a cell of `hours` on a chart whose cells hold from
-// fewestHours to mostHours: the dark end when they are all alike.
+// fewestHours to mostHours (HourScaleColour): the dark end when they are all alike.
 int32_t HourCellColour(int32_t hours, int32_t fewestHours, int32_t mostHours);
 
 } // namespace brumelle

@@ -1,8 +1,11 @@
+#include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "model/moist_air.h"
+#include "weather/climate.h"
 #include "weather/design_conditions.h"
 
 namespace brumelle {
@@ -60,6 +63,16 @@ TEST(DesignConditions, PercentileOfTheDryBulbsAndMeanCoincidentWetBulb)
         EXPECT_NEAR(static_cast<double>(*row.wetBulbC), static_cast<double>(c.wetBulbC), 0.03) << name;
     }
     EXPECT_TRUE(DesignConditionsOfYear({}).empty());
+}
+
+// The sizing's outdoor boxes take what "Un point" shows for that dry bulb
+// and wet bulb: 30 °C and 20 °C give 39 % at 101 325 Pa.
+TEST(DesignConditions, OutdoorBoxesTakeWhatUnPointShows)
+{
+    const NumberSeparators sep{",", " "};
+    const OutdoorTexts cooling = OutdoorTextsOf({DesignLevel::Cooling04, 30, 20}, 101325, sep);
+    EXPECT_EQ(std::make_pair(cooling.dryBulb, cooling.humidity), std::make_pair(std::string("30,00"), std::string("39")));
+    EXPECT_EQ(OutdoorTextsOf({DesignLevel::Heating996, -12.34L, std::nullopt}, 101325, sep).humidity, "");
 }
 
 } // namespace
