@@ -199,12 +199,26 @@ void DrawClimateLegend(Canvas &canvas, const ChartGeometry &g, const ClimateLaye
         return;
     const int32_t x = g.Margin + g.Px(8);
     int32_t y = g.Margin + g.Px(6);
+    constexpr int kSteps = 24;
+    const int32_t barLeft = x + g.Px(34), barHeight = g.Px(10), step = std::max<int32_t>(1, g.Px(5));
+    const HourCells *cells = layer.hours && !layer.hours->cells.empty() ? layer.hours : nullptr;
+    // On a panel of the window's colour: a zoomed chart has lines there too.
+    int32_t right = cells ? barLeft + kSteps * step + g.Px(4) +
+                                g.Px(kLetterWidth) * Letters(std::to_string(cells->mostHours))
+                          : x;
+    int32_t bottom = cells ? y + g.Px(32) : y;
+    for (const ZoneLayer &z : layer.zones)
+        if (!z.count.empty()) {
+            right = std::max(right, x + g.Px(24) + g.Px(kLetterWidth) * Letters(z.count));
+            bottom += g.Px(kTextHeight + 2);
+        }
+    if (bottom == y)
+        return;
+    canvas.FillRect(x - g.Px(4), y - g.Px(3), right + g.Px(4), bottom + g.Px(3), g.settings->Fenetre.Couleur);
     // Its texts on the window's colour, as every label of the chart.
     canvas.SetBrushColor(g.settings->Fenetre.Couleur);
-    if (const HourCells *cells = layer.hours; cells && !cells->cells.empty()) {
-        constexpr int kSteps = 24;
-        const int32_t barLeft = x + g.Px(34), barTop = y + g.Px(16), barHeight = g.Px(10);
-        const int32_t step = std::max<int32_t>(1, g.Px(5));
+    if (cells) {
+        const int32_t barTop = y + g.Px(16);
         canvas.SetFontColor(kBlack);
         canvas.TextOut(x, y, "Heures");
         for (int i = 0; i < kSteps; ++i)
