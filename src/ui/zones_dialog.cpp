@@ -1,5 +1,7 @@
 #include "ui/zones_dialog.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -7,6 +9,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -130,6 +133,8 @@ TF_zones::TF_zones(Climate &climate, const uint32_t &patmPa, Messages &messages,
     connect(B_ajouter, &QPushButton::clicked, this, [this] { B_ajouterClick(); });
     connect(B_modifier, &QPushButton::clicked, this, [this] { B_modifierClick(); });
     connect(B_supprimer, &QPushButton::clicked, this, [this] { B_supprimerClick(); });
+    for (QLineEdit *e : {E_nom, E_ts_mini, E_ts_maxi, E_hr_mini, E_hr_maxi})
+        e->installEventFilter(this);
     for (QLineEdit *e : {E_metabolisme, E_vetements, E_vitesse})
         connect(e, &QLineEdit::textChanged, this, [this] { ConfortChange(); });
     connect(B_Ok, &QPushButton::clicked, this, [this] { B_OkClick(); });
@@ -140,6 +145,35 @@ void TF_zones::showEvent(QShowEvent *event)
 {
     FormActivate();
     QDialog::showEvent(event);
+}
+
+bool TF_zones::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            B_ajouterClick();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TF_zones::ZoneTypedNotAdded() const
+{
+    const std::string name = E_nom->text().trimmed().toStdString();
+    if (name.empty())
+        return false;
+    const auto same = [this](const UserZone &z) {
+        const std::pair<QLineEdit *, long double> bounds[] = {
+            {E_ts_mini, z.tsMinC}, {E_ts_maxi, z.tsMaxC}, {E_hr_mini, z.hrMinPercent}, {E_hr_maxi, z.hrMaxPercent}};
+        for (const auto &[edit, v] : bounds)
+            if (ReadUserNumber(edit->text().toStdString()) != v)
+                return false;
+        return true;
+    };
+    return std::none_of(zones_.begin(), zones_.end(),
+                        [&](const UserZone &z) { return z.name == name && same(z); });
 }
 
 void TF_zones::FormActivate()
@@ -291,6 +325,19 @@ void TF_zones::ConfortChange()
 
 void TF_zones::B_OkClick()
 {
+    // A zone typed and never added is not dropped without a question.
+    if (ZoneTypedNotAdded()) {
+        switch (messages_.ask(kZoneNotAddedQuestion)) {
+        case Messages::Answer::Yes:
+            if (const std::optional<UserZone> z = TypedZone()) {
+                zones_.push_back(*z);
+                break;
+            }
+            return;
+        case Messages::Answer::No: break;
+        case Messages::Answer::Cancel: return;
+        }
+    }
     std::string why;
     const std::optional<ComfortInputs> c = TypedComfort(why);
     if (!c) {

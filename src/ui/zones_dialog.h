@@ -44,6 +44,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    // Return in a zone's boxes adds the zone rather than closing the dialog.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // The zone the boxes describe; a message and nothing when it cannot be kept.
@@ -51,6 +53,8 @@ private:
     // The comfort inputs typed; nothing when one cannot be read or is refused (its text in `why`).
     std::optional<ComfortInputs> TypedComfort(std::string &why) const;
     void ShowZones();
+    // The zone boxes hold a zone the list does not have: typed, not yet added.
+    bool ZoneTypedNotAdded() const;
 
     Climate &climate_;
     const uint32_t &patm_;

@@ -91,11 +91,14 @@ TEST(WeatherCommands, DesignConditionIntoTheSizingAndZonesAdded)
         z.E_ts_mini->setText(QStringLiteral("29"));
         z.E_ts_maxi->setText(QStringLiteral("31"));
         z.B_ajouter->click();
+        z.E_nom->setText(QStringLiteral("Été chaud")); // typed, not added: "Ok" asks
         z.B_Ok->click();
     });
+    f.messages.askAnswer = Messages::Answer::Yes;
     f.form.M_zones->trigger();
     EXPECT_EQ(f.messages.entries, (std::vector<test::RecordingMessages::Entry>{
-                                      {"message", "TS mini est au-dessus de TS maxi"}}));
-    ASSERT_EQ(f.state.climate.zones.size(), 1u);
+                                      {"message", "TS mini est au-dessus de TS maxi"},
+                                      {"question", kZoneNotAddedQuestion}}));
+    ASSERT_EQ(f.state.climate.zones.size(), 2u);
     EXPECT_EQ(f.state.climate.zones[0].count->inside, 2u); // the two July hours at 30 °C
 }

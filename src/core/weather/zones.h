@@ -25,6 +25,9 @@ struct UserZone {
 // finite bounds, neither span's minimum above its maximum.
 std::string ZoneError(const UserZone &zone);
 
+// Asked when "Ok" closes the zones' dialog over a zone typed and not added.
+constexpr const char *kZoneNotAddedQuestion = "La zone saisie n'a pas été ajoutée à la liste. L'ajouter ?";
+
 // What is wrong with the comfort zone's inputs, in French; empty when they are valid.
 std::string ComfortError(const ComfortInputs &inputs);
 
